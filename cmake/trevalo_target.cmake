@@ -1,0 +1,32 @@
+# Settings for the project's own targets only; third-party code keeps its own flags.
+function(trevalo_configure_target target)
+  target_compile_features(${target} PUBLIC cxx_std_20)
+  set_target_properties(${target} PROPERTIES CXX_EXTENSIONS OFF)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow -Wconversion)
+  if(TREVALO_WARNINGS_AS_ERRORS)
+    target_compile_options(${target} PRIVATE -Werror)
+  endif()
+  if(TREVALO_SANITIZE)
+    target_compile_options(${target} PRIVATE -fsanitize=address,undefined -fno-omit-frame-pointer
+                                             -fno-sanitize-recover=undefined)
+    target_link_options(${target} PRIVATE -fsanitize=address,undefined)
+  endif()
+endfunction()
+
+# A test program: configured like the rest, registered with CTest under its own name.
+function(trevalo_add_gtest name)
+  add_executable(${name} ${ARGN})
+  trevalo_configure_target(${name})
+  target_link_libraries(${name} PRIVATE GTest::gtest_main)
+  add_test(NAME ${name} COMMAND ${name})
+endfunction()
+
+# A Qt Test program for a form, run on the offscreen platform with a CJK font available.
+function(trevalo_add_qtest name)
+  add_executable(${name} ${ARGN})
+  trevalo_configure_target(${name})
+  set_target_properties(${name} PROPERTIES AUTOMOC ON)
+  target_link_libraries(${name} PRIVATE Qt6::Test)
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()

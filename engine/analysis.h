@@ -1,0 +1,53 @@
+#pragma once
+
+#include "engine/analysis_inputs.h"
+#include "engine/figures.h"
+#include "engine/notice.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <variant>
+
+namespace trevalo::engine {
+
+// A run that ended with a notice; no figure of it is shown anywhere.
+struct Refusal {
+    Notice notice = Notice::InputError;
+    bool clearDoorWidth = false;  // the door width entry is emptied and focused
+};
+
+// What the single result form shows. valueTexts[i] is the caption of value label i:
+// 0 round trip time, 1 interval, 2 and 3 handling capacity of one car and of the
+// group, 4 and 5 the same as percentages, 6 structural load, 7 pit depth, 8 headroom.
+// A text of a hidden row is empty.
+struct SingleResult {
+    CaseResult figures;
+    MachineRoomFigures machineRoom;
+    std::array<std::string, 9> valueTexts;
+    bool structuralLoadShown = false;
+    bool pitAndHeadroomShown = false;
+};
+
+constexpr int kLoadTableRows = 16;
+constexpr int kLoadTableFigureColumns = 7;  // up, down, RTT, HC %, HC, stops, HR
+
+// What the load table form shows. Table row r belongs to the rated load 675 + 75 r kg.
+struct LoadTable {
+    std::array<std::optional<LoadTableRow>, kLoadTableRows> rows;  // empty: not evaluated
+    // Texts of the figure columns of each filled row, in column order.
+    std::array<std::array<std::string, kLoadTableFigureColumns>, kLoadTableRows> cellTexts;
+    // Down share above up share: the first two figure headers and the stops header
+    // swap their labels (the cells below them keep their figures).
+    bool directionRelabelled = false;
+    bool rowZeroShown = true;
+    std::array<std::string, 3> relabelledHeaders() const;  // up, down, stops headers
+};
+
+using AnalysisOutcome = std::variant<Refusal, SingleResult, LoadTable>;
+
+// One analysis run: the checks in their fixed order, then the figures of one
+// configuration or of the whole load sweep.
+AnalysisOutcome runAnalysis(const AnalysisInputs& inputs);
+
+}  // namespace trevalo::engine

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+namespace trevalo::engine {
+
+// A figure as the result forms show it: rounded to 3 decimals with ties to even,
+// decided on the exact value of the double, written as plain decimal text without
+// trailing zeros, never "-0" and never an exponent. Only finite values are shown.
+std::string figureText(double value);
+
+// A single-precision value as written in full, the way the headroom is shown.
+std::string singleText(float value);
+
+}  // namespace trevalo::engine

@@ -1,0 +1,17 @@
+#pragma once
+
+// Trevalo, the up-peak elevator traffic calculator, is layered in one direction:
+//   engine/   the analysis: inputs, checks, traffic and machine-room figures (no Qt)
+//   wizard/   notices, splash and the three input forms, and the navigator that
+//             owns every form's lifetime
+//   results/  the single result and load table forms (show figures, compute none)
+//   export/   the workbook written from the forms' current state
+//   app/      the assembly that wires the forms to the engine and the export, and main
+// launch() is defined by the assembly, the one place that knows every layer.
+
+namespace trevalo {
+
+// Loads and shows the splash form; the wizard runs from there in the event loop.
+void launch();
+
+}  // namespace trevalo

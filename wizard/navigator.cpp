@@ -1,0 +1,103 @@
+#include "wizard/navigator.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace trevalo {
+
+namespace {
+
+void centreOnScreen(QWidget& form)
+{
+    form.adjustSize();
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return;
+    const QRect available = screen->availableGeometry();
+    const QSize outer = form.frameGeometry().size();
+    form.move(available.x() + (available.width() - outer.width()) / 2,
+              available.y() + (available.height() - outer.height()) / 2);
+}
+
+}  // namespace
+
+Navigator::Navigator(QObject* parent) : QObject(parent) {}
+
+Navigator::~Navigator()
+{
+    for (auto& [id, form] : m_forms)
+        delete form.data();
+    for (QPointer<QWidget>& form : m_unloaded)
+        delete form.data();
+}
+
+void Navigator::registerForm(FormId id, Factory factory)
+{
+    m_factories[id] = std::move(factory);
+}
+
+QWidget* Navigator::form(FormId id) const
+{
+    const auto it = m_forms.find(id);
+    return it == m_forms.end() ? nullptr : it->second.data();
+}
+
+QWidget* Navigator::load(FormId id)
+{
+    if (QWidget* loaded = form(id))
+        return loaded;
+    const auto factory = m_factories.find(id);
+    Q_ASSERT_X(factory != m_factories.end(), "Navigator::load", "form without a factory");
+    QWidget* created = factory->second(*this);
+    m_forms[id] = created;
+    centreOnScreen(*created);
+    emit formLoaded(id, created);
+    return created;
+}
+
+void Navigator::show(FormId id)
+{
+    QWidget* shown = load(id);
+    shown->show();
+    shown->raise();
+    shown->activateWindow();
+}
+
+void Navigator::hide(FormId id)
+{
+    if (QWidget* loaded = form(id))
+        loaded->hide();
+}
+
+void Navigator::unload(FormId id)
+{
+    const auto it = m_forms.find(id);
+    if (it == m_forms.end())
+        return;
+    QPointer<QWidget> dying = it->second;
+    m_forms.erase(it);
+    if (dying) {
+        // Unload is asked from the form's own click handler, so deletion is deferred;
+        // the form leaves the screen and the navigator's books at once.
+        dying->hide();
+        dying->deleteLater();
+        m_unloaded.push_back(dying);
+    }
+}
+
+void Navigator::end()
+{
+    auto forms = std::move(m_forms);
+    m_forms.clear();
+    for (auto& [id, form] : forms) {
+        if (form) {
+            form->close();
+            form->deleteLater();
+            m_unloaded.push_back(form);
+        }
+    }
+    QCoreApplication::quit();
+}
+
+}  // namespace trevalo
