@@ -1,0 +1,187 @@
+#include "engine/analysis.h"
+
+#include "engine/display_text.h"
+#include "engine/door_timing.h"
+#include "engine/load_sweep.h"
+#include "engine/machine_room.h"
+#include "engine/population_model.h"
+#include "engine/round_trip.h"
+
+#include <cmath>
+
+namespace trevalo::engine {
+
+namespace {
+
+// The building data form takes floor counts as 16-bit integers; nothing larger is a building.
+constexpr double kMostFloors = 32767;
+
+Refusal refuse(Notice notice) { return Refusal{notice, false}; }
+
+bool isIncomplete(const AnalysisInputs& inputs)
+{
+    const ElevatorParameters& e = inputs.elevator;
+    if (e.travel.empty() || e.floorHeight.empty() || e.doorWidth.empty() || e.lossPercent.empty() ||
+        e.upPercent.empty() || e.ratedSpeed.empty() || e.downPercent.empty() || !e.doorType)
+        return true;
+    if (e.expressZoneSet && e.expressDistance.empty())
+        return true;
+    if (e.fixedConfiguration && (e.carCount.empty() || e.ratedLoad.empty()))
+        return true;
+    if (e.machineRoomRequested && e.finishingWeight.empty())
+        return true;
+    // The building data form guarantees a building type; without one no load is standard.
+    return !inputs.project.buildingType;
+}
+
+double totalPopulation(const AnalysisInputs& inputs)
+{
+    if (!inputs.project.spread)
+        return 0;
+    if (*inputs.project.spread == PopulationSpread::Even)
+        return leadingNumber(inputs.project.totalPopulation);
+    return leadingNumber(inputs.floors.storedTotal);
+}
+
+std::vector<double> floorValues(const FloorPopulation& floors, double floorsServed)
+{
+    const int count = floorCount(floorsServed);
+    std::vector<double> values(static_cast<std::size_t>(count), 0.0);
+    for (std::size_t i = 0; i < values.size() && i < floors.floorPopulations.size(); ++i)
+        values[i] = leadingNumber(floors.floorPopulations[i]);
+    return values;
+}
+
+bool allFinite(std::initializer_list<double> values)
+{
+    for (double value : values)
+        if (!std::isfinite(value))
+            return false;
+    return true;
+}
+
+SingleResult singleResult(const CaseResult& figures, const MachineRoomFigures& machineRoom,
+                          bool structuralLoadRequested)
+{
+    SingleResult result;
+    result.figures = figures;
+    result.machineRoom = machineRoom;
+    result.valueTexts = {figureText(figures.roundTripTime), figureText(figures.interval),
+                         figureText(figures.handlingCapacity), figureText(figures.groupCapacity),
+                         figureText(figures.handlingPercent), figureText(figures.groupPercent),
+                         "", "", ""};
+    result.structuralLoadShown = structuralLoadRequested;
+    if (structuralLoadRequested)
+        result.valueTexts[6] = figureText(machineRoom.structuralLoad);
+    result.pitAndHeadroomShown = machineRoom.pitDepth && machineRoom.headroom;
+    if (result.pitAndHeadroomShown) {
+        result.valueTexts[7] = figureText(*machineRoom.pitDepth);
+        result.valueTexts[8] = singleText(*machineRoom.headroom);
+    }
+    return result;
+}
+
+}  // namespace
+
+std::array<std::string, 3> LoadTable::relabelledHeaders() const
+{
+    if (directionRelabelled)
+        return {"DN", "UP", "PS(DN)"};
+    return {"UP", "DN", "PS(UP)"};
+}
+
+AnalysisOutcome runAnalysis(const AnalysisInputs& inputs)
+{
+    const ElevatorParameters& e = inputs.elevator;
+    if (isIncomplete(inputs))
+        return refuse(Notice::IncompleteInput);
+
+    Installation installation;
+    installation.buildingType = *inputs.project.buildingType;
+    installation.floorsServed = leadingNumber(inputs.project.floorsServed);
+    installation.ratedSpeed = leadingNumber(e.ratedSpeed);
+    installation.floorHeight = leadingNumber(e.floorHeight);
+    installation.travel = leadingNumber(e.travel);
+    installation.lossPercent = leadingNumber(e.lossPercent);
+    if (installation.ratedSpeed <= 0)
+        return refuse(Notice::InputError);
+
+    installation.population = totalPopulation(inputs);
+    if (installation.population <= 0)
+        return refuse(Notice::InputError);
+
+    installation.doorType = *e.doorType;
+    double width = leadingNumber(e.doorWidth);
+    if (installation.doorType == DoorType::FourPanelCentre)
+        width /= 2;
+    if (width < 800 || width > 1500)
+        return Refusal{Notice::DoorWidthNonStandard, true};
+    installation.doorWidth = normaliseDoorWidth(width);
+
+    double ratedLoad = 0;
+    double cars = 0;
+    if (e.fixedConfiguration) {
+        ratedLoad = leadingNumber(e.ratedLoad);
+        cars = leadingNumber(e.carCount);
+        if (cars <= 0)
+            return refuse(Notice::InputError);
+    }
+
+    // The traffic model needs at least one served floor, floor populations between
+    // nothing and the whole population, and traffic shares and a rated load of no less than zero.
+    Population population;
+    population.floorsServed = installation.floorsServed;
+    population.total = installation.population;
+    population.upPercent = leadingNumber(e.upPercent);
+    population.downPercent = leadingNumber(e.downPercent);
+    if (!(population.floorsServed >= 1 && population.floorsServed <= kMostFloors))
+        return refuse(Notice::InputError);
+    population.spread = *inputs.project.spread;
+    if (population.spread == PopulationSpread::PerFloor) {
+        population.floorValues = floorValues(inputs.floors, population.floorsServed);
+        for (double value : population.floorValues)
+            if (!(value >= 0 && value <= population.total))
+                return refuse(Notice::InputError);
+    }
+    if (population.upPercent < 0 || population.downPercent < 0)
+        return refuse(Notice::InputError);
+    if (e.fixedConfiguration && ratedLoad < 0)
+        return refuse(Notice::InputError);
+
+    installation.expressZoneSet = e.expressZoneSet;
+    if (e.expressZoneSet)
+        installation.expressDistance = static_cast<float>(leadingNumber(e.expressDistance));
+    installation.advanceOpening = e.advanceOpening;
+
+    if (!e.fixedConfiguration) {
+        auto table = loadSweep(installation, population);
+        if (!table)
+            return refuse(Notice::InputError);
+        return *std::move(table);
+    }
+
+    // One passenger counts as 75 kg: the rated load is evaluated in whole persons.
+    const double load = 75 * std::floor(ratedLoad / 75);
+    const TrafficLoad traffic = trafficLoad(population, load);
+    const auto trip = roundTrip(installation, traffic);
+    if (!trip)
+        return refuse(Notice::InputError);
+    CaseResult figures;
+    figures.roundTripTime = trip->roundTripTime;
+    figures.interval = trip->roundTripTime / cars;
+    figures.handlingCapacity = trip->handlingCapacity;
+    figures.groupCapacity = cars * trip->handlingCapacity;
+    figures.handlingPercent = trip->handlingPercent;
+    figures.groupPercent = cars * trip->handlingPercent;
+    const MachineRoomFigures machineRoom =
+        machineRoomFigures(ratedLoad, installation.travel, installation.ratedSpeed, leadingNumber(e.finishingWeight));
+
+    if (!(figures.roundTripTime > 0) ||
+        !allFinite({figures.roundTripTime, figures.interval, figures.handlingCapacity, figures.groupCapacity,
+                    figures.handlingPercent, figures.groupPercent}) ||
+        (e.machineRoomRequested && !std::isfinite(machineRoom.structuralLoad)))
+        return refuse(Notice::InputError);
+    return singleResult(figures, machineRoom, e.machineRoomRequested);
+}
+
+}  // namespace trevalo::engine

@@ -1,0 +1,150 @@
+#include "engine/analysis_inputs.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace trevalo::engine {
+
+namespace {
+
+bool isIgnored(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+int digitValue(char c, int radix)
+{
+    int value = -1;
+    if (isDigit(c))
+        value = c - '0';
+    else if (c >= 'a' && c <= 'f')
+        value = c - 'a' + 10;
+    else if (c >= 'A' && c <= 'F')
+        value = c - 'A' + 10;
+    return value < radix ? value : -1;
+}
+
+double radixInteger(const std::string& s, std::size_t pos, int radix)
+{
+    double value = 0;
+    for (; pos < s.size(); ++pos) {
+        const int digit = digitValue(s[pos], radix);
+        if (digit < 0)
+            break;
+        value = value * radix + digit;
+    }
+    return value;
+}
+
+// The longest prefix of s that is a decimal number: [sign] digits [. digits] [exponent].
+std::size_t decimalPrefixLength(const std::string& s, bool& hasDigits)
+{
+    std::size_t pos = 0;
+    if (pos < s.size() && (s[pos] == '+' || s[pos] == '-'))
+        ++pos;
+    std::size_t digits = 0;
+    while (pos < s.size() && isDigit(s[pos])) {
+        ++pos;
+        ++digits;
+    }
+    if (pos < s.size() && s[pos] == '.') {
+        ++pos;
+        while (pos < s.size() && isDigit(s[pos])) {
+            ++pos;
+            ++digits;
+        }
+    }
+    hasDigits = digits > 0;
+    if (!hasDigits)
+        return 0;
+    // An exponent counts only when digits follow it; "2e" reads as 2.
+    if (pos < s.size() && (s[pos] == 'e' || s[pos] == 'E' || s[pos] == 'd' || s[pos] == 'D')) {
+        std::size_t exponent = pos + 1;
+        if (exponent < s.size() && (s[exponent] == '+' || s[exponent] == '-'))
+            ++exponent;
+        if (exponent < s.size() && isDigit(s[exponent])) {
+            while (exponent < s.size() && isDigit(s[exponent]))
+                ++exponent;
+            pos = exponent;
+        }
+    }
+    return pos;
+}
+
+// The decimal order of magnitude of a number text that a double cannot hold:
+// positive when it is too large, negative when it is too small.
+long outOfRangeMagnitude(const std::string& number)
+{
+    long exponent = 0;
+    const auto mark = number.find('e');
+    if (mark != std::string::npos) {
+        const char* first = number.data() + mark + 1;
+        const char* last = number.data() + number.size();
+        if (*first == '+')
+            ++first;
+        if (std::from_chars(first, last, exponent).ec == std::errc::result_out_of_range)
+            exponent = *first == '-' ? std::numeric_limits<long>::min() / 2 : std::numeric_limits<long>::max() / 2;
+    }
+    const std::string mantissa = number.substr(0, mark);
+    const auto point = mantissa.find('.');
+    const auto firstSignificant = mantissa.find_first_of("123456789");
+    if (firstSignificant == std::string::npos)
+        return -1;
+    const long integerEnd = static_cast<long>(point == std::string::npos ? mantissa.size() : point);
+    const long position = static_cast<long>(firstSignificant);
+    const long order = position < integerEnd ? integerEnd - position : integerEnd - position + 1;
+    return order + exponent;
+}
+
+}  // namespace
+
+double leadingNumber(std::string_view text)
+{
+    std::string s;
+    s.reserve(text.size());
+    for (char c : text)
+        if (!isIgnored(c))
+            s.push_back(c);
+
+    if (s.size() >= 2 && s[0] == '&') {
+        if (s[1] == 'h' || s[1] == 'H')
+            return radixInteger(s, 2, 16);
+        if (s[1] == 'o' || s[1] == 'O')
+            return radixInteger(s, 2, 8);
+    }
+
+    bool hasDigits = false;
+    const std::size_t length = decimalPrefixLength(s, hasDigits);
+    if (!hasDigits)
+        return 0;
+
+    // from_chars reads no "+" and no "d" exponent, and is independent of the locale.
+    std::string number;
+    number.reserve(length);
+    for (std::size_t i = 0; i < length; ++i) {
+        if (i == 0 && s[i] == '+')
+            continue;
+        number.push_back(s[i] == 'd' || s[i] == 'D' ? 'e' : s[i]);
+    }
+    double value = 0;
+    const char* first = number.data();
+    const char* last = number.data() + number.size();
+    const bool negative = *first == '-';
+    const auto [end, error] = std::from_chars(first, last, value);
+    if (error == std::errc::result_out_of_range) {
+        value = outOfRangeMagnitude(number) > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+        return negative ? -value : value;
+    }
+    return value;
+}
+
+std::optional<std::int16_t> toInt16(double value)
+{
+    const double rounded = std::nearbyint(value);  // the default rounding mode: ties to even
+    if (!(rounded >= std::numeric_limits<std::int16_t>::min() &&
+          rounded <= std::numeric_limits<std::int16_t>::max()))
+        return std::nullopt;
+    return static_cast<std::int16_t>(rounded);
+}
+
+}  // namespace trevalo::engine

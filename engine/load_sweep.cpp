@@ -1,0 +1,67 @@
+#include "engine/load_sweep.h"
+
+#include "engine/display_text.h"
+
+#include <cmath>
+
+namespace trevalo::engine {
+
+namespace {
+
+constexpr double kLightestLoad = 675;  // kg, table row 0
+constexpr double kHeaviestLoad = 1800;
+constexpr double kLoadStep = 75;  // one passenger
+
+bool isShowable(const LoadTableRow& row)
+{
+    for (double value : {row.upPassengers, row.downPassengers, row.roundTripTime, row.handlingPercent,
+                         row.handlingCapacity, row.upStops, static_cast<double>(row.highestReversal)})
+        if (!std::isfinite(value))
+            return false;
+    return row.roundTripTime > 0;
+}
+
+}  // namespace
+
+std::optional<LoadTable> loadSweep(const Installation& installation, const Population& population)
+{
+    LoadTable table;
+    // Office buildings have no car below 750 kg: their table starts one row down.
+    const bool residential = installation.buildingType == BuildingType::Residential;
+    table.rowZeroShown = residential;
+    table.directionRelabelled = population.downPercent > population.upPercent;
+
+    for (double load = residential ? kLightestLoad : kLightestLoad + kLoadStep; load <= kHeaviestLoad;
+         load += kLoadStep) {
+        const TrafficLoad traffic = trafficLoad(population, load);
+        const auto trip = roundTrip(installation, traffic);
+        if (!trip)
+            return std::nullopt;
+        LoadTableRow row;
+        row.load = load;
+        row.upPassengers = traffic.upPassengers;
+        row.downPassengers = traffic.downPassengers;
+        row.roundTripTime = trip->roundTripTime;
+        row.handlingPercent = trip->handlingPercent;
+        row.handlingCapacity = trip->handlingCapacity;
+        row.upStops = traffic.upStops;
+        row.highestReversal = static_cast<float>(traffic.highestReversal);
+        const auto r = static_cast<std::size_t>((load - kLightestLoad) / kLoadStep);
+        table.rows[r] = row;
+    }
+
+    for (std::size_t r = 0; r < table.rows.size(); ++r) {
+        if (!table.rows[r])
+            continue;
+        const LoadTableRow& row = *table.rows[r];
+        if (!isShowable(row))
+            return std::nullopt;
+        table.cellTexts[r] = {figureText(row.upPassengers),     figureText(row.downPassengers),
+                              figureText(row.roundTripTime),    figureText(row.handlingPercent),
+                              figureText(row.handlingCapacity), figureText(row.upStops),
+                              figureText(row.highestReversal)};
+    }
+    return table;
+}
+
+}  // namespace trevalo::engine

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "engine/analysis.h"
+#include "engine/population_model.h"
+#include "engine/round_trip.h"
+
+#include <optional>
+
+namespace trevalo::engine {
+
+// Every standard rated load from 675 kg (750 kg for office buildings) to 1800 kg in
+// steps of 75 kg. Empty when a load's round trip has no duration or a figure that
+// would be shown is not a number.
+std::optional<LoadTable> loadSweep(const Installation& installation, const Population& population);
+
+}  // namespace trevalo::engine

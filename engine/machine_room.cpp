@@ -1,0 +1,47 @@
+#include "engine/machine_room.h"
+
+#include <array>
+
+namespace trevalo::engine {
+
+namespace {
+
+struct ShaftRow {
+    double speed;
+    double pitDepth;
+    float headroom;
+};
+
+constexpr std::array<ShaftRow, 7> kShaft{{
+    {1.75, 1.7, 4.9f},
+    {2, 2.2, 4.9f},
+    {2.5, 2.5, 5.2f},
+    {3, 2.8, 5.5f},
+    {3.5, 3.2, 6.0f},
+    {4, 4.0, 6.5f},
+    {5, 5.3, 7.2f},
+}};
+
+}  // namespace
+
+MachineRoomFigures machineRoomFigures(double ratedLoad, double travel, double ratedSpeed,
+                                      double finishingWeight)
+{
+    MachineRoomFigures figures;
+    figures.ropeCount = ratedSpeed <= 2.5 && ratedLoad <= 1300 ? 4 : 6;
+    const double car = 2 * ratedLoad + finishingWeight;
+    const double counterweight = car + 0.5 * ratedLoad;
+    // Each rope runs twice the travel at 50 kg per 100 m.
+    const double ropes = figures.ropeCount * (2 * travel) * 50 / 100;
+    figures.structuralLoad = 1.25 * (1500 + 2 * (car + ropes + ratedLoad + counterweight));
+    // Speeds between the tabulated ones have no determined pit depth or headroom.
+    for (const ShaftRow& row : kShaft) {
+        if (row.speed == ratedSpeed) {
+            figures.pitDepth = row.pitDepth;
+            figures.headroom = row.headroom;
+        }
+    }
+    return figures;
+}
+
+}  // namespace trevalo::engine

@@ -1,0 +1,104 @@
+#include "engine/round_trip.h"
+
+#include "engine/door_timing.h"
+#include "engine/run_model.h"
+
+#include <cmath>
+
+namespace trevalo::engine {
+
+namespace {
+
+// One direction of the round trip: an express run (when it stops more than once)
+// followed by runs between its stops.
+struct Journey {
+    double runs = 0;       // number of runs between stops
+    double distance = 0;   // m covered by those runs
+    bool hasExpressRun = false;
+    double meanRun() const { return distance / runs; }
+};
+
+Journey journey(const Installation& installation, double stops, float expressDistance,
+                double topGap)
+{
+    if (stops != 1)
+        return {stops - 1, (installation.travel - expressDistance) - topGap, true};
+    return {1, installation.travel - topGap, false};
+}
+
+double flightTime(double speed, const Journey& trip, double expressTime)
+{
+    const double fullDistance = fullSpeedDistance(speed);
+    const double meanRun = trip.meanRun();
+    double time = 0;
+    if (meanRun >= fullDistance)
+        time = trip.runs * fullSpeedTime(speed) + (trip.distance - trip.runs * fullDistance) / speed;
+    else
+        time = trip.runs * runTime(speed, peakSpeed(speed, meanRun));
+    if (trip.hasExpressRun)
+        time += expressTime;
+    return time;
+}
+
+double transferTime(const Installation& installation, const TrafficLoad& load, double perPassenger)
+{
+    if (installation.buildingType == BuildingType::Residential && installation.floorsServed == 1)
+        return 0;
+    // The exponent is the tabulated 0.3333, not one third.
+    constexpr double kExponent = 0.3333;
+    const double up = load.upPassengers;
+    const double down = load.downPassengers;
+    double crowding = 0;
+    if (up > 0 && down == 0)
+        crowding = std::pow(load.totalStops, kExponent) * up * perPassenger;
+    else if (up == 0 && down > 0)
+        crowding = std::pow(load.totalStops, kExponent) * down * perPassenger;
+    else if (up > 0 && down > 0)
+        crowding = (std::pow(load.upStops, kExponent) * up + std::pow(load.downStops, kExponent) * down) *
+                   perPassenger;
+    const double passengers = load.totalPassengers;
+    if (installation.buildingType == BuildingType::Residential)
+        return 0.8 * passengers + crowding;
+    return (0.8 * passengers + crowding + 2 * passengers) / 2;
+}
+
+}  // namespace
+
+std::optional<RoundTrip> roundTrip(const Installation& installation, const TrafficLoad& load)
+{
+    RoundTrip trip;
+    const double speed = installation.ratedSpeed;
+    trip.expressDistance = installation.expressZoneSet
+                               ? installation.expressDistance
+                               : static_cast<float>(installation.travel -
+                                                    installation.floorHeight * (installation.floorsServed - 1));
+    const double topGap = installation.floorHeight * load.floorsAboveReversal;
+    const Journey up = journey(installation, load.upStops, trip.expressDistance, topGap);
+    const Journey down = journey(installation, load.downStops, trip.expressDistance, topGap);
+
+    // The express run is checked for every load, even when neither journey makes it.
+    if (!runIsPossible(speed, up.meanRun()) || !runIsPossible(speed, down.meanRun()) ||
+        !runIsPossible(speed, trip.expressDistance))
+        return std::nullopt;
+    trip.expressTime = *runDuration(speed, trip.expressDistance);
+    trip.flightTime = static_cast<float>(flightTime(speed, up, trip.expressTime) +
+                                         flightTime(speed, down, trip.expressTime));
+
+    const DoorTiming timing = doorTiming(installation.doorType, installation.doorWidth);
+    trip.doorTimePerStop = timing.doorTime;
+    if (installation.advanceOpening)
+        trip.doorTimePerStop -= 1;
+    if (installation.buildingType == BuildingType::OfficeAndHotel && speed > 1.75)
+        trip.doorTimePerStop -= 1;
+    trip.transferTimePerPassenger = timing.transferTime;
+    trip.doorTimeTotal = load.totalStops * trip.doorTimePerStop;
+    trip.transferTime = transferTime(installation, load, timing.transferTime);
+    trip.lossTime = (trip.transferTime + trip.doorTimeTotal) * installation.lossPercent / 100;
+    trip.roundTripTime = trip.flightTime + (trip.lossTime + (trip.transferTime + trip.doorTimeTotal));
+    // Handling capacity: passengers carried by one car in five minutes (300 s).
+    trip.handlingCapacity = 300 * load.totalPassengers / trip.roundTripTime;
+    trip.handlingPercent = 100 * trip.handlingCapacity / installation.population;
+    return trip;
+}
+
+}  // namespace trevalo::engine

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "engine/analysis_inputs.h"
+#include "engine/figures.h"
+
+#include <optional>
+
+namespace trevalo::engine {
+
+// The installation's data that the round trip depends on.
+struct Installation {
+    BuildingType buildingType = BuildingType::Residential;
+    double floorsServed = 0;  // N, as entered
+    double population = 0;    // U
+    double travel = 0;        // H, m
+    double floorHeight = 0;   // df, m
+    bool expressZoneSet = false;
+    float expressDistance = 0;  // Ze, m, as entered when the zone is set
+    DoorType doorType = DoorType::TwoPanelCentre;
+    double doorWidth = 0;  // normalised, mm
+    bool advanceOpening = false;
+    double lossPercent = 0;
+    double ratedSpeed = 0;  // v, m/s
+};
+
+// One load's round trip and the steps it is made of.
+struct RoundTrip {
+    float expressDistance = 0;  // m; the travel below the lowest served floor when no zone is set
+    double expressTime = 0;     // s
+    float flightTime = 0;       // s, up and down journeys
+    double doorTimePerStop = 0;
+    double transferTimePerPassenger = 0;
+    double doorTimeTotal = 0;
+    double transferTime = 0;
+    double lossTime = 0;
+    double roundTripTime = 0;
+    double handlingCapacity = 0;  // persons per car in five minutes
+    double handlingPercent = 0;   // of the population
+};
+
+// Empty when a run of the journey has no duration: the travel, express distance and
+// floor data are inconsistent (a negative run length).
+std::optional<RoundTrip> roundTrip(const Installation& installation, const TrafficLoad& load);
+
+}  // namespace trevalo::engine
