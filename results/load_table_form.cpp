@@ -1,0 +1,143 @@
+#include "results/load_table_form.h"
+
+#include "results/caption_label.h"
+#include "results/form_style.h"
+#include "results/twips.h"
+
+#include <QPalette>
+#include <QPushButton>
+
+namespace trevalo {
+
+using results::CaptionLabel;
+using results::pointAt;
+using results::px;
+using results::sizeOf;
+
+namespace {
+
+constexpr int kHeaderTop = 480;
+constexpr int kLabelHeight = 180;
+constexpr int kButtonTop = 7920;
+constexpr int kButtonWidth = 1455;
+constexpr int kButtonHeight = 375;
+
+// Left edge of header Label17(i) and of the column array Label(i + 1) below it.
+constexpr std::array<int, LoadTableForm::kColumns> kColumnLeft{600, 1680, 2520, 3420, 4410, 5490, 6750, 7800};
+// Steps of 435 twips, 420 before rows 2, 7 and 12.
+constexpr std::array<int, LoadTableForm::kRows> kRowTop{840,  1275, 1695, 2130, 2565, 3000, 3435, 3855,
+                                                        4290, 4725, 5160, 5595, 6015, 6450, 6885, 7320};
+
+// Rated load of row r is 675 + 75 r kg, carrying 9 + r persons of 75 kg.
+QString rowKey(int row) { return QStringLiteral("%1/%2").arg(675 + 75 * row).arg(9 + row); }
+
+QPushButton* makeButton(QWidget* form, const char* name, const QString& caption, int left)
+{
+    auto* button = new QPushButton(caption, form);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    button->setGeometry(QRect(pointAt(left, kButtonTop), sizeOf(kButtonWidth, kButtonHeight)));
+    return button;
+}
+
+}  // namespace
+
+LoadTableForm::LoadTableForm(QWidget* parent) : QWidget(parent)
+{
+    results::setUpResultWindow(*this, "Form6", 8955, 8610);
+
+    const std::array<QString, kColumns> headerTexts{
+        QStringLiteral("载重/人数"), QStringLiteral("UP"),          QStringLiteral("DN"),
+        QStringLiteral("RTT(SEC)"),  QStringLiteral("HC(%)"),       QStringLiteral("HC(PERSONS)"),
+        QStringLiteral("PS(UP)"),    QStringLiteral("HR"),
+    };
+    for (std::size_t i = 0; i < m_headers.size(); ++i) {
+        auto* header = new CaptionLabel(QStringLiteral("Label17_%1").arg(i), px(kLabelHeight), this);
+        header->move(pointAt(kColumnLeft[i], kHeaderTop));
+        header->setCaption(headerTexts[i]);
+        m_headers[i] = header;
+    }
+    m_headers[3]->setToolTip(QStringLiteral("总行程时间"));
+    m_headers[4]->setToolTip(QStringLiteral("5分钟内运载人数百分比"));
+    m_headers[5]->setToolTip(QStringLiteral("5分钟内运载人数"));
+
+    for (int array = 1; array <= kColumns; ++array) {
+        const auto column = static_cast<std::size_t>(array - 1);
+        for (int row = 0; row < kRows; ++row) {
+            const auto r = static_cast<std::size_t>(row);
+            auto* label = new CaptionLabel(QStringLiteral("Label%1_%2").arg(array).arg(row), px(kLabelHeight), this);
+            label->move(pointAt(kColumnLeft[column], kRowTop[r]));
+            if (array == 1) {
+                label->setCaption(rowKey(row));
+            } else {
+                // The figure cells stand out as white cells against the form.
+                label->setBackgroundRole(QPalette::HighlightedText);
+                label->setAutoFillBackground(true);
+                label->setCaption(row == 0 ? QString() : QStringLiteral("Label%1").arg(array));
+            }
+            m_cells[column][r] = label;
+        }
+    }
+
+    // Created in tab order, left to right.
+    QPushButton* back = makeButton(this, "Command1", QStringLiteral("上一步"), 600);
+    QPushButton* recalculate = makeButton(this, "Command2", QStringLiteral("重新计算"), 2760);
+    QPushButton* end = makeButton(this, "Command3", QStringLiteral("结束"), 4920);
+    QPushButton* exportButton = makeButton(this, "Command4", QStringLiteral("生成Excel表格"), 6960);
+    connect(back, &QPushButton::clicked, this, &LoadTableForm::backRequested);
+    connect(recalculate, &QPushButton::clicked, this, &LoadTableForm::recalculateRequested);
+    connect(end, &QPushButton::clicked, this, &LoadTableForm::endRequested);
+    connect(exportButton, &QPushButton::clicked, this, &LoadTableForm::exportRequested);
+}
+
+void LoadTableForm::showTable(const engine::LoadTable& table)
+{
+    const auto headers = table.relabelledHeaders();
+    m_headers[1]->setCaption(QString::fromStdString(headers[0]));
+    m_headers[2]->setCaption(QString::fromStdString(headers[1]));
+    m_headers[6]->setCaption(QString::fromStdString(headers[2]));
+
+    for (int row = 0; row < kRows; ++row) {
+        const auto r = static_cast<std::size_t>(row);
+        if (!table.rows[r])
+            continue;
+        for (int array = 2; array <= kColumns; ++array)
+            cell(array, row)->setCaption(QString::fromStdString(table.cellTexts[r][static_cast<std::size_t>(array - 2)]));
+    }
+
+    for (int array = 1; array <= kColumns; ++array)
+        cell(array, 0)->setVisible(table.rowZeroShown);
+}
+
+QString LoadTableForm::cellText(int array, int row) const
+{
+    const CaptionLabel* label = cell(array, row);
+    return label == nullptr ? QString() : label->text();
+}
+
+QString LoadTableForm::headerText(int index) const
+{
+    if (index < 0 || index >= kColumns)
+        return {};
+    return m_headers[static_cast<std::size_t>(index)]->text();
+}
+
+bool LoadTableForm::rowVisible(int row) const
+{
+    for (int array = 1; array <= kColumns; ++array) {
+        const CaptionLabel* label = cell(array, row);
+        if (label == nullptr || label->isHidden())
+            return false;
+    }
+    return true;
+}
+
+results::CaptionLabel* LoadTableForm::cell(int array, int row) const
+{
+    if (array < 1 || array > kColumns || row < 0 || row >= kRows)
+        return nullptr;
+    return m_cells[static_cast<std::size_t>(array - 1)][static_cast<std::size_t>(row)];
+}
+
+}  // namespace trevalo

@@ -1,0 +1,153 @@
+#include "results/single_result_form.h"
+
+#include "results/caption_label.h"
+#include "results/form_style.h"
+#include "results/twips.h"
+
+#include <QPalette>
+#include <QPushButton>
+
+namespace trevalo {
+
+using results::CaptionLabel;
+using results::pointAt;
+using results::px;
+using results::sizeOf;
+
+namespace {
+
+constexpr int kCaptionLeft = 600;
+constexpr int kValueLeft = 4200;
+constexpr int kLineHeight = 210;
+constexpr int kButtonTop = 3720;
+constexpr int kButtonHeight = 375;
+
+// The value label Label7(i) stands on line kValueLine[i]: the structural load (index 6) is
+// drawn on the bottom line, below pit depth and headroom (indexes 7 and 8).
+constexpr std::array<int, SingleResultForm::kValueCount> kValueLine{0, 1, 2, 3, 4, 5, 8, 6, 7};
+// Label6(i) stands on kLabel6Line[i], beside the value it names.
+constexpr std::array<int, 4> kLabel6Line{5, 8, 6, 7};
+
+constexpr int lineTop(int line) { return 360 + 360 * line; }
+
+void styleCaption(CaptionLabel& label)
+{
+    label.setFrameStyle(QFrame::Box | QFrame::Plain);
+    QPalette palette = label.palette();
+    palette.setColor(QPalette::Window, QColor(192, 255, 192));
+    label.setPalette(palette);
+    label.setAutoFillBackground(true);
+    label.setForegroundRole(QPalette::Text);
+}
+
+void styleValue(CaptionLabel& label)
+{
+    label.setFrameStyle(QFrame::Box | QFrame::Plain);
+    label.setBackgroundRole(QPalette::Base);
+    label.setAutoFillBackground(true);
+    label.setForegroundRole(QPalette::Text);
+}
+
+CaptionLabel* makeCaption(QWidget* form, const QString& name, int line, const QString& caption)
+{
+    auto* label = new CaptionLabel(name, px(kLineHeight), form);
+    styleCaption(*label);
+    label->move(pointAt(kCaptionLeft, lineTop(line)));
+    label->setCaption(caption);
+    return label;
+}
+
+QPushButton* makeButton(QWidget* form, const char* name, const QString& caption, int left, int width)
+{
+    auto* button = new QPushButton(caption, form);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    button->setGeometry(QRect(pointAt(left, kButtonTop), sizeOf(width, kButtonHeight)));
+    return button;
+}
+
+}  // namespace
+
+SingleResultForm::SingleResultForm(QWidget* parent) : QWidget(parent)
+{
+    results::setUpResultWindow(*this, "Form5", 5760, 4320);
+
+    const std::array<QString, 5> captionTexts{
+        QStringLiteral(" 总行程时间 (秒) RTT "),
+        QStringLiteral(" 最长侯机时间 (秒) HS "),
+        QStringLiteral(" 5分钟内单机运载人数 HC (P) "),
+        QStringLiteral(" 5分钟内总运载人数 HC (T) "),
+        QStringLiteral(" 5分钟内单机运载人数百分比 HC (P) % "),
+    };
+    for (int i = 0; i < 5; ++i)
+        makeCaption(this, QStringLiteral("Label%1").arg(i + 1), i, captionTexts[static_cast<std::size_t>(i)]);
+
+    const std::array<QString, 4> label6Texts{
+        QStringLiteral(" 5分钟内总运载人数百分比 HC (T) % "),
+        QStringLiteral(" 电梯机房的结构荷载 kg "),
+        QStringLiteral(" 井深 m "),
+        QStringLiteral(" 井顶缓冲高度 m "),
+    };
+    for (std::size_t i = 0; i < m_label6.size(); ++i)
+        m_label6[i] = makeCaption(this, QStringLiteral("Label6_%1").arg(i), kLabel6Line[i], label6Texts[i]);
+
+    for (std::size_t i = 0; i < m_values.size(); ++i) {
+        auto* value = new CaptionLabel(QStringLiteral("Label7_%1").arg(i), px(kLineHeight), this);
+        styleValue(*value);
+        value->move(pointAt(kValueLeft, lineTop(kValueLine[i])));
+        value->setCaption(QString());
+        m_values[i] = value;
+    }
+
+    // Created in tab order, left to right.
+    QPushButton* back = makeButton(this, "Command1", QStringLiteral("上一步"), 360, 975);
+    QPushButton* recalculate = makeButton(this, "Command2", QStringLiteral("重新计算"), 1560, 975);
+    QPushButton* end = makeButton(this, "Command3", QStringLiteral("结束"), 2760, 975);
+    QPushButton* exportButton = makeButton(this, "Command4", QStringLiteral("生成Excel表格"), 3960, 1335);
+    connect(back, &QPushButton::clicked, this, &SingleResultForm::backRequested);
+    connect(recalculate, &QPushButton::clicked, this, &SingleResultForm::recalculateRequested);
+    connect(end, &QPushButton::clicked, this, &SingleResultForm::endRequested);
+    connect(exportButton, &QPushButton::clicked, this, &SingleResultForm::exportRequested);
+}
+
+void SingleResultForm::showFigures(const engine::SingleResult& result)
+{
+    for (std::size_t i = 0; i <= 5; ++i)
+        m_values[i]->setCaption(QString::fromStdString(result.valueTexts[i]));
+    if (result.structuralLoadShown)
+        m_values[6]->setCaption(QString::fromStdString(result.valueTexts[6]));
+    if (result.pitAndHeadroomShown) {
+        m_values[7]->setCaption(QString::fromStdString(result.valueTexts[7]));
+        m_values[8]->setCaption(QString::fromStdString(result.valueTexts[8]));
+    }
+    setStructuralLoadRowShown(result.structuralLoadShown);
+    setPitAndHeadroomRowsShown(result.pitAndHeadroomShown);
+}
+
+QString SingleResultForm::valueText(int index) const
+{
+    if (index < 0 || index >= kValueCount)
+        return {};
+    return m_values[static_cast<std::size_t>(index)]->text();
+}
+
+bool SingleResultForm::structuralLoadRowVisible() const { return !m_values[6]->isHidden(); }
+
+bool SingleResultForm::pitDepthRowVisible() const { return !m_label6[2]->isHidden(); }
+
+void SingleResultForm::setStructuralLoadRowShown(bool shown)
+{
+    m_label6[1]->setVisible(shown);
+    m_values[6]->setVisible(shown);
+}
+
+void SingleResultForm::setPitAndHeadroomRowsShown(bool shown)
+{
+    m_label6[2]->setVisible(shown);
+    m_label6[3]->setVisible(shown);
+    m_values[7]->setVisible(shown);
+    m_values[8]->setVisible(shown);
+}
+
+}  // namespace trevalo

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "engine/analysis.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <array>
+
+class QPushButton;
+
+namespace trevalo::results {
+class CaptionLabel;
+}
+
+namespace trevalo {
+
+// Form5: the figures of one configuration in caption/value pairs. The analysis decides every
+// text and which optional rows stand; the form only shows them and reports its buttons.
+class SingleResultForm : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kValueCount = 9;
+
+    explicit SingleResultForm(QWidget* parent = nullptr);
+
+    // Writes the value captions of the rows the outcome shows and sets the visibility of both
+    // optional groups; a hidden row keeps whatever caption it held.
+    void showFigures(const engine::SingleResult& result);
+
+    // Caption of value label Label7(index), whether it is shown or not.
+    QString valueText(int index) const;
+    bool structuralLoadRowVisible() const;
+    bool pitDepthRowVisible() const;
+
+signals:
+    void backRequested();
+    void recalculateRequested();
+    void endRequested();
+    void exportRequested();
+
+private:
+    void setStructuralLoadRowShown(bool shown);
+    void setPitAndHeadroomRowsShown(bool shown);
+
+    std::array<results::CaptionLabel*, 4> m_label6{};  // Label6(0..3), captions of the lower lines
+    std::array<results::CaptionLabel*, kValueCount> m_values{};
+};
+
+}  // namespace trevalo
