@@ -1,1 +1,91 @@
+#include "engine/analysis_inputs.h"
+#include "engine/tests/case_name.h"
+
 #include <gtest/gtest.h>
+
+#include <clocale>
+#include <limits>
+
+namespace trevalo::engine {
+namespace {
+
+struct ReadingCase {
+    const char* name;
+    const char* text;
+    double value;
+};
+
+class LeadingNumber : public testing::TestWithParam<ReadingCase> {};
+
+TEST_P(LeadingNumber, ReadsTheLongestLeadingNumber)
+{
+    EXPECT_EQ(leadingNumber(GetParam().text), GetParam().value) << '"' << GetParam().text << '"';
+}
+
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+
+INSTANTIATE_TEST_SUITE_P(
+    Engine, LeadingNumber,
+    testing::Values(ReadingCase{"empty", "", 0}, ReadingCase{"blanks", "   ", 0},
+                    ReadingCase{"letters", "abc", 0}, ReadingCase{"integer", "42", 42},
+                    ReadingCase{"decimal", "1.75", 1.75}, ReadingCase{"leadingPoint", ".5", 0.5},
+                    ReadingCase{"trailingPoint", "5.", 5}, ReadingCase{"lonePoint", ".", 0},
+                    ReadingCase{"minus", "-3", -3}, ReadingCase{"plus", "+3", 3},
+                    ReadingCase{"signAlone", "-", 0}, ReadingCase{"blanksInside", " 1 2 . 5 ", 12.5},
+                    ReadingCase{"tabsAndLineFeeds", "\t1\n0", 10}, ReadingCase{"carriageReturnEnds", "1\r0", 1},
+                    ReadingCase{"trailingText", "900mm", 900}, ReadingCase{"commaIsNoPoint", "1,5", 1},
+                    ReadingCase{"secondPointEnds", "1.2.3", 1.2}, ReadingCase{"exponent", "1e3", 1000},
+                    ReadingCase{"exponentWithSign", "25E-1", 2.5}, ReadingCase{"exponentD", "2d2", 200},
+                    ReadingCase{"exponentWithoutDigits", "2e", 2}, ReadingCase{"exponentSignOnly", "2e+x", 2},
+                    ReadingCase{"hexadecimal", "&H1F", 31}, ReadingCase{"hexadecimalLower", "&hff", 255},
+                    ReadingCase{"octal", "&O17", 15}, ReadingCase{"octalStopsAtEight", "&o178", 15},
+                    ReadingCase{"prefixAlone", "&H", 0}, ReadingCase{"ampersandOnly", "&5", 0},
+                    ReadingCase{"tooLarge", "1e400", kInfinity}, ReadingCase{"tooLargeNegative", "-1e400", -kInfinity},
+                    ReadingCase{"tooSmall", "1e-400", 0},
+                    ReadingCase{"manyLeadingZeros",
+                                "0.000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
+                                "000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
+                                "000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
+                                "000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
+                                "0000000000000000000000001",
+                                0},
+                    ReadingCase{"fullWidthDigitsAreText", "\xEF\xBC\x91", 0}),
+    CaseName());
+
+TEST(LeadingNumberLocale, PointIsTheDecimalSeparatorInEveryLocale)
+{
+    // A locale whose decimal separator is a comma must not change the reading.
+    const char* previous = std::setlocale(LC_NUMERIC, nullptr);
+    const std::string saved = previous ? previous : "C";
+    if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr)
+        std::setlocale(LC_NUMERIC, "fr_FR.UTF-8");
+    EXPECT_EQ(leadingNumber("1.5"), 1.5);
+    std::setlocale(LC_NUMERIC, saved.c_str());
+}
+
+struct RoundingCase {
+    const char* name;
+    double value;
+    std::optional<std::int16_t> rounded;
+};
+
+class ToInt16 : public testing::TestWithParam<RoundingCase> {};
+
+TEST_P(ToInt16, RoundsTiesToEvenAndRefusesOverflow)
+{
+    EXPECT_EQ(toInt16(GetParam().value), GetParam().rounded);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Engine, ToInt16,
+    testing::Values(RoundingCase{"halfDown", 200.5, 200}, RoundingCase{"aboveHalf", 200.6, 201},
+                    RoundingCase{"halfUp", 129.5, 130}, RoundingCase{"halfToEvenBelow", 128.5, 128},
+                    RoundingCase{"negativeHalf", -2.5, -2}, RoundingCase{"largest", 32767.4, 32767},
+                    RoundingCase{"tieAboveLargest", 32767.5, std::nullopt},
+                    RoundingCase{"smallest", -32768.5, -32768},
+                    RoundingCase{"belowSmallest", -32768.6, std::nullopt},
+                    RoundingCase{"infinite", kInfinity, std::nullopt}),
+    CaseName());
+
+}  // namespace
+}  // namespace trevalo::engine

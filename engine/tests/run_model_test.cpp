@@ -1,1 +1,134 @@
+#include "engine/door_timing.h"
+#include "engine/machine_room.h"
+#include "engine/run_model.h"
+#include "engine/tests/case_name.h"
+
 #include <gtest/gtest.h>
+
+namespace trevalo::engine {
+namespace {
+
+struct FullSpeedCase {
+    const char* name;
+    double speed;
+    double distance;
+    double time;
+};
+
+class FullSpeed : public testing::TestWithParam<FullSpeedCase> {};
+
+TEST_P(FullSpeed, DistanceAndTime)
+{
+    EXPECT_NEAR(fullSpeedDistance(GetParam().speed), GetParam().distance, 5e-6);
+    EXPECT_NEAR(fullSpeedTime(GetParam().speed), GetParam().time, 5e-6);
+}
+
+INSTANTIATE_TEST_SUITE_P(Engine, FullSpeed,
+                         testing::Values(FullSpeedCase{"low", 1, 1.96984, 4.93968},
+                                         FullSpeedCase{"middle", 2.5, 10.06944, 8.05555},
+                                         FullSpeedCase{"high", 6, 43.37514, 14.15833}),
+                         CaseName());
+
+struct ClassCase {
+    const char* name;
+    double speed;
+    SpeedClass speedClass;
+};
+
+class SpeedClasses : public testing::TestWithParam<ClassCase> {};
+
+TEST_P(SpeedClasses, BoundariesBelongToTheirClass)
+{
+    EXPECT_EQ(speedClass(GetParam().speed), GetParam().speedClass);
+}
+
+INSTANTIATE_TEST_SUITE_P(Engine, SpeedClasses,
+                         testing::Values(ClassCase{"two", 2, SpeedClass::Low},
+                                         ClassCase{"justAboveTwo", 2.0001, SpeedClass::Middle},
+                                         ClassCase{"justBelowFive", 4.999, SpeedClass::Middle},
+                                         ClassCase{"five", 5, SpeedClass::High}),
+                         CaseName());
+
+TEST(RunDuration, ShortAndFullSpeedRuns)
+{
+    EXPECT_EQ(*runDuration(1.75, fullSpeedDistance(1.75)), fullSpeedTime(1.75));
+    EXPECT_DOUBLE_EQ(*runDuration(1, 0), 2.4);  // a zero-length run still costs the constant part
+    EXPECT_FALSE(runDuration(1, -0.1));
+    const auto shortReverse = runDuration(1, -0.05);
+    ASSERT_TRUE(shortReverse);
+    EXPECT_LT(*shortReverse, 2.4);
+    EXPECT_LT(peakSpeed(1, -0.05), 0);
+    // Past the full-speed distance the car runs at rated speed.
+    EXPECT_DOUBLE_EQ(*runDuration(2, fullSpeedDistance(2) + 10), fullSpeedTime(2) + 5);
+    // The peak speed inverts the run distance within rounding.
+    EXPECT_NEAR(peakSpeed(3, runDistance(3, 1.2)), 1.2, 1e-5);
+}
+
+struct DoorCase {
+    const char* name;
+    DoorType type;
+    double width;
+    double doorTime;
+    double transfer;
+};
+
+class DoorTimes : public testing::TestWithParam<DoorCase> {};
+
+TEST_P(DoorTimes, ByTypeAndWidth)
+{
+    const DoorTiming timing = doorTiming(GetParam().type, GetParam().width);
+    EXPECT_EQ(timing.doorTime, GetParam().doorTime);
+    EXPECT_EQ(timing.transferTime, GetParam().transfer);
+}
+
+INSTANTIATE_TEST_SUITE_P(Engine, DoorTimes,
+                         testing::Values(DoorCase{"centre1000", DoorType::TwoPanelCentre, 1000, 4.8, 0.9},
+                                         DoorCase{"side850", DoorType::TwoPanelSide, 850, 5.6, 1},
+                                         DoorCase{"centre1500", DoorType::TwoPanelCentre, 1500, 7, 0.45},
+                                         DoorCase{"side1500", DoorType::TwoPanelSide, 1500, 7.1, 0.45},
+                                         DoorCase{"fourPanel1000", DoorType::FourPanelCentre, 1000, 4.8, 0.45},
+                                         DoorCase{"fourPanel800", DoorType::FourPanelCentre, 800, 4.2, 0.45}),
+                         CaseName());
+
+struct WidthCase {
+    const char* name;
+    double width;
+    double normalised;
+};
+
+class DoorWidths : public testing::TestWithParam<WidthCase> {};
+
+TEST_P(DoorWidths, Normalised) { EXPECT_EQ(normaliseDoorWidth(GetParam().width), GetParam().normalised); }
+
+INSTANTIATE_TEST_SUITE_P(Engine, DoorWidths,
+                         testing::Values(WidthCase{"standard", 850, 850}, WidthCase{"between", 899, 850},
+                                         WidthCase{"thousand", 1000, 1000}, WidthCase{"thousandFifty", 1050, 1000},
+                                         WidthCase{"aboveThousand", 1499, 1400}, WidthCase{"widest", 1500, 1500}),
+                         CaseName());
+
+struct MachineCase {
+    const char* name;
+    double load;
+    double speed;
+    int ropes;
+    double structuralLoad;
+};
+
+class MachineRoom : public testing::TestWithParam<MachineCase> {};
+
+TEST_P(MachineRoom, RopesAndStructuralLoad)
+{
+    const MachineRoomFigures figures = machineRoomFigures(GetParam().load, 50, GetParam().speed, 300);
+    EXPECT_EQ(figures.ropeCount, GetParam().ropes);
+    EXPECT_DOUBLE_EQ(figures.structuralLoad, GetParam().structuralLoad);
+}
+
+INSTANTIATE_TEST_SUITE_P(Engine, MachineRoom,
+                         testing::Values(MachineCase{"fourRopes", 1000, 2, 4, 17625},
+                                         MachineCase{"heavyCarSixRopes", 1350, 2, 6, 22687.5},
+                                         MachineCase{"limitsStillFour", 1300, 2.5, 4, 1.25 * (1500 + 2 * (2900 + 200 + 1300 + 3550))},
+                                         MachineCase{"fastSixRopes", 1300, 3, 6, 1.25 * (1500 + 2 * (2900 + 300 + 1300 + 3550))}),
+                         CaseName());
+
+}  // namespace
+}  // namespace trevalo::engine
