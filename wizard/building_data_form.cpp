@@ -1,0 +1,229 @@
+#include "wizard/building_data_form.h"
+
+#include "wizard/navigator.h"
+#include "wizard/notices.h"
+
+#include <QDateTime>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLocale>
+#include <QVBoxLayout>
+
+namespace trevalo {
+
+namespace {
+
+QLabel* makeLabel(const QString& objectName, const QString& caption, QWidget* parent)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(objectName);
+    return label;
+}
+
+QLineEdit* makeTextBox(const QString& objectName, QWidget* parent)
+{
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(objectName);
+    return box;
+}
+
+QRadioButton* makeOption(const QString& objectName, const QString& caption, QWidget* parent)
+{
+    auto* option = new QRadioButton(caption, parent);
+    option->setObjectName(objectName);
+    return option;
+}
+
+}  // namespace
+
+BuildingDataForm::BuildingDataForm(Navigator& navigator, QWidget* parent)
+    : WizardForm(QStringLiteral("Form2"), parent), m_navigator(navigator)
+{
+    auto* nameLabel = makeLabel(QStringLiteral("Label8"), QStringLiteral("项目名称："), this);
+    m_projectName = makeTextBox(QStringLiteral("Text2"), this);
+    m_projectName->setMinimumWidth(260);
+    auto* dateLabel = makeLabel(QStringLiteral("Label2"), QStringLiteral("日期："), this);
+    m_date = makeLabel(QStringLiteral("Label1"), QString(), this);
+    auto* timeLabel = makeLabel(QStringLiteral("Label6"), QStringLiteral("时间："), this);
+    m_time = makeLabel(QStringLiteral("Label7"), QString(), this);
+
+    auto* buildingFrame = new QGroupBox(QStringLiteral("楼宇基本资料"), this);
+    buildingFrame->setObjectName(QStringLiteral("Frame1"));
+    auto* typeLabel = makeLabel(QStringLiteral("Label3"), QStringLiteral("建筑类型"), buildingFrame);
+    m_residential = makeOption(QStringLiteral("Option1"), QStringLiteral("住宅"), buildingFrame);
+    m_officeAndHotel = makeOption(QStringLiteral("Option2"), QStringLiteral("办公楼及酒店"), buildingFrame);
+    m_ownerOccupiedOffice = makeOption(QStringLiteral("Option5"), QStringLiteral("自用办公楼"), buildingFrame);
+    auto* floorsLabel = makeLabel(QStringLiteral("Label4"), QStringLiteral("电梯停留层数（不含首层）"), buildingFrame);
+    m_floors = makeTextBox(QStringLiteral("N1"), buildingFrame);
+
+    auto* populationFrame = new QGroupBox(QStringLiteral("楼宇人数资料"), this);
+    populationFrame->setObjectName(QStringLiteral("Frame2"));
+    auto* populationLabel = makeLabel(QStringLiteral("Label5"), QStringLiteral("楼宇总人数"), populationFrame);
+    m_population = makeTextBox(QStringLiteral("Text1"), populationFrame);
+    m_even = makeOption(QStringLiteral("Option3"), QStringLiteral("人数每层平均分配"), populationFrame);
+    m_perFloor = makeOption(QStringLiteral("Option4"), QStringLiteral("人数每层非平均分配"), populationFrame);
+
+    auto* ok = makeCommandButton(QStringLiteral("Command1"), QStringLiteral("确 定"), this);
+    auto* exit = makeCommandButton(QStringLiteral("Command2"), QStringLiteral("终止退出"), this);
+    setDefaultButton(ok);
+
+    // Each frame is its own group; at start neither has a selection, which an
+    // exclusive QButtonGroup allows (it only forbids unchecking by a click).
+    m_buildingTypeGroup.addButton(m_residential);
+    m_buildingTypeGroup.addButton(m_officeAndHotel);
+    m_buildingTypeGroup.addButton(m_ownerOccupiedOffice);
+    m_spreadGroup.addButton(m_even);
+    m_spreadGroup.addButton(m_perFloor);
+
+    auto* buildingLayout = new QGridLayout(buildingFrame);
+    buildingLayout->addWidget(typeLabel, 0, 0);
+    auto* typeRow = new QHBoxLayout;
+    typeRow->addWidget(m_residential);
+    typeRow->addWidget(m_officeAndHotel);
+    typeRow->addWidget(m_ownerOccupiedOffice);
+    typeRow->addStretch();
+    buildingLayout->addLayout(typeRow, 0, 1);
+    buildingLayout->addWidget(floorsLabel, 1, 0);
+    buildingLayout->addWidget(m_floors, 1, 1, Qt::AlignLeft);
+    m_floors->setFixedWidth(90);
+
+    auto* populationLayout = new QGridLayout(populationFrame);
+    populationLayout->addWidget(populationLabel, 0, 0);
+    populationLayout->addWidget(m_population, 0, 1, Qt::AlignLeft);
+    m_population->setFixedWidth(90);
+    auto* spreadRow = new QHBoxLayout;
+    spreadRow->addWidget(m_even);
+    spreadRow->addWidget(m_perFloor);
+    spreadRow->addStretch();
+    populationLayout->addLayout(spreadRow, 1, 0, 1, 2);
+
+    auto* nameRow = new QHBoxLayout;
+    nameRow->addWidget(nameLabel);
+    nameRow->addWidget(m_projectName, 1);
+    auto* clockRow = new QHBoxLayout;
+    clockRow->addWidget(dateLabel);
+    clockRow->addWidget(m_date);
+    clockRow->addSpacing(24);
+    clockRow->addWidget(timeLabel);
+    clockRow->addWidget(m_time);
+    clockRow->addStretch();
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addStretch();
+    buttonRow->addWidget(ok);
+    buttonRow->addWidget(exit);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->setContentsMargins(16, 14, 16, 14);
+    layout->addLayout(nameRow);
+    layout->addLayout(clockRow);
+    layout->addWidget(buildingFrame);
+    layout->addWidget(populationFrame);
+    layout->addSpacing(6);
+    layout->addLayout(buttonRow);
+
+    setTabOrder(m_projectName, m_residential);
+    setTabOrder(m_residential, m_officeAndHotel);
+    setTabOrder(m_officeAndHotel, m_ownerOccupiedOffice);
+    setTabOrder(m_ownerOccupiedOffice, m_floors);
+    setTabOrder(m_floors, m_population);
+    setTabOrder(m_population, m_even);
+    setTabOrder(m_even, m_perFloor);
+    setTabOrder(m_perFloor, ok);
+    setTabOrder(ok, exit);
+
+    connect(ok, &QPushButton::clicked, this, &BuildingDataForm::accept);
+    connect(exit, &QPushButton::clicked, this, [this] { m_navigator.end(); });
+    refreshDateAndTime();
+}
+
+std::optional<engine::BuildingType> BuildingDataForm::buildingType() const
+{
+    if (m_residential->isChecked())
+        return engine::BuildingType::Residential;
+    if (m_officeAndHotel->isChecked())
+        return engine::BuildingType::OfficeAndHotel;
+    if (m_ownerOccupiedOffice->isChecked())
+        return engine::BuildingType::OwnerOccupiedOffice;
+    return std::nullopt;
+}
+
+std::optional<engine::PopulationSpread> BuildingDataForm::spread() const
+{
+    if (m_even->isChecked())
+        return engine::PopulationSpread::Even;
+    if (m_perFloor->isChecked())
+        return engine::PopulationSpread::PerFloor;
+    return std::nullopt;
+}
+
+engine::ProjectData BuildingDataForm::projectData() const
+{
+    engine::ProjectData project;
+    project.projectName = m_projectName->text().toStdString();
+    project.buildingType = buildingType();
+    project.floorsServed = m_floors->text().toStdString();
+    project.totalPopulation = m_population->text().toStdString();
+    project.spread = spread();
+    return project;
+}
+
+std::optional<int> BuildingDataForm::floorCount() const
+{
+    const auto floors = engine::toInt16(engine::leadingNumber(m_floors->text().toStdString()));
+    if (!floors)
+        return std::nullopt;
+    return int{*floors};
+}
+
+void BuildingDataForm::showEvent(QShowEvent* event)
+{
+    refreshDateAndTime();
+    WizardForm::showEvent(event);
+}
+
+void BuildingDataForm::refreshDateAndTime()
+{
+    const QLocale locale = QLocale::system();
+    const QDateTime now = QDateTime::currentDateTime();
+    m_date->setText(locale.toString(now.date(), QLocale::ShortFormat));
+    m_time->setText(locale.toString(now.time(), QLocale::ShortFormat));
+}
+
+void BuildingDataForm::accept()
+{
+    // Empty means no characters at all: a text of blanks counts as filled.
+    if (m_population->text().isEmpty() || m_floors->text().isEmpty() || !buildingType() || !spread()) {
+        showNotice(engine::Notice::IncompleteInput, this);
+        return;
+    }
+    // A count beyond the 16-bit range cannot be held, so it is refused like a count
+    // beyond the form's bound rather than carried on as a wrong number.
+    const std::optional<int> floors = floorCount();
+    if (!floors || *floors > kMaxFloors) {
+        showNotice(engine::Notice::FloorsOutOfRange, this);
+        return;
+    }
+    if (*spread() == engine::PopulationSpread::Even) {
+        m_navigator.show(FormId::Form4);
+        m_navigator.hide(FormId::Form2);
+        return;
+    }
+    if (*floors > kMaxFloorsPerFloorEntry) {
+        showNotice(engine::Notice::FloorsOutOfRange, this);
+        return;
+    }
+    m_navigator.show(FormId::Form3);
+    m_navigator.hide(FormId::Form2);
+}
+
+int floorCountOf(const Navigator& navigator)
+{
+    const auto* form = navigator.formAs<BuildingDataForm>(FormId::Form2);
+    if (form == nullptr)
+        return 0;
+    return form->floorCount().value_or(0);
+}
+
+}  // namespace trevalo

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "engine/analysis_inputs.h"
+#include "wizard/wizard_form.h"
+
+#include <QButtonGroup>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include <optional>
+
+namespace trevalo {
+
+class Navigator;
+
+// Form2: project name, building type, floors served, population and how it is
+// spread. OK checks completeness and the floor bounds, then moves on to the floor
+// population form (per floor) or the elevator parameters form (even spread).
+class BuildingDataForm : public WizardForm {
+    Q_OBJECT
+public:
+    // The most floors the form accepts, and the most that can be entered floor by floor.
+    static constexpr int kMaxFloors = 200;
+    static constexpr int kMaxFloorsPerFloorEntry = 129;
+
+    explicit BuildingDataForm(Navigator& navigator, QWidget* parent = nullptr);
+
+    std::optional<engine::BuildingType> buildingType() const;
+    std::optional<engine::PopulationSpread> spread() const;
+    engine::ProjectData projectData() const;
+    QString dateCaption() const { return m_date->text(); }
+    QString timeCaption() const { return m_time->text(); }
+
+    // The number of floors as the forms take it: N1 read as a number, rounded
+    // ties to even, as a 16-bit integer; empty when it does not fit.
+    std::optional<int> floorCount() const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void accept();
+    void refreshDateAndTime();
+
+    Navigator& m_navigator;
+    QLineEdit* m_projectName = nullptr;
+    QLabel* m_date = nullptr;
+    QLabel* m_time = nullptr;
+    QRadioButton* m_residential = nullptr;
+    QRadioButton* m_officeAndHotel = nullptr;
+    QRadioButton* m_ownerOccupiedOffice = nullptr;
+    QLineEdit* m_floors = nullptr;
+    QLineEdit* m_population = nullptr;
+    QRadioButton* m_even = nullptr;
+    QRadioButton* m_perFloor = nullptr;
+    QButtonGroup m_buildingTypeGroup;
+    QButtonGroup m_spreadGroup;
+};
+
+// The floor count that the floor population form uses: Form2's N1 by the rule
+// above, 0 when Form2 is not loaded or the value does not fit.
+int floorCountOf(const Navigator& navigator);
+
+}  // namespace trevalo

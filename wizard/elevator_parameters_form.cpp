@@ -1,0 +1,340 @@
+#include "wizard/elevator_parameters_form.h"
+
+#include "wizard/building_data_form.h"
+#include "wizard/label_tone.h"
+#include "wizard/navigator.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+namespace trevalo {
+
+namespace {
+
+constexpr int kEntryWidth = 90;
+
+const QStringList& ratedSpeeds()
+{
+    static const QStringList speeds{"1", "1.5", "1.75", "2", "2.5", "3", "3.5", "4",
+                                    "5", "6", "7", "8", "9", "10", "11"};
+    return speeds;
+}
+
+const QStringList& doorWidths()
+{
+    static const QStringList widths{"800", "900", "1000", "1100"};
+    return widths;
+}
+
+// 675 to 1800 kg in steps of 75 kg, without 975 kg.
+const QStringList& ratedLoads()
+{
+    static const QStringList loads{"675",  "750",  "825",  "900",  "1050", "1125", "1200", "1275",
+                                   "1350", "1425", "1500", "1575", "1650", "1725", "1800"};
+    return loads;
+}
+
+QLabel* makeLabel(const QString& objectName, const QString& caption, QWidget* parent)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(objectName);
+    return label;
+}
+
+QLineEdit* makeTextBox(const QString& objectName, QWidget* parent)
+{
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(objectName);
+    box->setFixedWidth(kEntryWidth);
+    return box;
+}
+
+QComboBox* makeComboBox(const QString& objectName, const QStringList& items, QWidget* parent)
+{
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(objectName);
+    combo->setEditable(true);
+    // A typed value is an entry, not a new list item.
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->addItems(items);
+    combo->setCurrentIndex(-1);
+    combo->clearEditText();
+    combo->setFixedWidth(kEntryWidth);
+    return combo;
+}
+
+QCheckBox* makeCheckBox(const QString& objectName, const QString& caption, QWidget* parent)
+{
+    auto* box = new QCheckBox(caption, parent);
+    box->setObjectName(objectName);
+    return box;
+}
+
+QGroupBox* makeFrame(const QString& objectName, const QString& caption, QWidget* parent)
+{
+    auto* frame = new QGroupBox(caption, parent);
+    frame->setObjectName(objectName);
+    return frame;
+}
+
+// Hidden controls keep their place, so showing and hiding never moves the others.
+void keepPlaceWhenHidden(QWidget* widget)
+{
+    QSizePolicy policy = widget->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    widget->setSizePolicy(policy);
+}
+
+void addRow(QGridLayout* grid, int row, QLabel* label, QWidget* field, QLabel* unit)
+{
+    grid->addWidget(label, row, 0);
+    grid->addWidget(field, row, 1);
+    if (unit != nullptr)
+        grid->addWidget(unit, row, 2);
+    grid->setColumnStretch(3, 1);
+}
+
+}  // namespace
+
+ElevatorParametersForm::ElevatorParametersForm(Navigator& navigator, QWidget* parent)
+    : WizardForm(QStringLiteral("Form4"), parent), m_navigator(navigator)
+{
+    buildFrames();
+    setTabOrderOfControls();
+    setDefaultButton(m_ok);
+
+    connect(m_expressZone, &QCheckBox::toggled, this, &ElevatorParametersForm::expressZoneToggled);
+    connect(m_decided, &QCheckBox::toggled, this, &ElevatorParametersForm::decidedLoadToggled);
+    connect(m_machineRoom, &QCheckBox::toggled, this, &ElevatorParametersForm::machineRoomToggled);
+    connect(m_ok, &QPushButton::clicked, this, &ElevatorParametersForm::analysisRequested);
+    connect(m_back, &QPushButton::clicked, this, [this] {
+        m_navigator.unload(FormId::Form4);
+        m_navigator.show(FormId::Form2);
+    });
+    connect(m_exit, &QPushButton::clicked, this, [this] { m_navigator.end(); });
+
+    const auto* buildingData = m_navigator.formAs<BuildingDataForm>(FormId::Form2);
+    applyDefaults(buildingData != nullptr ? buildingData->buildingType() : std::nullopt);
+}
+
+void ElevatorParametersForm::buildFrames()
+{
+    for (int index : {0, 1, 2, 3, 4, 5, 7})
+        m_text[static_cast<std::size_t>(index)] = makeTextBox(QStringLiteral("TEXT1_%1").arg(index), this);
+
+    auto* travelFrame = makeFrame(QStringLiteral("Frame1"), QStringLiteral("电梯行程参数"), this);
+    auto* travelGrid = new QGridLayout(travelFrame);
+    addRow(travelGrid, 0, makeLabel(QStringLiteral("Label1"), QStringLiteral("电梯总行程"), travelFrame), m_text[0],
+           makeLabel(QStringLiteral("Label2_0"), QStringLiteral("M"), travelFrame));
+    addRow(travelGrid, 1, makeLabel(QStringLiteral("Label3"), QStringLiteral("平均每层高度"), travelFrame), m_text[1],
+           makeLabel(QStringLiteral("Label2_1"), QStringLiteral("M"), travelFrame));
+
+    auto* expressFrame = makeFrame(QStringLiteral("Frame2"), QStringLiteral("快速通行区"), this);
+    auto* expressGrid = new QGridLayout(expressFrame);
+    m_expressZone = makeCheckBox(QStringLiteral("Check1"), QStringLiteral("设置快速通行区"), expressFrame);
+    m_expressLabel = makeLabel(QStringLiteral("Label4"), QStringLiteral("快速通行距离"), expressFrame);
+    m_expressUnit = makeLabel(QStringLiteral("Label2_2"), QStringLiteral("M"), expressFrame);
+    expressGrid->addWidget(m_expressZone, 0, 0, 1, 3);
+    addRow(expressGrid, 1, m_expressLabel, m_text[2], m_expressUnit);
+
+    auto* doorFrame = makeFrame(QStringLiteral("Frame3"), QStringLiteral("电梯门参数"), this);
+    auto* doorGrid = new QGridLayout(doorFrame);
+    const std::array<QString, 3> doorCaptions{QStringLiteral("2CO"), QStringLiteral("2SO"), QStringLiteral("4CO")};
+    const std::array<QString, 3> doorTips{QStringLiteral("中开两扇门"), QStringLiteral("侧开两扇门"),
+                                          QStringLiteral("中开四扇门")};
+    auto* doorRow = new QHBoxLayout;
+    for (std::size_t i = 0; i < m_doorOptions.size(); ++i) {
+        m_doorOptions[i] = new QRadioButton(doorCaptions[i], doorFrame);
+        m_doorOptions[i]->setObjectName(QStringLiteral("Option1_%1").arg(i));
+        m_doorOptions[i]->setToolTip(doorTips[i]);
+        m_doorGroup.addButton(m_doorOptions[i], static_cast<int>(i));
+        doorRow->addWidget(m_doorOptions[i]);
+    }
+    doorRow->addStretch();
+    doorGrid->addLayout(doorRow, 0, 0, 1, 4);
+    m_doorWidth = makeComboBox(QStringLiteral("Combo2"), doorWidths(), doorFrame);
+    addRow(doorGrid, 1, makeLabel(QStringLiteral("Label14"), QStringLiteral("电梯门开启宽度"), doorFrame), m_doorWidth,
+           makeLabel(QStringLiteral("Label15"), QStringLiteral("MM"), doorFrame));
+    m_advanceOpening = makeCheckBox(QStringLiteral("Check2"), QStringLiteral("设定预先开门"), doorFrame);
+    doorGrid->addWidget(m_advanceOpening, 2, 0, 1, 3);
+
+    auto* runFrame = makeFrame(QStringLiteral("Frame4"), QStringLiteral("电梯运行参数"), this);
+    auto* runGrid = new QGridLayout(runFrame);
+    addRow(runGrid, 0, makeLabel(QStringLiteral("Label5"), QStringLiteral("折耗率"), runFrame), m_text[3],
+           makeLabel(QStringLiteral("Label8_0"), QStringLiteral("%"), runFrame));
+    addRow(runGrid, 1, makeLabel(QStringLiteral("Label6"), QStringLiteral("上行百分比"), runFrame), m_text[4],
+           makeLabel(QStringLiteral("Label8_2"), QStringLiteral("%"), runFrame));
+    addRow(runGrid, 2, makeLabel(QStringLiteral("Label7"), QStringLiteral("下行百分比"), runFrame), m_text[5],
+           makeLabel(QStringLiteral("Label8_1"), QStringLiteral("%"), runFrame));
+    m_speed = makeComboBox(QStringLiteral("Combo1"), ratedSpeeds(), runFrame);
+    addRow(runGrid, 3, makeLabel(QStringLiteral("Label12"), QStringLiteral("电梯速度"), runFrame), m_speed,
+           makeLabel(QStringLiteral("Label13"), QStringLiteral("M/S"), runFrame));
+
+    auto* loadFrame = makeFrame(QStringLiteral("Frame5"), QStringLiteral("电梯载重与数量"), this);
+    auto* loadGrid = new QGridLayout(loadFrame);
+    m_decided = makeCheckBox(QStringLiteral("Check3"), QStringLiteral("已确定电梯载重和数量"), loadFrame);
+    loadGrid->addWidget(m_decided, 0, 0, 1, 3);
+    m_ratedLoad = makeComboBox(QStringLiteral("Combo3"), ratedLoads(), loadFrame);
+    m_loadLabel = makeLabel(QStringLiteral("Label9"), QStringLiteral("单电梯载重"), loadFrame);
+    m_loadUnit = makeLabel(QStringLiteral("Label11_0"), QStringLiteral("Kg"), loadFrame);
+    addRow(loadGrid, 1, m_loadLabel, m_ratedLoad, m_loadUnit);
+    m_countLabel = makeLabel(QStringLiteral("Label10"), QStringLiteral("电 梯 数 量"), loadFrame);
+    m_countUnit = makeLabel(QStringLiteral("Label11_1"), QStringLiteral("台"), loadFrame);
+    addRow(loadGrid, 2, m_countLabel, m_text[7], m_countUnit);
+    m_machineRoom = makeCheckBox(QStringLiteral("Check4"), QStringLiteral("计算电梯机房结构荷载"), loadFrame);
+    loadGrid->addWidget(m_machineRoom, 3, 0, 1, 3);
+    m_finishingWeight = makeTextBox(QStringLiteral("Text2"), loadFrame);
+    m_weightLabel = makeLabel(QStringLiteral("Label16"), QStringLiteral("装修重量"), loadFrame);
+    m_weightUnit = makeLabel(QStringLiteral("Label17"), QStringLiteral("Kg"), loadFrame);
+    addRow(loadGrid, 4, m_weightLabel, m_finishingWeight, m_weightUnit);
+
+    m_back = makeCommandButton(QStringLiteral("Command1"), QStringLiteral("上一步"), this);
+    m_ok = makeCommandButton(QStringLiteral("Command2"), QStringLiteral("确定"), this);
+    m_exit = makeCommandButton(QStringLiteral("Command3"), QStringLiteral("终止退出"), this);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(travelFrame);
+    left->addWidget(expressFrame);
+    left->addWidget(doorFrame);
+    left->addStretch();
+    auto* right = new QVBoxLayout;
+    right->addWidget(runFrame);
+    right->addWidget(loadFrame);
+    right->addStretch();
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(left);
+    columns->addLayout(right);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_back);
+    buttons->addWidget(m_ok);
+    buttons->addWidget(m_exit);
+    auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->setContentsMargins(16, 14, 16, 14);
+    layout->addLayout(columns);
+    layout->addSpacing(6);
+    layout->addLayout(buttons);
+
+    for (QWidget* optional : {static_cast<QWidget*>(m_text[2]), static_cast<QWidget*>(m_ratedLoad),
+                              static_cast<QWidget*>(m_text[7]), static_cast<QWidget*>(m_machineRoom),
+                              static_cast<QWidget*>(m_finishingWeight)}) {
+        keepPlaceWhenHidden(optional);
+        optional->hide();
+    }
+}
+
+void ElevatorParametersForm::setTabOrderOfControls()
+{
+    const std::array<QWidget*, 21> order{m_text[0],       m_text[1],    m_expressZone, m_text[2],
+                                         m_doorOptions[0], m_doorOptions[1], m_doorOptions[2], m_doorWidth,
+                                         m_advanceOpening, m_text[3],    m_text[4],     m_text[5],
+                                         m_speed,          m_ratedLoad,  m_text[7],     m_back,
+                                         m_ok,             m_exit,       m_machineRoom, m_decided,
+                                         m_finishingWeight};
+    for (std::size_t i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void ElevatorParametersForm::applyDefaults(std::optional<engine::BuildingType> buildingType)
+{
+    m_text[3]->setText(QStringLiteral("5"));
+    QString up = QStringLiteral("80");
+    QString down = QStringLiteral("0");
+    if (buildingType == engine::BuildingType::Residential) {
+        up = QStringLiteral("30");
+        down = QStringLiteral("20");
+    } else if (buildingType == engine::BuildingType::OfficeAndHotel) {
+        up = QStringLiteral("50");
+        down = QStringLiteral("50");
+    }
+    m_text[4]->setText(up);
+    m_text[5]->setText(down);
+
+    setLabelTone(*m_expressLabel, LabelTone::Greyed);
+    for (QLabel* label : {m_expressUnit, m_loadLabel, m_countLabel, m_loadUnit, m_countUnit})
+        setLabelTone(*label, LabelTone::GreyText);
+    setLabelTone(*m_weightLabel, LabelTone::Background);
+    setLabelTone(*m_weightUnit, LabelTone::Background);
+}
+
+void ElevatorParametersForm::expressZoneToggled(bool checked)
+{
+    const LabelTone tone = checked ? LabelTone::Normal : LabelTone::Greyed;
+    setLabelTone(*m_expressLabel, tone);
+    setLabelTone(*m_expressUnit, tone);
+    m_text[2]->setVisible(checked);
+}
+
+void ElevatorParametersForm::decidedLoadToggled(bool checked)
+{
+    const LabelTone tone = checked ? LabelTone::Normal : LabelTone::Greyed;
+    for (QLabel* label : {m_loadLabel, m_countLabel, m_loadUnit, m_countUnit})
+        setLabelTone(*label, tone);
+    // Check4 keeps its value while hidden; Text2 and its labels follow Check4 alone.
+    m_ratedLoad->setVisible(checked);
+    m_text[7]->setVisible(checked);
+    m_machineRoom->setVisible(checked);
+}
+
+void ElevatorParametersForm::machineRoomToggled(bool checked)
+{
+    const LabelTone tone = checked ? LabelTone::Normal : LabelTone::Background;
+    setLabelTone(*m_weightLabel, tone);
+    setLabelTone(*m_weightUnit, tone);
+    m_finishingWeight->setVisible(checked);
+}
+
+QLineEdit* ElevatorParametersForm::textBox(int index) const
+{
+    if (index < 0 || index >= static_cast<int>(m_text.size()))
+        return nullptr;
+    return m_text[static_cast<std::size_t>(index)];
+}
+
+std::optional<engine::DoorType> ElevatorParametersForm::doorType() const
+{
+    switch (m_doorGroup.checkedId()) {
+    case 0:
+        return engine::DoorType::TwoPanelCentre;
+    case 1:
+        return engine::DoorType::TwoPanelSide;
+    case 2:
+        return engine::DoorType::FourPanelCentre;
+    default:
+        return std::nullopt;
+    }
+}
+
+engine::ElevatorParameters ElevatorParametersForm::elevatorParameters() const
+{
+    engine::ElevatorParameters p;
+    p.travel = m_text[0]->text().toStdString();
+    p.floorHeight = m_text[1]->text().toStdString();
+    p.expressZoneSet = m_expressZone->isChecked();
+    p.expressDistance = m_text[2]->text().toStdString();
+    p.doorType = doorType();
+    p.doorWidth = m_doorWidth->currentText().toStdString();
+    p.advanceOpening = m_advanceOpening->isChecked();
+    p.lossPercent = m_text[3]->text().toStdString();
+    p.upPercent = m_text[4]->text().toStdString();
+    p.downPercent = m_text[5]->text().toStdString();
+    p.ratedSpeed = m_speed->currentText().toStdString();
+    p.fixedConfiguration = m_decided->isChecked();
+    p.ratedLoad = m_ratedLoad->currentText().toStdString();
+    p.carCount = m_text[7]->text().toStdString();
+    p.machineRoomRequested = m_machineRoom->isChecked();
+    p.finishingWeight = m_finishingWeight->text().toStdString();
+    return p;
+}
+
+void ElevatorParametersForm::clearAndFocusDoorWidth()
+{
+    m_doorWidth->setCurrentIndex(-1);
+    m_doorWidth->clearEditText();
+    m_doorWidth->setFocus(Qt::OtherFocusReason);
+}
+
+}  // namespace trevalo

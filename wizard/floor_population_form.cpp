@@ -1,0 +1,215 @@
+#include "wizard/floor_population_form.h"
+
+#include "wizard/building_data_form.h"
+#include "wizard/navigator.h"
+#include "wizard/notices.h"
+#include "wizard/twips.h"
+
+#include <QGroupBox>
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+namespace trevalo {
+
+namespace {
+
+// Row 0's geometry in twips; every other row copies its left edges and box size.
+constexpr int kLabelLeftTwips = 600;
+constexpr int kLabelWidthTwips = 1020;
+constexpr int kLabelHeightTwips = 180;
+constexpr int kEntryLeftTwips = 1800;
+constexpr int kEntryWidthTwips = 975;
+constexpr int kEntryHeightTwips = 270;
+constexpr int kInitialPanelHeightTwips = 100;
+// Below the last row the panel keeps this much room at the scroll maximum.
+constexpr int kScrollOvershootTwips = 1000;
+
+// Window layout in pixels (no twips are given for it).
+constexpr int kFormMargin = 12;
+constexpr int kFrameInset = 10;
+constexpr int kFrameTitle = 24;
+constexpr int kViewportWidth = 226;
+constexpr int kScrollWidth = 17;
+constexpr int kButtonHeight = 28;
+constexpr int kButtonGap = 8;
+
+int roundHalfEven(double value)
+{
+    return static_cast<int>(std::nearbyint(value));
+}
+
+QString rowCaption(int row)
+{
+    return QStringLiteral("第 %1 层人数").arg(row + 1);
+}
+
+}  // namespace
+
+FloorPopulationForm::FloorPopulationForm(Navigator& navigator, QWidget* parent)
+    : WizardForm(QStringLiteral("Form3"), parent), m_navigator(navigator)
+{
+    const int viewportHeight = twipsToPixels(kViewportHeightTwips);
+    auto* frame = new QGroupBox(QStringLiteral("请输入每层人数"), this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    const int frameWidth = kFrameInset + kViewportWidth + kScrollWidth + kFrameInset;
+    const int frameHeight = kFrameTitle + viewportHeight + kFrameInset;
+    frame->setGeometry(kFormMargin, kFormMargin, frameWidth, frameHeight);
+
+    m_viewport = new QWidget(frame);
+    m_viewport->setObjectName(QStringLiteral("Frame2"));
+    m_viewport->setGeometry(kFrameInset, kFrameTitle, kViewportWidth, viewportHeight);
+
+    m_scroll = new QScrollBar(Qt::Vertical, frame);
+    m_scroll->setObjectName(QStringLiteral("VScroll1"));
+    m_scroll->setGeometry(kFrameInset + kViewportWidth, kFrameTitle, kScrollWidth, viewportHeight);
+    m_scroll->setFocusPolicy(Qt::StrongFocus);
+    // The panel moves when the thumb is released, not while it is dragged.
+    m_scroll->setTracking(false);
+
+    m_panel = new QWidget(m_viewport);
+    m_panel->setObjectName(QStringLiteral("Frame3"));
+
+    m_entries.reserve(kRows);
+    m_labels.reserve(kRows);
+    for (int row = 0; row < kRows; ++row) {
+        auto* label = new QLabel(m_panel);
+        label->setObjectName(QStringLiteral("Label1_%1").arg(row));
+        auto* entry = new QLineEdit(m_panel);
+        entry->setObjectName(QStringLiteral("Text1_%1").arg(row));
+        m_labels.push_back(label);
+        m_entries.push_back(entry);
+    }
+    // Row 0 as designed; the others take its sizes when they are laid out.
+    m_labels[0]->setGeometry(twipsToPixels(kLabelLeftTwips), twipsToPixels(kFirstRowTopTwips),
+                             twipsToPixels(kLabelWidthTwips), twipsToPixels(kLabelHeightTwips));
+    m_labels[0]->setText(rowCaption(0));
+    m_labels[0]->adjustSize();
+    m_entries[0]->setGeometry(twipsToPixels(kEntryLeftTwips), twipsToPixels(kFirstRowTopTwips),
+                              twipsToPixels(kEntryWidthTwips), twipsToPixels(kEntryHeightTwips));
+    m_rowTopTwips[0] = kFirstRowTopTwips;
+
+    m_total = new QLineEdit(QStringLiteral("Text2"), this);
+    m_total->setObjectName(QStringLiteral("Text2"));
+    m_total->hide();
+
+    auto* back = makeCommandButton(QStringLiteral("Command1"), QStringLiteral("上一步"), this);
+    auto* ok = makeCommandButton(QStringLiteral("Command2"), QStringLiteral("确定"), this);
+    auto* exit = makeCommandButton(QStringLiteral("Command3"), QStringLiteral("终止退出"), this);
+    setDefaultButton(ok);
+    const int buttonTop = kFormMargin + frameHeight + kButtonGap + 4;
+    const int buttonWidth = (frameWidth - 2 * kButtonGap) / 3;
+    int buttonLeft = kFormMargin;
+    for (QPushButton* button : {back, ok, exit}) {
+        button->setGeometry(buttonLeft, buttonTop, buttonWidth, kButtonHeight);
+        buttonLeft += buttonWidth + kButtonGap;
+    }
+    setFixedSize(kFormMargin + frameWidth + kFormMargin, buttonTop + kButtonHeight + kFormMargin);
+
+    setTabOrder(back, ok);
+    setTabOrder(ok, exit);
+    setTabOrder(exit, m_scroll);
+    QWidget* previous = m_scroll;
+    for (QLineEdit* entry : m_entries) {
+        setTabOrder(previous, entry);
+        previous = entry;
+    }
+
+    connect(m_scroll, &QScrollBar::valueChanged, this, [this](int value) { setPanelTop(-value); });
+    connect(back, &QPushButton::clicked, this, [this] {
+        m_navigator.unload(FormId::Form3);
+        m_navigator.show(FormId::Form2);
+    });
+    connect(ok, &QPushButton::clicked, this, &FloorPopulationForm::accept);
+    connect(exit, &QPushButton::clicked, this, [this] { m_navigator.end(); });
+
+    layOutRows(floorCountOf(m_navigator));
+}
+
+void FloorPopulationForm::layOutRows(int floors)
+{
+    for (int row = 1; row < kRows; ++row) {
+        m_entries[static_cast<std::size_t>(row)]->hide();
+        m_entries[static_cast<std::size_t>(row)]->clear();
+        m_labels[static_cast<std::size_t>(row)]->hide();
+    }
+    m_loadedFloors = floors;
+    m_panelHeightTwips = kInitialPanelHeightTwips;
+    const int shownRows = std::min(floors, kRows);
+    const QSize entrySize = m_entries[0]->size();
+    for (int row = 1; row < shownRows; ++row) {
+        const auto index = static_cast<std::size_t>(row);
+        m_rowTopTwips[index] = m_rowTopTwips[index - 1] + kRowPitchTwips;
+        const int top = twipsToPixels(m_rowTopTwips[index]);
+        m_entries[index]->setGeometry(m_entries[0]->x(), top, entrySize.width(), entrySize.height());
+        m_entries[index]->show();
+        m_labels[index]->setGeometry(m_labels[0]->x(), top, m_labels[0]->width(), m_labels[0]->height());
+        m_labels[index]->setText(rowCaption(row));
+        m_labels[index]->adjustSize();
+        m_labels[index]->show();
+        m_panelHeightTwips += kEntryHeightTwips;
+    }
+    // Below one floor the form is meaningless; the panel then holds row 0 alone,
+    // as for no floors at all, instead of taking a negative height.
+    m_panelHeightTwips += std::max(floors, 0) * 40 + 300;
+    m_panel->setGeometry(0, 0, m_viewport->width(), twipsToPixels(m_panelHeightTwips));
+
+    if (m_panelHeightTwips > kViewportHeightTwips) {
+        // Kept in twips: QScrollBar takes an int, so even 129 floors (35240) fit.
+        const int maximum = m_panelHeightTwips - kViewportHeightTwips + kScrollOvershootTwips;
+        m_scroll->setRange(0, maximum);
+        setPanelTop(0);
+        m_scroll->setPageStep(roundHalfEven(maximum / 10.0));
+        m_scroll->setSingleStep(kRowPitchTwips);
+        m_scroll->show();
+    } else {
+        m_scroll->setRange(0, 0);
+        m_scroll->hide();
+    }
+}
+
+void FloorPopulationForm::setPanelTop(int twips)
+{
+    m_panelTopTwips = twips;
+    m_panel->move(0, twipsToPixels(twips));
+}
+
+engine::FloorPopulation FloorPopulationForm::floorPopulation() const
+{
+    engine::FloorPopulation population;
+    population.floorPopulations.reserve(kRows);
+    for (const QLineEdit* entry : m_entries)
+        population.floorPopulations.push_back(entry->text().toStdString());
+    population.storedTotal = m_total->text().toStdString();
+    return population;
+}
+
+std::vector<std::string> FloorPopulationForm::floorCaptions() const
+{
+    std::vector<std::string> captions;
+    captions.reserve(kRows);
+    for (const QLabel* label : m_labels)
+        captions.push_back(label->text().toStdString());
+    return captions;
+}
+
+void FloorPopulationForm::accept()
+{
+    const int floors = std::clamp(floorCountOf(m_navigator), 0, kRows);
+    // Each sum is rounded ties to even before the next entry is added; a total
+    // that leaves the 32-bit range would be carried on wrong, so it is refused.
+    double total = 0;
+    for (int row = 0; row < floors; ++row) {
+        total = std::nearbyint(total + engine::leadingNumber(m_entries[static_cast<std::size_t>(row)]->text().toStdString()));
+        if (!(total >= std::numeric_limits<std::int32_t>::min() && total <= std::numeric_limits<std::int32_t>::max())) {
+            showNotice(engine::Notice::InputError, this);
+            return;
+        }
+    }
+    m_total->setText(QString::number(static_cast<std::int32_t>(total)));
+    m_navigator.hide(FormId::Form3);
+    m_navigator.show(FormId::Form4);
+}
+
+}  // namespace trevalo

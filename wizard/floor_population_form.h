@@ -1,0 +1,66 @@
+#pragma once
+
+#include "engine/analysis_inputs.h"
+#include "wizard/wizard_form.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+
+#include <array>
+#include <vector>
+
+namespace trevalo {
+
+class Navigator;
+
+// Form3: one row "第 i 层人数" with a text box per served floor, in a panel that
+// scrolls when the rows do not fit. OK stores the rounded total of the entries in
+// the hidden Text2 and moves on to the elevator parameters form.
+class FloorPopulationForm : public WizardForm {
+    Q_OBJECT
+public:
+    static constexpr int kRows = 223;                  // Text1(0) .. Text1(222)
+    static constexpr int kViewportHeightTwips = 5880;  // Frame2
+    static constexpr int kRowPitchTwips = 280;
+    static constexpr int kFirstRowTopTwips = 360;
+
+    explicit FloorPopulationForm(Navigator& navigator, QWidget* parent = nullptr);
+
+    int loadedFloorCount() const { return m_loadedFloors; }
+    int panelHeightTwips() const { return m_panelHeightTwips; }
+    int panelTopTwips() const { return m_panelTopTwips; }
+    int scrollMaximum() const { return m_scroll->maximum(); }
+    int scrollLargeStep() const { return m_scroll->pageStep(); }
+    int scrollSmallStep() const { return m_scroll->singleStep(); }
+    bool scrollBarShown() const { return !m_scroll->isHidden(); }
+    int rowTopTwips(int row) const { return m_rowTopTwips.at(static_cast<std::size_t>(row)); }
+
+    QLineEdit* floorEntry(int row) const { return m_entries.at(static_cast<std::size_t>(row)); }
+    QLabel* floorLabel(int row) const { return m_labels.at(static_cast<std::size_t>(row)); }
+    QScrollBar* scrollBar() const { return m_scroll; }
+    QString storedTotal() const { return m_total->text(); }
+
+    // Every entry and label caption, all 223, and the stored total.
+    engine::FloorPopulation floorPopulation() const;
+    std::vector<std::string> floorCaptions() const;
+
+private:
+    void layOutRows(int floors);
+    void setPanelTop(int twips);
+    void accept();
+
+    Navigator& m_navigator;
+    QWidget* m_viewport = nullptr;
+    QWidget* m_panel = nullptr;
+    QScrollBar* m_scroll = nullptr;
+    QLineEdit* m_total = nullptr;
+    std::vector<QLineEdit*> m_entries;
+    std::vector<QLabel*> m_labels;
+    std::array<int, kRows> m_rowTopTwips{};
+    int m_loadedFloors = 0;
+    int m_panelHeightTwips = 100;
+    int m_panelTopTwips = 0;
+};
+
+}  // namespace trevalo

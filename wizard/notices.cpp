@@ -1,0 +1,29 @@
+#include "wizard/notices.h"
+
+#include <QMessageBox>
+
+namespace trevalo {
+
+QString noticeText(engine::Notice notice)
+{
+    switch (notice) {
+    case engine::Notice::FloorsOutOfRange:
+        return QStringLiteral("楼层数超出范围！");
+    case engine::Notice::IncompleteInput:
+        return QStringLiteral("请完整输入数据");
+    case engine::Notice::InputError:
+        return QStringLiteral("输入数据有误！");
+    case engine::Notice::DoorWidthNonStandard:
+        return QStringLiteral("电梯门开启宽度不符合标准");
+    }
+    return {};
+}
+
+void showNotice(engine::Notice notice, QWidget* parent)
+{
+    QMessageBox box(QMessageBox::Information, QStringLiteral("注意"), noticeText(notice), QMessageBox::Ok, parent);
+    box.setObjectName(QStringLiteral("notice"));
+    box.exec();
+}
+
+}  // namespace trevalo

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QPointer>
+#include <QPushButton>
+#include <QWidget>
+
+class QKeyEvent;
+
+namespace trevalo {
+
+// A top-level form of the wizard: caption "Trevalo", the program's icon, and a
+// default button that Enter presses when the focused control leaves the key alone
+// (a text box, a combo box, an option button or a check box). A focused command
+// button takes Enter itself.
+class WizardForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit WizardForm(const QString& objectName, QWidget* parent = nullptr);
+
+    QPushButton* defaultButton() const { return m_defaultButton; }
+
+protected:
+    void setDefaultButton(QPushButton* button);
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QPointer<QPushButton> m_defaultButton;
+};
+
+// Creates a command button that presses on Enter while it has the focus.
+QPushButton* makeCommandButton(const QString& objectName, const QString& caption, QWidget* parent);
+
+}  // namespace trevalo
