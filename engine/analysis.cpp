@@ -81,6 +81,15 @@ SingleResult singleResult(const CaseResult& figures, const MachineRoomFigures& m
     return result;
 }
 
+// The table is built in the outcome itself: it is large enough for a move to show.
+AnalysisOutcome sweepOutcome(const Installation& installation, const Population& population)
+{
+    AnalysisOutcome outcome{std::in_place_type<LoadTable>};
+    if (!loadSweep(installation, population, std::get<LoadTable>(outcome)))
+        outcome = refuse(Notice::InputError);
+    return outcome;
+}
+
 }  // namespace
 
 std::array<std::string, 3> LoadTable::relabelledHeaders() const
@@ -154,10 +163,7 @@ AnalysisOutcome runAnalysis(const AnalysisInputs& inputs)
     installation.advanceOpening = e.advanceOpening;
 
     if (!e.fixedConfiguration) {
-        auto table = loadSweep(installation, population);
-        if (!table)
-            return refuse(Notice::InputError);
-        return *std::move(table);
+        return sweepOutcome(installation, population);
     }
 
     // One passenger counts as 75 kg: the rated load is evaluated in whole persons.

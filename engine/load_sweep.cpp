@@ -23,20 +23,20 @@ bool isShowable(const LoadTableRow& row)
 
 }  // namespace
 
-std::optional<LoadTable> loadSweep(const Installation& installation, const Population& population)
+bool loadSweep(const Installation& installation, const Population& population, LoadTable& table)
 {
-    LoadTable table;
     // Office buildings have no car below 750 kg: their table starts one row down.
     const bool residential = installation.buildingType == BuildingType::Residential;
     table.rowZeroShown = residential;
     table.directionRelabelled = population.downPercent > population.upPercent;
 
+    const StopBases bases = stopBases(population);
     for (double load = residential ? kLightestLoad : kLightestLoad + kLoadStep; load <= kHeaviestLoad;
          load += kLoadStep) {
-        const TrafficLoad traffic = trafficLoad(population, load);
+        const TrafficLoad traffic = trafficLoad(population, load, &bases);
         const auto trip = roundTrip(installation, traffic);
         if (!trip)
-            return std::nullopt;
+            return false;
         LoadTableRow row;
         row.load = load;
         row.upPassengers = traffic.upPassengers;
@@ -55,13 +55,13 @@ std::optional<LoadTable> loadSweep(const Installation& installation, const Popul
             continue;
         const LoadTableRow& row = *table.rows[r];
         if (!isShowable(row))
-            return std::nullopt;
+            return false;
         table.cellTexts[r] = {figureText(row.upPassengers),     figureText(row.downPassengers),
                               figureText(row.roundTripTime),    figureText(row.handlingPercent),
                               figureText(row.handlingCapacity), figureText(row.upStops),
                               figureText(row.highestReversal)};
     }
-    return table;
+    return true;
 }
 
 }  // namespace trevalo::engine

@@ -1,20 +1,25 @@
 #include "engine/population_model.h"
 
 #include <cmath>
+#include <unordered_map>
 
 namespace trevalo::engine {
 
 namespace {
 
 // Expected number of served floors at which a car carrying `passengers` stops.
-double probableStops(const Population& population, double passengers)
+double probableStops(const Population& population, const StopBases& bases, double passengers,
+                     std::vector<double>& powers)
 {
     const double n = population.floorsServed;
     if (population.spread == PopulationSpread::Even)
         return n * (1 - std::pow((n - 1) / n, passengers));
+    powers.resize(bases.distinctBases.size());
+    for (std::size_t b = 0; b < powers.size(); ++b)
+        powers[b] = std::pow(bases.distinctBases[b], passengers);
     double notChosen = 0;
-    for (double share : population.floorValues)
-        notChosen += std::pow(1 - share / population.total, passengers);
+    for (std::size_t base : bases.baseOfFloor)
+        notChosen += powers[base];
     return n - notChosen;
 }
 
@@ -41,14 +46,36 @@ double floorsAboveReversal(const Population& population, double upPassengers)
 
 }  // namespace
 
-TrafficLoad trafficLoad(const Population& population, double load)
+StopBases stopBases(const Population& population)
 {
+    StopBases bases;
+    if (population.spread != PopulationSpread::PerFloor)
+        return bases;
+    std::unordered_map<double, std::size_t> indexOfBase;
+    for (double value : population.floorValues) {
+        const double base = 1 - value / population.total;
+        const auto [it, added] = indexOfBase.try_emplace(base, bases.distinctBases.size());
+        if (added)
+            bases.distinctBases.push_back(base);
+        bases.baseOfFloor.push_back(it->second);
+    }
+    return bases;
+}
+
+TrafficLoad trafficLoad(const Population& population, double load, const StopBases* bases)
+{
+    StopBases derived;
+    if (bases == nullptr) {
+        derived = stopBases(population);
+        bases = &derived;
+    }
+    std::vector<double> powers;
     TrafficLoad result;
     const double persons = load / 75;  // one passenger counts as 75 kg
     result.upPassengers = population.upPercent / 100 * persons;
     result.downPassengers = population.downPercent / 100 * persons;
-    result.upStops = probableStops(population, result.upPassengers);
-    result.downStops = probableStops(population, result.downPassengers);
+    result.upStops = probableStops(population, *bases, result.upPassengers, powers);
+    result.downStops = probableStops(population, *bases, result.downPassengers, powers);
     // A car that carries nobody one way still makes its one run.
     if (result.downPassengers == 0)
         result.downStops = 1;

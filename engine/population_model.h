@@ -17,6 +17,16 @@ struct Population {
     double downPercent = 0;
 };
 
+// The per-floor shares that the probable stops raise to a power, with floors of equal
+// population sharing one base: the power is then taken once per distinct base and the
+// terms are still added floor by floor, so the sums stay exactly those of the formula.
+struct StopBases {
+    std::vector<double> distinctBases;       // 1 - U_i / U
+    std::vector<std::size_t> baseOfFloor;    // index into distinctBases, floor by floor
+};
+
+StopBases stopBases(const Population& population);
+
 // The floor indices i = 0, 1, ... with i <= N - 1, N being a double as entered.
 inline int floorCount(double floorsServed)
 {
@@ -27,6 +37,7 @@ inline int floorCount(double floorsServed)
 }
 
 // Passengers per trip, probable stops and highest reversal floor for one rated load (kg).
-TrafficLoad trafficLoad(const Population& population, double load);
+// The bases are those of stopBases(population); without them they are derived here.
+TrafficLoad trafficLoad(const Population& population, double load, const StopBases* bases = nullptr);
 
 }  // namespace trevalo::engine

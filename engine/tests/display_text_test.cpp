@@ -3,6 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <random>
+
 namespace trevalo::engine {
 namespace {
 
@@ -37,6 +42,41 @@ TEST(SingleText, WritesTheSingleValueInFull)
     EXPECT_EQ(singleText(4.9f), "4.9");
     EXPECT_EQ(singleText(6.0f), "6");
     EXPECT_EQ(singleText(7.2f), "7.2");
+}
+
+}  // namespace
+}  // namespace trevalo::engine
+
+namespace trevalo::engine {
+namespace {
+
+// An independent reading of the rounding rule: the standard library's exact fixed-point
+// conversion, trailing zeros removed.
+std::string referenceText(double value)
+{
+    std::array<char, 400> buffer{};
+    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, 3).ptr;
+    std::string text(buffer.data(), end);
+    while (text.back() == '0')
+        text.pop_back();
+    if (text.back() == '.')
+        text.pop_back();
+    return text == "-0" ? "0" : text;
+}
+
+TEST(FigureTextAgreement, MatchesTheExactConversionNearEveryKindOfTie)
+{
+    std::mt19937_64 random(20261206);
+    std::uniform_real_distribution<double> unit(-1, 1);
+    for (int i = 0; i < 200000; ++i) {
+        const double scale = std::pow(10.0, static_cast<double>(i % 16) - 3);
+        double value = unit(random) * scale;
+        if (i % 3 == 1)  // a decimal tie as typed, just off or on the binary value
+            value = (std::round(value * 1000) + 0.5) / 1000;
+        if (i % 3 == 2)  // an exact binary tie
+            value = std::round(value * 16) / 16;
+        ASSERT_EQ(figureText(value), referenceText(value)) << std::hexfloat << value;
+    }
 }
 
 }  // namespace
