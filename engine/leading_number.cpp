@@ -124,7 +124,7 @@ double leadingNumber(std::string_view text)
     for (std::size_t i = 0; i < length; ++i) {
         if (i == 0 && s[i] == '+')
             continue;
-        number.push_back(s[i] == 'd' || s[i] == 'D' ? 'e' : s[i]);
+        number.push_back(s[i] == 'd' || s[i] == 'D' || s[i] == 'E' ? 'e' : s[i]);
     }
     double value = 0;
     const char* first = number.data();

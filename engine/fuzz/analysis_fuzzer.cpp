@@ -1,0 +1,112 @@
+// Any set of control states, decoded from arbitrary bytes, runs through the analysis:
+// it must end in exactly one notice or in figures whose every text is a plain number.
+#include "engine/analysis.h"
+#include "engine/fuzz/byte_reader.h"
+
+#include <cstdlib>
+#include <cstdio>
+#include <optional>
+
+namespace {
+
+using namespace trevalo::engine;
+
+template <class Enum>
+std::optional<Enum> choice(ByteReader& reader, int values)
+{
+    const int picked = reader.byte() % (values + 1);
+    if (picked == values)
+        return std::nullopt;
+    return static_cast<Enum>(picked);
+}
+
+AnalysisInputs decode(ByteReader& reader)
+{
+    AnalysisInputs inputs;
+    ProjectData& p = inputs.project;
+    p.buildingType = choice<BuildingType>(reader, 3);
+    p.spread = choice<PopulationSpread>(reader, 2);
+    p.floorsServed = reader.text();
+    p.totalPopulation = reader.text();
+    ElevatorParameters& e = inputs.elevator;
+    e.doorType = choice<DoorType>(reader, 3);
+    const std::uint8_t flags = reader.byte();
+    e.expressZoneSet = (flags & 1) != 0;
+    e.advanceOpening = (flags & 2) != 0;
+    e.fixedConfiguration = (flags & 4) != 0;
+    e.machineRoomRequested = (flags & 8) != 0;
+    for (std::string* text : {&e.travel, &e.floorHeight, &e.expressDistance, &e.doorWidth, &e.lossPercent,
+                              &e.upPercent, &e.downPercent, &e.ratedSpeed, &e.ratedLoad, &e.carCount,
+                              &e.finishingWeight, &inputs.floors.storedTotal})
+        *text = reader.text();
+    const int floors = reader.byte();
+    for (int i = 0; i < floors; ++i)
+        inputs.floors.floorPopulations.push_back(reader.text());
+    return inputs;
+}
+
+// Optional minus, digits, and a fraction that does not end in zero; never "-0".
+bool isPlainNumber(const std::string& text)
+{
+    std::size_t i = 0;
+    if (i < text.size() && text[i] == '-')
+        ++i;
+    const std::size_t digitsStart = i;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9')
+        ++i;
+    if (i == digitsStart || (text[digitsStart] == '0' && i - digitsStart > 1))
+        return false;
+    if (i < text.size()) {
+        if (text[i] != '.' || text.back() == '0' || i + 1 == text.size())
+            return false;
+        for (++i; i < text.size(); ++i)
+            if (text[i] < '0' || text[i] > '9')
+                return false;
+    }
+    return text != "-0";
+}
+
+void require(bool condition, const char* property)
+{
+    if (!condition) {
+        std::fprintf(stderr, "property violated: %s\n", property);
+        std::abort();
+    }
+}
+
+void check(const AnalysisOutcome& outcome)
+{
+    if (const auto* refusal = std::get_if<Refusal>(&outcome)) {
+        require(refusal->clearDoorWidth == (refusal->notice == Notice::DoorWidthNonStandard),
+                "the door width is emptied exactly with its notice");
+        require(refusal->notice != Notice::FloorsOutOfRange, "the analysis never raises the floors notice");
+        return;
+    }
+    if (const auto* single = std::get_if<SingleResult>(&outcome)) {
+        for (std::size_t i = 0; i < 6; ++i)
+            require(isPlainNumber(single->valueTexts[i]), "every shown figure is a plain number");
+        require(single->structuralLoadShown == !single->valueTexts[6].empty(), "structural load text iff shown");
+        require(!single->structuralLoadShown || isPlainNumber(single->valueTexts[6]), "structural load plain");
+        for (std::size_t i = 7; i < 9; ++i) {
+            require(single->pitAndHeadroomShown == !single->valueTexts[i].empty(), "shaft texts iff shown");
+            require(!single->pitAndHeadroomShown || isPlainNumber(single->valueTexts[i]), "shaft texts plain");
+        }
+        return;
+    }
+    const auto& table = std::get<LoadTable>(outcome);
+    require(table.rows[0].has_value() == table.rowZeroShown, "row 0 is filled exactly when shown");
+    for (std::size_t r = 0; r < table.rows.size(); ++r) {
+        require(r == 0 || table.rows[r].has_value(), "rows 1 to 15 are always filled");
+        for (const std::string& text : table.cellTexts[r])
+            require(table.rows[r] ? isPlainNumber(text) : text.empty(), "cell texts are plain numbers");
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    ByteReader reader(data, size);
+    check(runAnalysis(decode(reader)));
+    return 0;
+}
