@@ -18,5 +18,5 @@ for corpus in analysis leading_number; do
   cp engine/fuzz/corpus/$corpus/* "$scratch/$corpus/"
   echo "Fuzzing ${corpus} for ${seconds} s"
   (cd "$scratch" && "$OLDPWD/build/fuzz/engine/fuzz/${corpus}_fuzzer" -max_total_time="$seconds" \
-     -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 "$scratch/$corpus" 2>&1 | tail -n 3)
+     -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 "$scratch/$corpus" 2>&1 | tail -n 15)
 done
