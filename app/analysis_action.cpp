@@ -1,0 +1,62 @@
+#include "app/analysis_action.h"
+
+#include "engine/analysis.h"
+#include "results/load_table_form.h"
+#include "results/single_result_form.h"
+#include "wizard/elevator_parameters_form.h"
+#include "wizard/notices.h"
+#include "wizard/wizard_state.h"
+
+#include <variant>
+
+namespace trevalo {
+
+namespace {
+
+template <class... Handlers>
+struct Overloaded : Handlers... {
+    using Handlers::operator()...;
+};
+
+// The result form is filled before it appears, so it never shows an earlier run's figures.
+template <class ResultForm, class Outcome>
+void showResult(Navigator& navigator, FormId id, const Outcome& outcome)
+{
+    auto* form = qobject_cast<ResultForm*>(navigator.load(id));
+    Q_ASSERT(form != nullptr);
+    if constexpr (std::is_same_v<Outcome, engine::SingleResult>)
+        form->showFigures(outcome);
+    else
+        form->showTable(outcome);
+    navigator.hide(FormId::Form4);
+    navigator.show(id);
+}
+
+}  // namespace
+
+void runAnalysisFromForms(Navigator& navigator)
+{
+    const engine::AnalysisOutcome outcome = engine::runAnalysis(gatherInputs(navigator));
+    std::visit(Overloaded{
+                   [&navigator](const engine::Refusal& refusal) {
+                       auto* parameters = navigator.formAs<ElevatorParametersForm>(FormId::Form4);
+                       showNotice(refusal.notice, parameters);
+                       if (refusal.clearDoorWidth && parameters != nullptr)
+                           parameters->clearAndFocusDoorWidth();
+                   },
+                   [&navigator](const engine::SingleResult& result) {
+                       showResult<SingleResultForm>(navigator, FormId::Form5, result);
+                   },
+                   [&navigator](const engine::LoadTable& table) {
+                       showResult<LoadTableForm>(navigator, FormId::Form6, table);
+                   },
+               },
+               outcome);
+}
+
+// TODO(export): call exportSingleResultWorkbook / exportLoadTableWorkbook once
+// export/workbook_export.h lands; until then the export buttons do nothing.
+void exportSingleResult(const Navigator&, QWidget*) {}
+void exportLoadTable(const Navigator&, QWidget*) {}
+
+}  // namespace trevalo

@@ -1,0 +1,10 @@
+#include "wizard/launch.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    trevalo::launch();
+    return QApplication::exec();
+}

@@ -1,0 +1,81 @@
+#include "app/program.h"
+
+#include "app/analysis_action.h"
+#include "results/load_table_form.h"
+#include "results/single_result_form.h"
+#include "wizard/artwork.h"
+#include "wizard/elevator_parameters_form.h"
+#include "wizard/fonts.h"
+#include "wizard/launch.h"
+#include "wizard/wizard_forms.h"
+
+#include <QApplication>
+
+namespace trevalo {
+
+namespace {
+
+using ExportAction = void (*)(const Navigator&, QWidget*);
+
+// Back shows the elevator parameters form with its entries before the result form leaves;
+// recalculate discards the result form so the next analysis loads it afresh.
+template <class ResultForm>
+QWidget* wireResultForm(ResultForm* form, Navigator& navigator, FormId id, ExportAction exportAction)
+{
+    QObject::connect(form, &ResultForm::backRequested, form, [&navigator, id] {
+        navigator.show(FormId::Form4);
+        navigator.hide(id);
+    });
+    QObject::connect(form, &ResultForm::recalculateRequested, form, [&navigator, id] {
+        navigator.unload(id);
+        navigator.show(FormId::Form2);
+    });
+    QObject::connect(form, &ResultForm::endRequested, form, [&navigator] { navigator.end(); });
+    QObject::connect(form, &ResultForm::exportRequested, form,
+                     [&navigator, form, exportAction] { exportAction(navigator, form); });
+    return form;
+}
+
+}  // namespace
+
+std::unique_ptr<Navigator> assembleProgram()
+{
+    auto navigator = std::make_unique<Navigator>();
+    registerWizardForms(*navigator);
+    navigator->registerForm(FormId::Form5, [](Navigator& owner) {
+        return wireResultForm(new SingleResultForm, owner, FormId::Form5, &exportSingleResult);
+    });
+    navigator->registerForm(FormId::Form6, [](Navigator& owner) {
+        return wireResultForm(new LoadTableForm, owner, FormId::Form6, &exportLoadTable);
+    });
+
+    Navigator* owner = navigator.get();
+    QObject::connect(owner, &Navigator::formLoaded, owner, [owner](FormId id, QWidget* form) {
+        auto* parameters = qobject_cast<ElevatorParametersForm*>(form);
+        if (id != FormId::Form4 || parameters == nullptr)
+            return;
+        QObject::connect(parameters, &ElevatorParametersForm::analysisRequested, parameters,
+                         [owner] { runAnalysisFromForms(*owner); });
+    });
+    return navigator;
+}
+
+void prepareApplication(QApplication& application)
+{
+    useCjkFont(application);
+    QApplication::setWindowIcon(trevaloIcon());
+}
+
+void launch()
+{
+    if (auto* application = qobject_cast<QApplication*>(QCoreApplication::instance()))
+        prepareApplication(*application);
+    // The forms must go before the QApplication does, so the program is dropped as the
+    // event loop ends.
+    Navigator* navigator = assembleProgram().release();
+    QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, navigator,
+                     [navigator] { delete navigator; });
+    navigator->show(FormId::Form1);
+}
+
+}  // namespace trevalo
