@@ -1,0 +1,146 @@
+#include "export/xlsx_writer.h"
+
+#include "export/cell_value.h"
+#include "export/column_widths.h"
+
+#include <xlsxwriter.h>
+
+#include <map>
+#include <utility>
+
+namespace trevalo::workbook {
+
+namespace {
+
+// Formats are owned by the workbook; this hands out one per combination in use.
+class FormatCache {
+public:
+    explicit FormatCache(lxw_workbook* book) : m_book(book) {}
+
+    lxw_format* format(int headingSize, const std::string& numberFormat)
+    {
+        if (headingSize == 0 && numberFormat.empty())
+            return nullptr;
+        lxw_format*& format = m_formats[{headingSize, numberFormat}];
+        if (format == nullptr) {
+            format = workbook_add_format(m_book);
+            if (headingSize > 0) {
+                format_set_bold(format);
+                format_set_italic(format);
+                format_set_font_size(format, headingSize);
+            }
+            if (!numberFormat.empty())
+                format_set_num_format(format, numberFormat.c_str());
+        }
+        return format;
+    }
+
+private:
+    lxw_workbook* m_book;
+    std::map<std::pair<int, std::string>, lxw_format*> m_formats;
+};
+
+lxw_row_t rowIndex(int row) { return static_cast<lxw_row_t>(row - 1); }
+lxw_col_t columnIndex(int column) { return static_cast<lxw_col_t>(column - 1); }
+
+bool writeCells(lxw_worksheet* sheet, const SheetModel& model, FormatCache& formats)
+{
+    for (const auto& [position, cell] : model.cells()) {
+        const lxw_row_t row = rowIndex(position.row);
+        const lxw_col_t column = columnIndex(position.column);
+        lxw_error error = LXW_NO_ERROR;
+        if (cell.text.empty()) {
+            if (cell.headingSize > 0)
+                error = worksheet_write_blank(sheet, row, column, formats.format(cell.headingSize, {}));
+        } else if (const auto number = plainDecimalNumber(cell.text)) {
+            error = worksheet_write_number(sheet, row, column, number->value,
+                                           formats.format(cell.headingSize, number->numberFormat));
+        } else {
+            error = worksheet_write_string(sheet, row, column, cell.text.c_str(),
+                                           formats.format(cell.headingSize, {}));
+        }
+        if (error != LXW_NO_ERROR)
+            return false;
+    }
+    return true;
+}
+
+bool setColumnWidths(lxw_worksheet* sheet, const SheetModel& model)
+{
+    std::map<int, double> widths = fittedColumnWidths(model);
+    widths[3] = kSeparatorColumnWidth;
+    for (const auto& [column, width] : widths) {
+        const lxw_col_t index = columnIndex(column);
+        if (worksheet_set_column(sheet, index, index, width, nullptr) != LXW_NO_ERROR)
+            return false;
+    }
+    return true;
+}
+
+void addSeries(lxw_chart* chart, const LoadChart& rows, int valueColumn, const char* name)
+{
+    lxw_chart_series* series = chart_add_series(chart, nullptr, nullptr);
+    chart_series_set_categories(series, kDataSheetName, rowIndex(rows.firstRow),
+                                columnIndex(kLoadKeyColumn), rowIndex(rows.lastRow),
+                                columnIndex(kLoadKeyColumn));
+    chart_series_set_values(series, kDataSheetName, rowIndex(rows.firstRow), columnIndex(valueColumn),
+                            rowIndex(rows.lastRow), columnIndex(valueColumn));
+    chart_series_set_name(series, name);
+    chart_series_set_marker_type(series, LXW_CHART_MARKER_AUTOMATIC);
+}
+
+lxw_chart* lineChart(lxw_workbook* book, const LoadChart& rows, int valueColumn, const char* title,
+                     const char* seriesName, const char* valueAxisName)
+{
+    lxw_chart* chart = workbook_add_chart(book, LXW_CHART_LINE);
+    addSeries(chart, rows, valueColumn, seriesName);
+    chart_title_set_name(chart, title);
+    chart_axis_set_name(chart->x_axis, "额定载重/人数 (kg/人)");
+    chart_axis_set_name(chart->y_axis, valueAxisName);
+    chart_legend_set_position(chart, LXW_CHART_LEGEND_BOTTOM);
+    return chart;
+}
+
+// libxlsxwriter 1.1.4 has no secondary value axis, so the round trip time and the
+// handling capacity each get a chart with a value axis of its own, one above the other.
+bool addChartSheet(lxw_workbook* book, const LoadChart& rows)
+{
+    lxw_worksheet* sheet = workbook_add_worksheet(book, kChartSheetName);
+    if (sheet == nullptr)
+        return false;
+    lxw_chart* roundTrip = lineChart(book, rows, kRoundTripColumn, "总行程时间与额定载重",
+                                     "总行程时间 RTT (秒)", "总行程时间 (秒)");
+    lxw_chart* handling = lineChart(book, rows, kHandlingPercentColumn,
+                                    "5分钟内单机运载人数百分比与额定载重", "运载人数百分比 HC (%)",
+                                    "运载人数百分比 (%)");
+    lxw_chart_options size = {};
+    size.x_scale = 1.5;
+    size.y_scale = 1.25;
+    return worksheet_insert_chart_opt(sheet, 1, 1, roundTrip, &size) == LXW_NO_ERROR &&
+           worksheet_insert_chart_opt(sheet, 21, 1, handling, &size) == LXW_NO_ERROR;
+}
+
+}  // namespace
+
+bool writeWorkbook(const WorkbookLayout& layout, const std::string& path)
+{
+    lxw_workbook* book = workbook_new(path.c_str());
+    if (book == nullptr)
+        return false;
+    lxw_worksheet* sheet = workbook_add_worksheet(book, kDataSheetName);
+    FormatCache formats(book);
+    bool written = sheet != nullptr && writeCells(sheet, layout.sheet, formats) &&
+                   setColumnWidths(sheet, layout.sheet);
+    if (written) {
+        worksheet_set_landscape(sheet);
+        worksheet_gridlines(sheet, LXW_SHOW_ALL_GRIDLINES);
+        worksheet_activate(sheet);
+        if (layout.chart)
+            written = addChartSheet(book, *layout.chart);
+    }
+    // Closing writes the file and frees the workbook whatever happened before.
+    const lxw_error closed = workbook_close(book);
+    return written && closed == LXW_NO_ERROR;
+}
+
+}  // namespace trevalo::workbook
