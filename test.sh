@@ -21,3 +21,7 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 
 # Fuzz the analysis and the number reading for about a minute together.
 ./scripts/run_fuzzers.sh 30
+
+# Build the Debian package and check it, including a start of the installed program.
+(cd build/test && cpack -G DEB)
+./scripts/check_package.sh build/test/trevalo_*.deb

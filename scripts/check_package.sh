@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Checks a built Debian package: its metadata and contents, and that the program it
+# installs starts. The package is unpacked into a scratch root (nothing is installed
+# on the system) and the program is run offscreen from there until it is stopped.
+# Usage: check_package.sh path/to/trevalo_*.deb
+set -euo pipefail
+deb=$1
+app_id=org.trevalo.Trevalo
+passed=0
+failed=0
+check() {
+  local what=$1; shift
+  if "$@" >/dev/null 2>&1; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $what"; fi
+}
+
+depends=$(dpkg-deb -f "$deb" Depends)
+check "depends on the CJK fonts" grep -q 'fonts-noto-cjk' <<<"$depends"
+check "depends on xdg-utils" grep -q 'xdg-utils' <<<"$depends"
+check "depends on Qt widgets" grep -q 'libqt6widgets6' <<<"$depends"
+
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+dpkg-deb -x "$deb" "$root"
+check "program installed" test -x "$root/usr/bin/trevalo"
+check "desktop entry installed" test -f "$root/usr/share/applications/$app_id.desktop"
+for size in 16 32 48 64 128 256; do
+  icon="$root/usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png"
+  check "icon ${size}x${size}" test -f "$icon"
+  check "icon ${size}x${size} is ${size} pixels wide" grep -q "${size} x ${size}" <<<"$(file "$icon")"
+done
+entry="$root/usr/share/applications/$app_id.desktop"
+check "entry names the icon by the application id" grep -qx "Icon=$app_id" "$entry"
+check "entry has a Chinese name" grep -q '^Name\[zh_CN\]=' "$entry"
+check "entry has a Chinese comment" grep -q '^Comment\[zh_CN\]=' "$entry"
+check "entry is among engineering tools" grep -q '^Categories=.*Engineering' "$entry"
+if command -v desktop-file-validate >/dev/null; then
+  check "entry validates" desktop-file-validate "$entry"
+fi
+check "program's libraries all resolve" bash -c "! ldd '$root/usr/bin/trevalo' | grep -q 'not found'"
+
+# Started offscreen, the program shows its splash and then waits for the user: it must
+# still be running when it is stopped, having printed no error.
+log=$(mktemp)
+set +e
+QT_QPA_PLATFORM=offscreen timeout 5 "$root/usr/bin/trevalo" >"$log" 2>&1
+status=$?
+set -e
+check "installed program starts and keeps running (exit $status)" test "$status" -eq 124
+check "installed program prints no error" test ! -s "$log"
+[[ -s "$log" ]] && cat "$log"
+rm -f "$log"
+
+echo "package: $passed passed, $failed failed"
+((failed == 0))
