@@ -22,7 +22,6 @@ private slots:
     void optionGroupsAreIndependent();
     void returnShowsSameEntriesWithFreshClock();
     void exitEndsProgram();
-    void tabOrder();
 
 private:
     trevalo::test::WizardFixture m_wizard;
@@ -165,23 +164,6 @@ void tst_BuildingDataForm::exitEndsProgram()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(QApplication::topLevelWidgets().isEmpty());
     QVERIFY(m_wizard.notices->seen().isEmpty());
-}
-
-void tst_BuildingDataForm::tabOrder()
-{
-    m_wizard.navigator->show(FormId::Form2);
-    QWidget* form = m_wizard.form(FormId::Form2);
-    const QStringList expected{"Text2", "Option1", "Option2", "Option5", "N1",
-                               "Text1", "Option3", "Option4", "Command1", "Command2"};
-    QStringList actual;
-    QWidget* widget = m_wizard.control(FormId::Form2, "Text2");
-    for (int i = 0; i < expected.size(); ++i) {
-        actual << widget->objectName();
-        widget = widget->nextInFocusChain();
-        while (widget != form && widget->focusPolicy() == Qt::NoFocus)
-            widget = widget->nextInFocusChain();
-    }
-    QCOMPARE(actual, expected);
 }
 
 QTEST_MAIN(tst_BuildingDataForm)
