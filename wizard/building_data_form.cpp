@@ -76,27 +76,33 @@ BuildingDataForm::BuildingDataForm(Navigator& navigator, QWidget* parent)
     m_spreadGroup.addButton(m_even);
     m_spreadGroup.addButton(m_perFloor);
 
+    // Both frames share one label column, so the two number boxes line up.
+    const int labelColumn = floorsLabel->sizeHint().width();
     auto* buildingLayout = new QGridLayout(buildingFrame);
+    buildingLayout->setColumnMinimumWidth(0, labelColumn);
+    buildingLayout->setColumnStretch(2, 1);
     buildingLayout->addWidget(typeLabel, 0, 0);
     auto* typeRow = new QHBoxLayout;
     typeRow->addWidget(m_residential);
     typeRow->addWidget(m_officeAndHotel);
     typeRow->addWidget(m_ownerOccupiedOffice);
     typeRow->addStretch();
-    buildingLayout->addLayout(typeRow, 0, 1);
+    buildingLayout->addLayout(typeRow, 0, 1, 1, 2);
     buildingLayout->addWidget(floorsLabel, 1, 0);
-    buildingLayout->addWidget(m_floors, 1, 1, Qt::AlignLeft);
+    buildingLayout->addWidget(m_floors, 1, 1);
     m_floors->setFixedWidth(90);
 
     auto* populationLayout = new QGridLayout(populationFrame);
+    populationLayout->setColumnMinimumWidth(0, labelColumn);
+    populationLayout->setColumnStretch(2, 1);
     populationLayout->addWidget(populationLabel, 0, 0);
-    populationLayout->addWidget(m_population, 0, 1, Qt::AlignLeft);
+    populationLayout->addWidget(m_population, 0, 1);
     m_population->setFixedWidth(90);
     auto* spreadRow = new QHBoxLayout;
     spreadRow->addWidget(m_even);
     spreadRow->addWidget(m_perFloor);
     spreadRow->addStretch();
-    populationLayout->addLayout(spreadRow, 1, 0, 1, 2);
+    populationLayout->addLayout(spreadRow, 1, 0, 1, 3);
 
     auto* nameRow = new QHBoxLayout;
     nameRow->addWidget(nameLabel);
