@@ -113,6 +113,8 @@ bool addChartSheet(lxw_workbook* book, const LoadChart& rows)
     lxw_chart* handling = lineChart(book, rows, kHandlingPercentColumn,
                                     "5分钟内单机运载人数百分比与额定载重", "运载人数百分比 HC (%)",
                                     "运载人数百分比 (%)");
+    worksheet_set_landscape(sheet);
+    worksheet_fit_to_pages(sheet, 1, 1);
     lxw_chart_options size = {};
     size.x_scale = 1.5;
     size.y_scale = 1.25;
