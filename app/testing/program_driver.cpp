@@ -1,4 +1,4 @@
-#include "program_driver.h"
+#include "app/testing/program_driver.h"
 
 #include "app/program.h"
 
@@ -36,9 +36,9 @@ void setChecked(ProgramDriver& driver, QAbstractButton* box, bool checked)
 
 }  // namespace
 
-ProgramDriver::ProgramDriver() : m_navigator(assembleProgram())
+ProgramDriver::ProgramDriver(FormId first) : m_navigator(assembleProgram())
 {
-    m_navigator->show(FormId::Form2);
+    m_navigator->show(first);
 }
 
 ProgramDriver::~ProgramDriver() = default;
@@ -143,7 +143,7 @@ void ProgramDriver::runRoad(const BuildingEntries& building, const ElevatorEntri
     pressAnalysisOk();
 }
 
-NoticeCatcher::NoticeCatcher()
+NoticeCatcher::NoticeCatcher(Observer observer) : m_observer(std::move(observer))
 {
     m_timer.setTimerType(Qt::PreciseTimer);
     m_timer.setInterval(5);
@@ -158,6 +158,8 @@ void NoticeCatcher::poll()
         return;
     m_titles << box->windowTitle();
     m_texts << box->text();
+    if (m_observer)
+        m_observer(*box);
     QAbstractButton* ok = box->button(QMessageBox::Ok);
     if (ok != nullptr)
         QTest::mouseClick(ok, Qt::LeftButton);

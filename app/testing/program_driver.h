@@ -4,10 +4,12 @@
 #include "wizard/navigator.h"
 
 #include <QAbstractButton>
+#include <QMessageBox>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -44,12 +46,11 @@ struct ElevatorEntries {
 // Drives the assembled program through its real widgets, with mouse clicks and typing.
 class ProgramDriver {
 public:
-    ProgramDriver();
+    // The program assembled and its first form shown; the tests skip the splash.
+    explicit ProgramDriver(FormId first = FormId::Form2);
     ~ProgramDriver();
 
     Navigator& navigator() { return *m_navigator; }
-    // Ends the program the way its end buttons do, for tests that check what is left.
-    std::unique_ptr<Navigator> release() { return std::move(m_navigator); }
 
     QWidget* form(FormId id) const;
     template <class T>
@@ -77,11 +78,13 @@ private:
     std::unique_ptr<Navigator> m_navigator;
 };
 
-// Answers modal message boxes as they appear: records title and text, presses OK.
+// Answers modal message boxes as they appear: records title and text, hands the box to
+// the optional observer, then presses OK.
 class NoticeCatcher : public QObject {
     Q_OBJECT
 public:
-    NoticeCatcher();
+    using Observer = std::function<void(QMessageBox&)>;
+    explicit NoticeCatcher(Observer observer = {});
 
     QStringList texts() const { return m_texts; }
     QStringList titles() const { return m_titles; }
@@ -89,6 +92,7 @@ public:
 private:
     void poll();
 
+    Observer m_observer;
     QTimer m_timer;
     QStringList m_texts;
     QStringList m_titles;

@@ -1,4 +1,4 @@
-#include "program_driver.h"
+#include "app/testing/program_driver.h"
 
 #include "results/load_table_form.h"
 #include "results/single_result_form.h"

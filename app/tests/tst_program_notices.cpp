@@ -1,4 +1,4 @@
-#include "program_driver.h"
+#include "app/testing/program_driver.h"
 
 #include <QAbstractButton>
 #include <QApplication>
