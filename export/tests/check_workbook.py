@@ -21,6 +21,14 @@ def text_width(text):
                for c in text)
 
 
+def characters(stored_width):
+    """Column width as the spreadsheet shows it: the stored width includes 5 pixels of
+    padding on a 7-pixel digit."""
+    if stored_width is None:
+        return None
+    return (round(stored_width * 7) - 5) / 7
+
+
 def shown_text(cell):
     """The text the spreadsheet shows for the cell's value and number format."""
     value = cell.value
@@ -76,7 +84,7 @@ def check(path, expected):
     for column in range(1, last_column + 1):
         letter = get_column_letter(column)
         dimension = sheet.column_dimensions.get(letter)
-        width = dimension.width if dimension is not None and dimension.customWidth else None
+        width = characters(dimension.width) if dimension is not None and dimension.customWidth else None
         if letter == "C":
             if width != 2:
                 problems.append(f"column C width {width}, expected 2")
