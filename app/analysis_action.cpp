@@ -1,6 +1,7 @@
 #include "app/analysis_action.h"
 
 #include "engine/analysis.h"
+#include "export/workbook_export.h"
 #include "results/load_table_form.h"
 #include "results/single_result_form.h"
 #include "wizard/elevator_parameters_form.h"
@@ -54,9 +55,5 @@ void runAnalysisFromForms(Navigator& navigator)
                outcome);
 }
 
-// TODO(export): call exportSingleResultWorkbook / exportLoadTableWorkbook once
-// export/workbook_export.h lands; until then the export buttons do nothing.
-void exportSingleResult(const Navigator&, QWidget*) {}
-void exportLoadTable(const Navigator&, QWidget*) {}
 
 }  // namespace trevalo

@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include "app/analysis_action.h"
+#include "export/workbook_export.h"
 #include "results/load_table_form.h"
 #include "results/single_result_form.h"
 #include "wizard/artwork.h"
@@ -43,10 +44,10 @@ std::unique_ptr<Navigator> assembleProgram()
     auto navigator = std::make_unique<Navigator>();
     registerWizardForms(*navigator);
     navigator->registerForm(FormId::Form5, [](Navigator& owner) {
-        return wireResultForm(new SingleResultForm, owner, FormId::Form5, &exportSingleResult);
+        return wireResultForm(new SingleResultForm, owner, FormId::Form5, &exportSingleResultWorkbook);
     });
     navigator->registerForm(FormId::Form6, [](Navigator& owner) {
-        return wireResultForm(new LoadTableForm, owner, FormId::Form6, &exportLoadTable);
+        return wireResultForm(new LoadTableForm, owner, FormId::Form6, &exportLoadTableWorkbook);
     });
 
     Navigator* owner = navigator.get();
