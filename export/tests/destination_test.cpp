@@ -1,0 +1,69 @@
+#include "export/export_destination.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace trevalo::workbook {
+namespace {
+
+struct NameCase {
+    const char* name;
+    QString projectName;
+    QString fileName;
+};
+
+class WorkbookFileName : public testing::TestWithParam<NameCase> {};
+
+TEST_P(WorkbookFileName, IsTheProjectNameAndTheMoment)
+{
+    const QDateTime moment(QDate(2026, 12, 6), QTime(18, 30, 5));
+    EXPECT_EQ(workbookFileName(GetParam().projectName, moment), GetParam().fileName);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, WorkbookFileName,
+    testing::Values(
+        NameCase{"chineseName", "办公楼A座", "办公楼A座 2026-12-06 18-30-05.xlsx"},
+        NameCase{"emptyName", "", "Trevalo 2026-12-06 18-30-05.xlsx"},
+        NameCase{"blanksOnly", "   ", "Trevalo 2026-12-06 18-30-05.xlsx"},
+        NameCase{"forbiddenCharacters", "A/B\\C:D*E?F\"G<H>I|J", "A_B_C_D_E_F_G_H_I_J 2026-12-06 18-30-05.xlsx"},
+        NameCase{"controlCharacter", "楼\t1", "楼_1 2026-12-06 18-30-05.xlsx"},
+        NameCase{"leadingAndTrailingDots", "..楼. ", "楼 2026-12-06 18-30-05.xlsx"},
+        NameCase{"dotsOnly", "...", "Trevalo 2026-12-06 18-30-05.xlsx"},
+        NameCase{"longNameShortened", QString(100, QChar(0x697C)),
+                 QString(60, QChar(0x697C)) + " 2026-12-06 18-30-05.xlsx"}),
+    [](const auto& testCase) { return std::string(testCase.param.name); });
+
+TEST(ExportFolder, EveryExportGetsANewFolderUnderTheRoot)
+{
+    QTemporaryDir root;
+    ASSERT_TRUE(root.isValid());
+    const ExportRootOverride redirect(root.path());
+    const QString first = makeExportFolder();
+    const QString second = makeExportFolder();
+    ASSERT_FALSE(first.isEmpty());
+    EXPECT_NE(first, second);
+    EXPECT_EQ(QFileInfo(first).absolutePath(), QDir(root.path()).absolutePath());
+    EXPECT_TRUE(QDir(first).isEmpty());
+}
+
+TEST(ExportFolder, NoneWhereNoFolderCanBeMade)
+{
+    QTemporaryDir root;
+    ASSERT_TRUE(root.isValid());
+    QFile plain(root.filePath("plain"));
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    {
+        const ExportRootOverride redirect(plain.fileName());
+        EXPECT_TRUE(makeExportFolder().isEmpty());
+    }
+    EXPECT_EQ(exportRootFolder(), QDir::tempPath());
+}
+
+}  // namespace
+}  // namespace trevalo::workbook
