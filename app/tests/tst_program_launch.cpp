@@ -1,0 +1,60 @@
+#include "wizard/launch.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+QWidget* shownForm(const QString& name)
+{
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->objectName() == name && widget->isVisible())
+            return widget;
+    return nullptr;
+}
+
+}  // namespace
+
+// The program as main starts it: splash, then the building data form, and an exit that
+// leaves nothing behind (the assembly is dropped as the event loop ends).
+class tst_ProgramLaunch : public QObject {
+    Q_OBJECT
+private slots:
+    void startsWithTheSplashAndEndsClean();
+};
+
+void tst_ProgramLaunch::startsWithTheSplashAndEndsClean()
+{
+    trevalo::launch();
+    QVERIFY(shownForm(QStringLiteral("Form1")) != nullptr);
+    QVERIFY(!QApplication::windowIcon().isNull());
+    QVERIFY(QFontDatabase::writingSystems(QApplication::font().family()).contains(QFontDatabase::SimplifiedChinese));
+
+    int status = -1;
+    QTimer::singleShot(0, this, [&status] {
+        // The splash hands over to the building data form by itself.
+        if (!QTest::qWaitFor([] { return shownForm(QStringLiteral("Form2")) != nullptr; }, 5000)) {
+            QCoreApplication::exit(2);
+            return;
+        }
+        QVERIFY(shownForm(QStringLiteral("Form1")) == nullptr);
+        auto* exit = shownForm(QStringLiteral("Form2"))->findChild<QPushButton*>(QStringLiteral("Command2"));
+        QTest::mouseClick(exit, Qt::LeftButton);
+    });
+    QTimer failed;
+    failed.setSingleShot(true);
+    connect(&failed, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
+    failed.start(10000);
+    status = QCoreApplication::exec();
+    failed.stop();
+    QCOMPARE(status, 0);
+
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(QApplication::topLevelWidgets().size(), 0);
+}
+
+QTEST_MAIN(tst_ProgramLaunch)
+#include "tst_program_launch.moc"
