@@ -171,18 +171,6 @@ INSTANTIATE_TEST_SUITE_P(
                    {"B21", "10"}, {"A23", "第 3 层人数"}, {"B23", "12"}, {"A24", ""}, {"B24", ""}}}),
     [](const auto& testCase) { return std::string(testCase.param.name); });
 
-TEST(InputDataBlockFormat, HeadingsAreTheOnlyFormattedCells)
-{
-    SheetModel sheet;
-    writeInputDataBlock(sheet, perFloorState("2", 2), true, 18);
-    std::map<std::string, int> headings;
-    for (const auto& [position, cell] : sheet.cells()) {
-        if (cell.headingSize != 0)
-            headings[columnName(position.column) + std::to_string(position.row)] = cell.headingSize;
-    }
-    EXPECT_EQ(headings, (std::map<std::string, int>{{"A1", 16}, {"B1", 16}, {"A4", 14}, {"A18", 12}}));
-}
-
 struct FloorListCase {
     const char* name;
     std::string floorsServed;
@@ -324,25 +312,6 @@ TEST(LoadTableArea, CarAreaTableAndBodyByColumn)
     ASSERT_TRUE(layout.chart.has_value());
     EXPECT_EQ(layout.chart->firstRow, 6);
     EXPECT_EQ(layout.chart->lastRow, 21);
-}
-
-TEST(LoadTableArea, EvenSpreadLeavesColumnsAAndBEmptyBelowRow16)
-{
-    const WorkbookLayout layout = loadTableLayout(residentialState(), filledTable(0));
-    for (const std::string& address : filledAddresses(layout.sheet)) {
-        const CellPosition at = *parseCellAddress(address);
-        if (at.column <= 2) {
-            EXPECT_LE(at.row, 16) << address;
-        }
-    }
-}
-
-TEST(LoadTableArea, PerFloorListStartsBesideTheTable)
-{
-    const WorkbookLayout layout = loadTableLayout(perFloorState("3", 223), filledTable(0));
-    expectCells(layout.sheet, {{"A17", ""}, {"A18", "每层人数资料"}, {"A19", "第 1 层人数"},
-                               {"B21", "12"}, {"A22", ""}, {"D19", "1650/22"}, {"M21", "3.59"}});
-    EXPECT_EQ(layout.sheet.cell({18, 1})->headingSize, 12);
 }
 
 struct RowZeroCase {
