@@ -65,6 +65,8 @@ void prepareApplication(QApplication& application)
 {
     useCjkFont(application);
     QApplication::setWindowIcon(trevaloIcon());
+    // Lets the desktop match the windows to the installed entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(TREVALO_APPLICATION_ID));
 }
 
 void launch()

@@ -31,6 +31,7 @@ void tst_ProgramLaunch::startsWithTheSplashAndEndsClean()
     trevalo::launch();
     QVERIFY(shownForm(QStringLiteral("Form1")) != nullptr);
     QVERIFY(!QApplication::windowIcon().isNull());
+    QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("org.trevalo.Trevalo"));
     QVERIFY(QFontDatabase::writingSystems(QApplication::font().family()).contains(QFontDatabase::SimplifiedChinese));
 
     int status = -1;
