@@ -1,6 +1,11 @@
 #include "notice_catcher.h"
 
+#include "wizard/fonts.h"
 #include "wizard/notices.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetrics>
 
 #include <QWidget>
 #include <QtTest>
@@ -16,6 +21,7 @@ private slots:
     void box_data();
     void box();
     void sameNoticeTwiceShowsTwoBoxes();
+    void applicationFontDrawsNoticeTexts();
 };
 
 void tst_Notices::cleanup()
@@ -64,6 +70,20 @@ void tst_Notices::sameNoticeTwiceShowsTwoBoxes()
     trevalo::showNotice(Notice::InputError, nullptr);
     trevalo::showNotice(Notice::InputError, nullptr);
     QCOMPARE(catcher.texts(), (QStringList{QStringLiteral("输入数据有误！"), QStringLiteral("输入数据有误！")}));
+}
+
+void tst_Notices::applicationFontDrawsNoticeTexts()
+{
+    trevalo::useCjkFont(*qApp);
+    // The face actually matched must carry the glyphs itself, not borrow them.
+    const QString family = QFontInfo(QApplication::font()).family();
+    QVERIFY2(QFontDatabase::writingSystems(family).contains(QFontDatabase::SimplifiedChinese), qPrintable(family));
+    const QFontMetrics metrics(QApplication::font());
+    for (Notice notice : {Notice::FloorsOutOfRange, Notice::IncompleteInput, Notice::InputError,
+                          Notice::DoorWidthNonStandard}) {
+        for (QChar character : trevalo::noticeText(notice))
+            QVERIFY2(metrics.inFont(character), qPrintable(QString(character)));
+    }
 }
 
 QTEST_MAIN(tst_Notices)
