@@ -7,6 +7,7 @@
 
 #include <QGroupBox>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
