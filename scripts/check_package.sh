@@ -46,8 +46,10 @@ QT_QPA_PLATFORM=offscreen timeout 5 "$root/usr/bin/trevalo" >"$log" 2>&1
 status=$?
 set -e
 check "installed program starts and keeps running (exit $status)" test "$status" -eq 124
-check "installed program prints no error" test ! -s "$log"
-[[ -s "$log" ]] && cat "$log"
+# The offscreen platform warns about what it cannot do (raise a window, find a runtime
+# folder); an error is what the check looks for.
+check "installed program prints no error" bash -c "! grep -qiE 'error|cannot|could not|failed|not found|abort' '$log'"
+if [[ -s "$log" ]]; then cat "$log"; fi
 rm -f "$log"
 
 echo "package: $passed passed, $failed failed"
