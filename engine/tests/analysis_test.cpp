@@ -257,10 +257,9 @@ TEST(Analysis, EvenlySpreadPerFloorEntriesMatchTheEvenSpread)
 struct MachineRoomCase {
     const char* name;
     const char* speed;
+    const char* ratedLoad;
     bool requested;
-    bool structuralShown;
-    bool shaftShown;
-    std::array<std::string, 3> texts;
+    std::array<std::string, 3> texts;  // structural load, pit depth, headroom; empty: row hidden
 };
 
 class MachineRoomRows : public testing::TestWithParam<MachineRoomCase> {};
@@ -270,25 +269,30 @@ TEST_P(MachineRoomRows, ShowsWhatIsRequestedAndDetermined)
     const MachineRoomCase& c = GetParam();
     AnalysisInputs inputs = workedCase();
     inputs.elevator.ratedSpeed = c.speed;
+    inputs.elevator.ratedLoad = c.ratedLoad;
     inputs.elevator.machineRoomRequested = c.requested;
     inputs.elevator.finishingWeight = "300";
     inputs.elevator.travel = "50";
     const auto result = std::get<SingleResult>(runAnalysis(inputs));
-    EXPECT_EQ(result.structuralLoadShown, c.structuralShown);
-    EXPECT_EQ(result.pitAndHeadroomShown, c.shaftShown);
+    EXPECT_EQ(result.structuralLoadShown, !c.texts[0].empty());
+    EXPECT_EQ(result.pitAndHeadroomShown, !c.texts[1].empty());
     EXPECT_EQ((std::array<std::string, 3>{result.valueTexts[6], result.valueTexts[7], result.valueTexts[8]}),
               c.texts);
 }
 
+// Four ropes up to 2.5 m/s and 1300 kg, six beyond; the rated load counts as entered.
 INSTANTIATE_TEST_SUITE_P(
     Analysis, MachineRoomRows,
-    testing::Values(MachineRoomCase{"slowNotRequested", "1.5", false, false, false, {"", "", ""}},
-                    MachineRoomCase{"lowestTabulated", "1.75", true, true, true, {"17625", "1.7", "4.9"}},
-                    MachineRoomCase{"twoNotRequested", "2", false, false, true, {"", "2.2", "4.9"}},
-                    MachineRoomCase{"fourMetres", "4", true, true, true, {"17875", "4", "6.5"}},
-                    MachineRoomCase{"untabulatedSpeed", "4.5", true, true, false, {"17875", "", ""}},
-                    MachineRoomCase{"fastest", "5", false, false, true, {"", "5.3", "7.2"}},
-                    MachineRoomCase{"beyondTable", "6", true, true, false, {"17875", "", ""}}),
+    testing::Values(MachineRoomCase{"slowNotRequested", "1.5", "1000", false, {"", "", ""}},
+                    MachineRoomCase{"lowestTabulated", "1.75", "1000", true, {"17625", "1.7", "4.9"}},
+                    MachineRoomCase{"twoNotRequested", "2", "1000", false, {"", "2.2", "4.9"}},
+                    MachineRoomCase{"fourRopes", "2", "1000", true, {"17625", "2.2", "4.9"}},
+                    MachineRoomCase{"heavySixRopes", "2", "1350", true, {"22687.5", "2.2", "4.9"}},
+                    MachineRoomCase{"limitsStillFourRopes", "2.5", "1300", true, {"21750", "2.5", "5.2"}},
+                    MachineRoomCase{"fastSixRopes", "3", "1300", true, {"22000", "2.8", "5.5"}},
+                    MachineRoomCase{"untabulatedSpeed", "4.5", "1000", true, {"17875", "", ""}},
+                    MachineRoomCase{"fastest", "5", "1000", false, {"", "5.3", "7.2"}},
+                    MachineRoomCase{"beyondTable", "6", "1000", true, {"17875", "", ""}}),
     CaseName());
 
 }  // namespace

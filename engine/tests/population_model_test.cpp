@@ -1,5 +1,4 @@
 #include "engine/population_model.h"
-#include "engine/round_trip.h"
 
 #include <gtest/gtest.h>
 
@@ -70,61 +69,6 @@ TEST(PopulationModel, PerFloorDecimalsNeedNotAddUp)
     const TrafficLoad load = trafficLoad(population, 975);
     EXPECT_NEAR(load.upStops, 2 - 2 * std::pow(0.7, 3.9), 1e-12);
 }
-
-TEST(RoundTrip, OneFloorResidentialHasNoTransferTime)
-{
-    Installation installation;
-    installation.floorsServed = 1;
-    installation.population = 100;
-    installation.travel = 3;
-    installation.floorHeight = 3;
-    installation.doorWidth = 1000;
-    installation.lossPercent = 10;
-    installation.ratedSpeed = 1;
-    const TrafficLoad load = trafficLoad(evenly(1, 30, 20), 975);
-    const auto trip = roundTrip(installation, load);
-    ASSERT_TRUE(trip);
-    EXPECT_EQ(trip->transferTime, 0);
-    EXPECT_DOUBLE_EQ(trip->roundTripTime, trip->flightTime + trip->doorTimeTotal * 1.1);
-}
-
-struct DoorReductionCase {
-    BuildingType type;
-    double speed;
-    bool advance;
-    DoorType door;
-    double doorTime;
-};
-
-class DoorReductions : public testing::TestWithParam<DoorReductionCase> {};
-
-TEST_P(DoorReductions, AdvanceOpeningAndFastOfficeCars)
-{
-    const DoorReductionCase& c = GetParam();
-    Installation installation;
-    installation.buildingType = c.type;
-    installation.floorsServed = 10;
-    installation.population = 500;
-    installation.travel = 30;
-    installation.floorHeight = 3;
-    installation.doorType = c.door;
-    installation.doorWidth = 1000;
-    installation.advanceOpening = c.advance;
-    installation.ratedSpeed = c.speed;
-    const auto trip = roundTrip(installation, trafficLoad(evenly(10, 30, 20), 975));
-    ASSERT_TRUE(trip);
-    EXPECT_DOUBLE_EQ(trip->doorTimePerStop, c.doorTime);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Engine, DoorReductions,
-    testing::Values(DoorReductionCase{BuildingType::Residential, 1.75, false, DoorType::TwoPanelCentre, 4.8},
-                    DoorReductionCase{BuildingType::Residential, 1.75, true, DoorType::TwoPanelCentre, 3.8},
-                    DoorReductionCase{BuildingType::OfficeAndHotel, 1.75, false, DoorType::TwoPanelCentre, 4.8},
-                    DoorReductionCase{BuildingType::OfficeAndHotel, 2, false, DoorType::TwoPanelCentre, 3.8},
-                    DoorReductionCase{BuildingType::OfficeAndHotel, 2, true, DoorType::TwoPanelCentre, 2.8},
-                    DoorReductionCase{BuildingType::OwnerOccupiedOffice, 2, false, DoorType::TwoPanelCentre, 4.8},
-                    DoorReductionCase{BuildingType::Residential, 2, true, DoorType::FourPanelCentre, 3.8}));
 
 }  // namespace
 }  // namespace trevalo::engine

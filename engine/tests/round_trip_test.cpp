@@ -52,5 +52,58 @@ TEST(RoundTrip, WorkedCaseIntermediateFigures)
     EXPECT_NEAR(trip->roundTripTime, 93.570058, 5e-7);
 }
 
+TEST(RoundTrip, OneFloorResidentialHasNoTransferTime)
+{
+    WorkedCase oneFloor;
+    oneFloor.installation.floorsServed = oneFloor.population.floorsServed = 1;
+    oneFloor.installation.travel = 3;
+    const auto trip = roundTrip(oneFloor.installation, trafficLoad(oneFloor.population, 975));
+    ASSERT_TRUE(trip);
+    EXPECT_EQ(trip->transferTime, 0);
+    EXPECT_DOUBLE_EQ(trip->roundTripTime, trip->flightTime + trip->doorTimeTotal * 1.05);
+}
+
+struct DoorCase {
+    BuildingType type;
+    double speed;
+    bool advance;
+    DoorType door;
+    double width;
+    double doorTime;
+    double transferTime;
+};
+
+class DoorTimes : public testing::TestWithParam<DoorCase> {};
+
+TEST_P(DoorTimes, ByDoorWidthBuildingAndSpeed)
+{
+    const DoorCase& c = GetParam();
+    WorkedCase worked;
+    worked.installation.buildingType = c.type;
+    worked.installation.ratedSpeed = c.speed;
+    worked.installation.advanceOpening = c.advance;
+    worked.installation.doorType = c.door;
+    worked.installation.doorWidth = c.width;
+    const auto trip = roundTrip(worked.installation, trafficLoad(worked.population, 975));
+    ASSERT_TRUE(trip);
+    EXPECT_DOUBLE_EQ(trip->doorTimePerStop, c.doorTime);
+    EXPECT_DOUBLE_EQ(trip->transferTimePerPassenger, c.transferTime);
+}
+
+// Advance opening saves a second per stop, and so does a fast car in an office building
+// or hotel (not in an owner-occupied office). A four-panel door takes the time of the
+// two-panel centre-opening door of its halved width.
+INSTANTIATE_TEST_SUITE_P(
+    Engine, DoorTimes,
+    testing::Values(DoorCase{BuildingType::Residential, 1.75, false, DoorType::TwoPanelCentre, 1000, 4.8, 0.9},
+                    DoorCase{BuildingType::Residential, 1.75, true, DoorType::TwoPanelCentre, 1000, 3.8, 0.9},
+                    DoorCase{BuildingType::OfficeAndHotel, 1.75, false, DoorType::TwoPanelCentre, 1000, 4.8, 0.9},
+                    DoorCase{BuildingType::OfficeAndHotel, 2, true, DoorType::TwoPanelCentre, 1000, 2.8, 0.9},
+                    DoorCase{BuildingType::OwnerOccupiedOffice, 2, false, DoorType::TwoPanelCentre, 1000, 4.8, 0.9},
+                    DoorCase{BuildingType::Residential, 1.75, false, DoorType::TwoPanelSide, 850, 5.6, 1},
+                    DoorCase{BuildingType::Residential, 1.75, false, DoorType::TwoPanelSide, 1500, 7.1, 0.45},
+                    DoorCase{BuildingType::Residential, 1.75, false, DoorType::TwoPanelCentre, 1500, 7, 0.45},
+                    DoorCase{BuildingType::Residential, 2, true, DoorType::FourPanelCentre, 1000, 3.8, 0.45}));
+
 }  // namespace
 }  // namespace trevalo::engine

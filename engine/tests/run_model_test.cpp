@@ -1,5 +1,4 @@
 #include "engine/door_timing.h"
-#include "engine/machine_room.h"
 #include "engine/run_model.h"
 #include "engine/tests/case_name.h"
 
@@ -64,32 +63,6 @@ TEST(RunDuration, ShortAndFullSpeedRuns)
     EXPECT_NEAR(peakSpeed(3, runDistance(3, 1.2)), 1.2, 1e-5);
 }
 
-struct DoorCase {
-    const char* name;
-    DoorType type;
-    double width;
-    double doorTime;
-    double transfer;
-};
-
-class DoorTimes : public testing::TestWithParam<DoorCase> {};
-
-TEST_P(DoorTimes, ByTypeAndWidth)
-{
-    const DoorTiming timing = doorTiming(GetParam().type, GetParam().width);
-    EXPECT_EQ(timing.doorTime, GetParam().doorTime);
-    EXPECT_EQ(timing.transferTime, GetParam().transfer);
-}
-
-INSTANTIATE_TEST_SUITE_P(Engine, DoorTimes,
-                         testing::Values(DoorCase{"centre1000", DoorType::TwoPanelCentre, 1000, 4.8, 0.9},
-                                         DoorCase{"side850", DoorType::TwoPanelSide, 850, 5.6, 1},
-                                         DoorCase{"centre1500", DoorType::TwoPanelCentre, 1500, 7, 0.45},
-                                         DoorCase{"side1500", DoorType::TwoPanelSide, 1500, 7.1, 0.45},
-                                         DoorCase{"fourPanel1000", DoorType::FourPanelCentre, 1000, 4.8, 0.45},
-                                         DoorCase{"fourPanel800", DoorType::FourPanelCentre, 800, 4.2, 0.45}),
-                         CaseName());
-
 struct WidthCase {
     const char* name;
     double width;
@@ -104,30 +77,6 @@ INSTANTIATE_TEST_SUITE_P(Engine, DoorWidths,
                          testing::Values(WidthCase{"standard", 850, 850}, WidthCase{"between", 899, 850},
                                          WidthCase{"thousand", 1000, 1000}, WidthCase{"thousandFifty", 1050, 1000},
                                          WidthCase{"aboveThousand", 1499, 1400}, WidthCase{"widest", 1500, 1500}),
-                         CaseName());
-
-struct MachineCase {
-    const char* name;
-    double load;
-    double speed;
-    int ropes;
-    double structuralLoad;
-};
-
-class MachineRoom : public testing::TestWithParam<MachineCase> {};
-
-TEST_P(MachineRoom, RopesAndStructuralLoad)
-{
-    const MachineRoomFigures figures = machineRoomFigures(GetParam().load, 50, GetParam().speed, 300);
-    EXPECT_EQ(figures.ropeCount, GetParam().ropes);
-    EXPECT_DOUBLE_EQ(figures.structuralLoad, GetParam().structuralLoad);
-}
-
-INSTANTIATE_TEST_SUITE_P(Engine, MachineRoom,
-                         testing::Values(MachineCase{"fourRopes", 1000, 2, 4, 17625},
-                                         MachineCase{"heavyCarSixRopes", 1350, 2, 6, 22687.5},
-                                         MachineCase{"limitsStillFour", 1300, 2.5, 4, 1.25 * (1500 + 2 * (2900 + 200 + 1300 + 3550))},
-                                         MachineCase{"fastSixRopes", 1300, 3, 6, 1.25 * (1500 + 2 * (2900 + 300 + 1300 + 3550))}),
                          CaseName());
 
 }  // namespace
