@@ -160,8 +160,7 @@ void RoadWalker::pressOk(FormId id, const QString& button, const QString& enterB
 {
     QWidget* form = m_driver->form(id);
     const Snapshot before = snapshotOf(*form);
-    const bool structuralLoad = isChecked(*m_driver, FormId::Form4, QStringLiteral("Check4"));
-    const bool residential = isChecked(*m_driver, FormId::Form2, QStringLiteral("Option1"));
+    const ResultLayout layout = expectResultLayout(*m_driver);
     const QString foreseen = expected.notice.isEmpty() ? formName(expected.next) : expected.notice;
     QStringList raised;
     act(QStringLiteral("%1, foreseen %2").arg(enterBox.isEmpty() ? QStringLiteral("click ") + button
@@ -181,11 +180,12 @@ void RoadWalker::pressOk(FormId id, const QString& button, const QString& enterB
         return;
     if (raised.isEmpty()) {
         QVERIFY2(expected.notice.isEmpty(), qPrintable(QStringLiteral("no notice came, foreseen ") + expected.notice));
+        if (id == FormId::Form3)
+            QCOMPARE(entryText(*m_driver, id, QStringLiteral("Text2")), expected.storedTotal);
         leave(id);
         if (expected.next == FormId::Form5 || expected.next == FormId::Form6) {
             ++(expected.next == FormId::Form5 ? m_singleResults : m_loadTables);
-            m_structuralLoadExpected = structuralLoad;
-            m_rowZeroExpected = residential;
+            m_resultLayout = layout;
         }
         return arrive(expected.next);
     }

@@ -132,17 +132,29 @@ void RoadWalker::checkFigures()
                 QVERIFY2(isPlainNumber(value->text()),
                          qPrintable(QStringLiteral("Form5 %1 shows '%2'").arg(value->objectName(), value->text())));
         }
-        QCOMPARE(!form->findChild<QLabel*>(QStringLiteral("Label7_6"))->isHidden(), m_structuralLoadExpected);
+        QCOMPARE(!form->findChild<QLabel*>(QStringLiteral("Label7_6"))->isHidden(), m_resultLayout.structuralLoadShown);
+        QCOMPARE(!form->findChild<QLabel*>(QStringLiteral("Label6_1"))->isHidden(), m_resultLayout.structuralLoadShown);
+        if (m_resultLayout.pitRowsShown) {
+            for (const char* name : {"Label7_7", "Label7_8", "Label6_2", "Label6_3"})
+                QVERIFY2(form->findChild<QLabel*>(QString::fromLatin1(name))->isHidden() != *m_resultLayout.pitRowsShown, name);
+        }
     }
     if (m_model.showing == FormId::Form6) {
         const QWidget* form = m_driver->form(FormId::Form6);
+        const bool swapped = m_resultLayout.directionsSwapped;
+        const QStringList headers{QStringLiteral("载重/人数"), swapped ? QStringLiteral("DN") : QStringLiteral("UP"),
+                                  swapped ? QStringLiteral("UP") : QStringLiteral("DN"), QStringLiteral("RTT(SEC)"),
+                                  QStringLiteral("HC(%)"), QStringLiteral("HC(PERSONS)"),
+                                  swapped ? QStringLiteral("PS(DN)") : QStringLiteral("PS(UP)"), QStringLiteral("HR")};
+        for (int index = 0; index < 8; ++index)
+            QCOMPARE(form->findChild<QLabel*>(QStringLiteral("Label17_%1").arg(index))->text(), headers[index]);
         for (int row = 0; row < kTableRows; ++row) {
             QCOMPARE(form->findChild<QLabel*>(QStringLiteral("Label1_%1").arg(row))->text(),
                      QStringLiteral("%1/%2").arg(675 + 75 * row).arg(9 + row));
             for (int array = 1; array <= 8; ++array) {
                 const auto* cell = form->findChild<QLabel*>(QStringLiteral("Label%1_%2").arg(array).arg(row));
                 QVERIFY(cell != nullptr);
-                QVERIFY2(cell->isHidden() == (row == 0 && !m_rowZeroExpected), qPrintable(cell->objectName()));
+                QVERIFY2(cell->isHidden() == (row == 0 && !m_resultLayout.rowZeroShown), qPrintable(cell->objectName()));
                 if (array >= 2 && !cell->isHidden())
                     QVERIFY2(isPlainNumber(cell->text()),
                              qPrintable(QStringLiteral("Form6 %1 shows '%2'").arg(cell->objectName(), cell->text())));

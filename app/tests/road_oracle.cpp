@@ -97,7 +97,9 @@ Expectation expectFloorPopulationOk(const ProgramDriver& driver)
         if (!(total >= std::numeric_limits<std::int32_t>::min() && total <= std::numeric_limits<std::int32_t>::max()))
             return refusal(kInputError);
     }
-    return onwardTo(FormId::Form4);
+    Expectation expected = onwardTo(FormId::Form4);
+    expected.storedTotal = QString::number(static_cast<std::int32_t>(total));
+    return expected;
 }
 
 // The checks of the analysis up to the number of cars, in their order; past them only
@@ -145,6 +147,22 @@ Expectation expectAnalysis(const ProgramDriver& driver)
     Expectation expected = onwardTo(decided ? FormId::Form5 : FormId::Form6);
     expected.inputErrorAllowed = true;
     return expected;
+}
+
+ResultLayout expectResultLayout(const ProgramDriver& driver)
+{
+    const FormId f = FormId::Form4;
+    ResultLayout layout;
+    layout.structuralLoadShown = isChecked(driver, f, QStringLiteral("Check4"));
+    // Pit depth and headroom exist for the speeds of their table only; a speed inside the
+    // table's range but not in it is left to the program.
+    const double speed = numberIn(driver, f, QStringLiteral("Combo1"));
+    const bool tabled = speed == 1.75 || speed == 2 || speed == 2.5 || speed == 3 || speed == 3.5 || speed == 4 || speed == 5;
+    if (tabled || speed < 1.75 || speed > 5)
+        layout.pitRowsShown = tabled;
+    layout.rowZeroShown = isChecked(driver, FormId::Form2, QStringLiteral("Option1"));
+    layout.directionsSwapped = numberIn(driver, f, QStringLiteral("TEXT1_5")) > numberIn(driver, f, QStringLiteral("TEXT1_4"));
+    return layout;
 }
 
 Snapshot snapshotOf(const QWidget& form)

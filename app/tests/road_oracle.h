@@ -27,7 +27,18 @@ struct Expectation {
     FormId next = FormId::Form2;     // the form shown when no notice comes
     bool inputErrorAllowed = false;  // the analysis may still refuse deeper in (run distances)
     bool doorWidthCleared = false;   // the door width notice empties Combo2
+    QString storedTotal;             // the floor population form's total, as Text2 holds it
 };
+
+// What a result form must show of the entries the analysis read.
+struct ResultLayout {
+    bool structuralLoadShown = false;      // Form5: Check4 ticked
+    std::optional<bool> pitRowsShown;      // Form5: by the speed; unset where it is the program's choice
+    bool rowZeroShown = true;              // Form6: residential buildings only
+    bool directionsSwapped = false;        // Form6: down share above the up share
+};
+
+ResultLayout expectResultLayout(const ProgramDriver& driver);
 
 Expectation expectBuildingDataOk(const ProgramDriver& driver);
 Expectation expectFloorPopulationOk(const ProgramDriver& driver);

@@ -121,8 +121,7 @@ private:
     QStringList m_log;
     int m_step = 0;
     const bool m_verbose = qEnvironmentVariableIsSet("TREVALO_RANDOM_VERBOSE");
-    bool m_structuralLoadExpected = false;
-    bool m_rowZeroExpected = true;
+    ResultLayout m_resultLayout;
     int m_roads = 0;
     int m_singleResults = 0;
     int m_loadTables = 0;
