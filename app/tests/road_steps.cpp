@@ -2,14 +2,10 @@
 
 #include "export/export_destination.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDialog>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QScrollBar>
@@ -23,6 +19,7 @@ namespace {
 
 // Generous for the sanitized build; a step normally takes milliseconds.
 constexpr int kStepCapMilliseconds = 20000;
+
 // The controls of the elevator parameters form that take typing, with what they hold.
 struct TypedControl {
     const char* name;
