@@ -1,19 +1,53 @@
 #pragma once
 
-#include "notice_catcher.h"
 #include "wizard/fonts.h"
 #include "wizard/navigator.h"
 #include "wizard/wizard_forms.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
 namespace trevalo::test {
+
+// Closes every modal message box that opens while it lives, recording its text, marked
+// unless it is a notice box: title "注意", the information icon and one OK button.
+// A box runs its own event loop, so the poll runs inside it.
+class NoticeCatcher : public QObject {
+public:
+    NoticeCatcher()
+    {
+        connect(&m_timer, &QTimer::timeout, this, &NoticeCatcher::poll);
+        m_timer.start(5);
+    }
+
+    const QStringList& texts() const { return m_texts; }
+
+private:
+    void poll()
+    {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || !box->isVisible())
+            return;
+        QAbstractButton* ok = box->button(QMessageBox::Ok);
+        const bool notice = box->windowTitle() == QStringLiteral("注意") && box->icon() == QMessageBox::Information &&
+                            box->buttons().size() == 1 && ok != nullptr;
+        m_texts << (notice ? QString() : QStringLiteral("not a notice box: ")) + box->text();
+        if (ok != nullptr)
+            ok->click();
+        else
+            box->reject();
+    }
+
+    QTimer m_timer;
+    QStringList m_texts;
+};
 
 // One navigator with the wizard's forms and a notice catcher per test function;
 // reset() leaves no window behind.
@@ -42,8 +76,7 @@ struct WizardFixture {
     template <class T = QWidget>
     T* control(FormId id, const char* name) const
     {
-        QWidget* owner = form(id);
-        return owner == nullptr ? nullptr : owner->findChild<T*>(QString::fromLatin1(name));
+        return form(id) == nullptr ? nullptr : form(id)->findChild<T*>(QString::fromLatin1(name));
     }
 
     void click(FormId id, const char* name) const
@@ -53,8 +86,8 @@ struct WizardFixture {
         // A check box or option button answers clicks on its indicator and caption
         // only, which need not cover the middle of a widget stretched by a layout.
         const bool indicator = qobject_cast<QPushButton*>(button) == nullptr;
-        const QPoint where = indicator ? QPoint(8, button->height() / 2) : button->rect().center();
-        QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, where);
+        QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier,
+                          indicator ? QPoint(8, button->height() / 2) : button->rect().center());
     }
 
     void type(FormId id, const char* name, const QString& text) const
