@@ -17,101 +17,70 @@ namespace {
 QString caption(const Navigator& navigator, FormId id, const QString& name)
 {
     QWidget* form = navigator.form(id);
-    if (form == nullptr)
-        return {};
-    if (auto* label = form->findChild<QLabel*>(name))
+    if (auto* label = form == nullptr ? nullptr : form->findChild<QLabel*>(name))
         return label->text();
-    if (auto* edit = form->findChild<QLineEdit*>(name))
-        return edit->text();
-    return {};
+    auto* edit = form == nullptr ? nullptr : form->findChild<QLineEdit*>(name);
+    return edit == nullptr ? QString() : edit->text();
 }
-
-QString columnLetter(int column) { return QString(QChar('A' + column - 1)); }
 
 }  // namespace
 
-void ExpectedSheet::set(const QString& address, const QString& text, int heading)
+void ExpectedSheet::set(int row, int column, const QString& text, int heading)
 {
     QJsonObject cell{{"text", text}};
     if (heading != 0)
         cell.insert("heading", heading);
-    m_cells.insert(address, cell);
-}
-
-void ExpectedSheet::setRow(int row, int column, const QString& text)
-{
-    set(columnLetter(column) + QString::number(row), text);
-}
-
-QString ExpectedSheet::text(const QString& address) const
-{
-    return m_cells.value(address).toObject().value("text").toString();
+    m_cells.insert(QChar('A' + column - 1) + QString::number(row), cell);
 }
 
 void ExpectedSheet::addInputBlock(const Navigator& navigator, const BuildingEntries& building,
                                   const ElevatorEntries& elevator, bool includeLoadAndNumber,
                                   int listHeadingRow)
 {
-    set("A1", "项目名称：", 16);
-    set("B1", "测试项目", 16);
-    set("A2", "日期： " + caption(navigator, FormId::Form2, "Label1"));
-    set("D2", "时间： " + caption(navigator, FormId::Form2, "Label7"));
-    set("A4", "Trevalo——数据", 14);
-    set("A5", "建筑类型");
+    set(1, 1, "项目名称：", 16);
+    set(1, 2, "测试项目", 16);
+    set(2, 1, "日期： " + caption(navigator, FormId::Form2, "Label1"));
+    set(2, 4, "时间： " + caption(navigator, FormId::Form2, "Label7"));
+    set(4, 1, "Trevalo——数据", 14);
     const QString type = building.buildingOption;
-    set("B5", type == "Option1" ? "住宅" : type == "Option2" ? "办公楼及酒店" : "自用办公楼");
-    set("A6", "电梯停留层数");
-    set("B6", building.floors);
-    set("A7", "楼宇总人数");
-    set("B7", building.perFloor ? caption(navigator, FormId::Form3, "Text2") + " (详见下示)"
-                                : building.population);
-    set("A8", "电梯总行程 (米)");
-    set("B8", elevator.travel);
-    set("A9", "平均每层高度 (米)");
-    set("B9", elevator.floorHeight);
-    set("A10", "快速通行区 (米)");
-    set("B10", elevator.expressDistance.value_or("无"));
-    set("A11", "电梯门类型及开启宽度 (毫米)");
-    set("B11", QStringList{"2CO", "2SO", "4CO"}.at(elevator.doorOption) + "……" + elevator.doorWidth);
-    set("A12", "电梯预先开门");
-    set("B12", elevator.advanceOpening ? "有" : "无");
-    set("A13", "折耗率 (%)");
-    set("B13", elevator.lossPercent.value_or(QString()));
-    set("A14", "上行百分比 (%)");
-    set("B14", elevator.upPercent.value_or(QString()));
-    set("A15", "下行百分比 (%)");
-    set("B15", elevator.downPercent.value_or(QString()));
-    set("A16", "电梯速度 (米/秒)");
-    set("B16", elevator.speed);
-    if (includeLoadAndNumber) {
-        set("A17", "单电梯载重 (KG)");
-        set("B17", elevator.ratedLoad);
-        set("A18", "电梯数量");
-        set("B18", elevator.cars);
+    const QString population = building.perFloor ? caption(navigator, FormId::Form3, "Text2") + " (详见下示)"
+                                                 : building.population;
+    const QString door = QStringList{"2CO", "2SO", "4CO"}.at(elevator.doorOption) + "……" + elevator.doorWidth;
+    // Name and entry of rows 5 to 18.
+    const QStringList rows{
+        "建筑类型", type == "Option1" ? "住宅" : type == "Option2" ? "办公楼及酒店" : "自用办公楼",
+        "电梯停留层数", building.floors, "楼宇总人数", population, "电梯总行程 (米)", elevator.travel,
+        "平均每层高度 (米)", elevator.floorHeight,
+        "快速通行区 (米)", elevator.expressDistance.value_or("无"),
+        "电梯门类型及开启宽度 (毫米)", door, "电梯预先开门", elevator.advanceOpening ? "有" : "无",
+        "折耗率 (%)", elevator.lossPercent.value_or(""), "上行百分比 (%)", elevator.upPercent.value_or(""),
+        "下行百分比 (%)", elevator.downPercent.value_or(""), "电梯速度 (米/秒)", elevator.speed,
+        "单电梯载重 (KG)", elevator.ratedLoad, "电梯数量", elevator.cars};
+    for (int i = 0; i < (includeLoadAndNumber ? 14 : 12); ++i) {
+        set(5 + i, 1, rows[2 * i]);
+        set(5 + i, 2, rows[2 * i + 1]);
     }
     if (!building.perFloor)
         return;
-    set("A" + QString::number(listHeadingRow), "每层人数资料", 12);
+    set(listHeadingRow, 1, "每层人数资料", 12);
     for (int i = 0; i < building.floors.toInt(); ++i) {
-        setRow(listHeadingRow + 1 + i, 1, QStringLiteral("第 %1 层人数").arg(i + 1));
-        setRow(listHeadingRow + 1 + i, 2, building.floorPopulations.value(i));
+        set(listHeadingRow + 1 + i, 1, QStringLiteral("第 %1 层人数").arg(i + 1));
+        set(listHeadingRow + 1 + i, 2, building.floorPopulations.value(i));
     }
 }
 
 void ExpectedSheet::addSingleResult(const Navigator& navigator)
 {
     const auto* form = navigator.formAs<SingleResultForm>(FormId::Form5);
-    set("D4", "Trevalo——结果", 14);
+    set(4, 4, "Trevalo——结果", 14);
     const QStringList names{"总行程时间 (秒)", "最长侯机时间 (秒)", "5分钟内单机运载人数",
                             "5分钟内总运载人数", "5分钟内单机运载人数百分比",
                             "5分钟内总运载人数百分比", "电梯机房的结构荷载 kg", "井深 m",
                             "井顶缓冲高度 m"};
     for (int i = 0; i < names.size(); ++i) {
-        const bool shown = i < 6 || (i == 6 && form->structuralLoadRowVisible()) ||
-                           (i > 6 && form->pitDepthRowVisible());
-        if (shown) {
-            setRow(5 + i, 4, names[i]);
-            setRow(5 + i, 5, form->valueText(i));
+        if (i < 6 || (i == 6 && form->structuralLoadRowVisible()) || (i > 6 && form->pitDepthRowVisible())) {
+            set(5 + i, 4, names[i]);
+            set(5 + i, 5, form->valueText(i));
         }
     }
 }
@@ -119,24 +88,23 @@ void ExpectedSheet::addSingleResult(const Navigator& navigator)
 void ExpectedSheet::addLoadTable(const Navigator& navigator, bool directionRelabelled)
 {
     const auto* form = navigator.formAs<LoadTableForm>(FormId::Form6);
-    set("D4", "Trevalo——结果", 14);
+    set(4, 4, "Trevalo——结果", 14);
     const QStringList headers{"载重/人数", directionRelabelled ? "DN" : "UP",
                               directionRelabelled ? "UP" : "DN", "RTT (SEC)", "HC (%)",
                               "HC (PERSONS)", directionRelabelled ? "PS (DN)" : "PS (UP)", "HR",
                               "轿箱最大有效面积(平方米)", "轿箱最小有效面积(平方米)"};
     for (int k = 0; k < headers.size(); ++k)
-        setRow(5, 4 + k, headers[k]);
+        set(5, 4 + k, headers[k]);
     const QStringList maximum{"1.75", "1.90", "2.05", "2.20", "2.35", "2.50", "2.65", "2.80",
                               "2.95", "3.10", "3.25", "3.40", "3.55", "3.64", "3.76", "3.88"};
     const QStringList minimum{"1.59", "1.73", "1.87", "2.01", "2.15", "2.29", "2.43", "2.57",
                               "2.71", "2.85", "2.99", "3.13", "3.25", "3.36", "3.48", "3.59"};
     for (int row = 0; row < LoadTableForm::kRows; ++row) {
-        for (int array = 1; array <= 8; ++array) {
-            const bool hiddenFigure = array > 1 && !form->rowVisible(row);
-            setRow(6 + row, 3 + array, hiddenFigure ? QString() : form->cellText(array, row));
-        }
-        setRow(6 + row, 12, maximum[row]);
-        setRow(6 + row, 13, minimum[row]);
+        // A hidden row 0 gives its load key only, whatever its cells still hold.
+        for (int array = 1; array <= 8; ++array)
+            set(6 + row, 3 + array, array > 1 && !form->rowVisible(row) ? QString() : form->cellText(array, row));
+        set(6 + row, 12, maximum[row]);
+        set(6 + row, 13, minimum[row]);
     }
 }
 
