@@ -7,20 +7,18 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QLabel>
-#include <QLineEdit>
+#include <QVariant>
 
 namespace trevalo::testing {
 
 namespace {
 
+// The text of a label or text box.
 QString caption(const Navigator& navigator, FormId id, const QString& name)
 {
     QWidget* form = navigator.form(id);
-    if (auto* label = form == nullptr ? nullptr : form->findChild<QLabel*>(name))
-        return label->text();
-    auto* edit = form == nullptr ? nullptr : form->findChild<QLineEdit*>(name);
-    return edit == nullptr ? QString() : edit->text();
+    const QWidget* control = form == nullptr ? nullptr : form->findChild<QWidget*>(name);
+    return control == nullptr ? QString() : control->property("text").toString();
 }
 
 }  // namespace

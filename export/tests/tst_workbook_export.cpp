@@ -64,7 +64,6 @@ private slots:
     void singleResultWorkbook();
     void loadTableWorkbook_data();
     void loadTableWorkbook();
-    void unwritableFolder_data();
     void unwritableFolder();
     void workbookThatCannotBeOpened();
 
@@ -138,6 +137,7 @@ void tst_WorkbookExport::singleResultWorkbook_data()
         << false << true;
     ElevatorEntries machineRoom = worked;
     machineRoom.finishingWeight = QStringLiteral("300");
+    machineRoom.travel = QStringLiteral("30.0");  // the sheet shows the entry as typed, not the number read
     machineRoom.expressDistance = QStringLiteral("12");
     machineRoom.advanceOpening = true;
     machineRoom.doorOption = 1;
@@ -222,27 +222,18 @@ void tst_WorkbookExport::loadTableWorkbook()
     checkWorkbook(expected, 13, rowZeroShown ? 6 : 7);
 }
 
-void tst_WorkbookExport::unwritableFolder_data()
-{
-    QTest::addColumn<bool>("decided");
-    QTest::newRow("single result") << true;
-    QTest::newRow("load table") << false;
-}
-
 void tst_WorkbookExport::unwritableFolder()
 {
-    QFETCH(bool, decided);
-    const FormId form = decided ? FormId::Form5 : FormId::Form6;
     // A folder cannot be made inside a plain file, whoever runs the test.
     QFile blocker(m_root->filePath(QStringLiteral("not-a-folder")));
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
 
-    QCOMPARE(runToResult(buildingOf("Option1"), withShares("30", "20", decided)), QStringList());
+    QCOMPARE(runToResult(buildingOf("Option1"), withShares("30", "20", false)), QStringList());
     {
         workbook::ExportRootOverride unwritable(blocker.fileName() + QStringLiteral("/exports"));
         NoticeCatcher catcher;
-        m_driver->click(form, QStringLiteral("Command4"));
+        m_driver->click(FormId::Form6, QStringLiteral("Command4"));
         QCOMPARE(catcher.titles(), QStringList{QStringLiteral("注意")});
         QCOMPARE(catcher.texts(), QStringList{QStringLiteral("无法生成Excel表格")});
     }
@@ -251,8 +242,8 @@ void tst_WorkbookExport::unwritableFolder()
              QStringList{QStringLiteral("not-a-folder")});
 
     // The result form stays usable, and no export overwrites another, even within a second.
-    m_driver->click(form, QStringLiteral("Command4"));
-    m_driver->click(form, QStringLiteral("Command4"));
+    m_driver->click(FormId::Form6, QStringLiteral("Command4"));
+    m_driver->click(FormId::Form6, QStringLiteral("Command4"));
     QCOMPARE(m_opened.size(), 2);
     QVERIFY(m_opened[0] != m_opened[1]);
     QVERIFY(QFileInfo::exists(m_opened[0].toLocalFile()) && QFileInfo::exists(m_opened[1].toLocalFile()));
@@ -268,13 +259,10 @@ void tst_WorkbookExport::workbookThatCannotBeOpened()
     NoticeCatcher catcher;
     m_driver->click(FormId::Form5, QStringLiteral("Command4"));
     QCOMPARE(catcher.titles(), QStringList{QStringLiteral("注意")});
-    const QStringList folders = QDir(m_root->path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-    QCOMPARE(folders.size(), 1);
-    const QDir folder(m_root->filePath(folders.front()));
-    const QStringList workbooks = folder.entryList(QDir::Files);
-    QCOMPARE(workbooks.size(), 1);
-    const QString path = QDir::toNativeSeparators(folder.filePath(workbooks.front()));
-    QVERIFY2(catcher.texts().value(0).contains(path), qPrintable(catcher.texts().value(0)));
+    // The notice ends with where the workbook was saved.
+    const QString text = catcher.texts().value(0);
+    const QString path = QDir::fromNativeSeparators(text.mid(text.indexOf(QDir::toNativeSeparators(m_root->path()))));
+    QVERIFY2(path.startsWith(m_root->path()) && path.endsWith(".xlsx") && QFileInfo(path).isFile(), qPrintable(text));
     QVERIFY(m_driver->form(FormId::Form5)->isVisible());
 }
 
