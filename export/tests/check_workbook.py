@@ -1,11 +1,7 @@
 #!/usr/bin/python3
-"""Reads back an exported workbook and compares it with what the export test expects.
-
-Usage: check_workbook.py WORKBOOK EXPECTATIONS.json
-The expectations hold every text cell of the first sheet with its heading size, the
-fitted range and, for a load table workbook, the sheet rows the chart plots.
-Prints one line per difference and exits 1 when there is any.
-"""
+"""check_workbook.py WORKBOOK EXPECTATIONS.json: reads an exported workbook back and prints
+every difference from the expectations (each text cell of the first sheet with its heading
+size, the fitted range, the rows a load table's chart plots); exits 1 when there is any."""
 import json
 import re
 import sys
@@ -118,13 +114,8 @@ def check(path, expected):
     return problems
 
 
-def main():
-    with open(sys.argv[2], encoding="utf-8") as handle:
-        problems = check(sys.argv[1], json.load(handle))
-    for problem in problems:
-        print(problem)
-    return 1 if problems else 0
-
-
 if __name__ == "__main__":
-    sys.exit(main())
+    with open(sys.argv[2], encoding="utf-8") as handle:
+        PROBLEMS = check(sys.argv[1], json.load(handle))
+    print("\n".join(PROBLEMS))
+    sys.exit(1 if PROBLEMS else 0)
