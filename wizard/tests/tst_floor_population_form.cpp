@@ -63,7 +63,7 @@ void tst_FloorPopulationForm::layoutAndScrolling()
 
     FloorPopulationForm* form = open(floors);
     QVERIFY(form != nullptr && form->isVisible());
-    const int rows = std::max(floors.toInt(), 1);  // row 0 is always shown
+    const int rows = qMax(floors.toInt(), 1);  // row 0 is always shown
     QCOMPARE(form->panelHeightTwips(), panelHeight);
     QCOMPARE(form->scrollBarShown(), maximum > 0);
     QCOMPARE(form->scrollMaximum(), maximum);
