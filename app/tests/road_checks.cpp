@@ -1,166 +1,274 @@
-#include "app/tests/road_steps.h"
+#include "app/tests/road_walker.h"
 
+#include "export/export_destination.h"
+
+#include <QAbstractButton>
+#include <QAbstractSlider>
 #include <QApplication>
 #include <QComboBox>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QTest>
-
-#include <algorithm>
+#include <QTimer>
 
 namespace trevalo::testing {
 
 namespace {
 
-constexpr int kFloorRows = 223;
-constexpr int kTableRows = 16;
+// Generous for the sanitized build; a step normally takes milliseconds.
+constexpr int kStepCapMilliseconds = 20000;
+constexpr qsizetype kLogLength = 30;
 
-bool isWizardForm(FormId id)
+const QStringList kNotices{QStringLiteral("楼层数超出范围！"), QStringLiteral("请完整输入数据"),
+                           QStringLiteral("输入数据有误！"), QStringLiteral("电梯门开启宽度不符合标准")};
+const QString kDoorWidthNotice = kNotices.last();
+
+QString formName(FormId id)
 {
-    return id == FormId::Form2 || id == FormId::Form3 || id == FormId::Form4;
+    return QStringLiteral("Form%1").arg(static_cast<int>(id) + 1);
 }
 
-// A figure as the result forms must show it: plain decimal digits, no trailing zeros,
-// no exponent, no "inf" or "nan", and never a negative zero.
+// A figure as the result forms must show it: plain decimal digits, no trailing zeros, no
+// exponent, no "inf" or "nan", and never a negative zero.
 bool isPlainNumber(const QString& text)
 {
     static const QRegularExpression plain(QStringLiteral("^-?(0|[1-9][0-9]*)(\\.[0-9]*[1-9])?$"));
     return plain.match(text).hasMatch() && text != QStringLiteral("-0");
 }
 
+// Every named control of a form by name: hidden or not, text, current item, check state,
+// caption and colour, scroll value.
+using Snapshot = QMap<QString, QString>;
+
+Snapshot snapshotOf(const QWidget& form)
+{
+    Snapshot state;
+    for (const QWidget* control : form.findChildren<QWidget*>()) {
+        if (control->objectName().isEmpty())
+            continue;
+        QString value = control->isHidden() ? QStringLiteral("hidden") : QStringLiteral("shown");
+        if (const auto* edit = qobject_cast<const QLineEdit*>(control))
+            value += QStringLiteral(", text '%1'").arg(edit->text());
+        else if (const auto* combo = qobject_cast<const QComboBox*>(control))
+            value += QStringLiteral(", text '%1' item %2").arg(combo->currentText()).arg(combo->currentIndex());
+        else if (const auto* button = qobject_cast<const QAbstractButton*>(control))
+            value += button->isChecked() ? QStringLiteral(", checked") : QStringLiteral(", unchecked");
+        else if (const auto* label = qobject_cast<const QLabel*>(control))
+            value += QStringLiteral(", '%1' in %2").arg(label->text(), label->palette().color(label->foregroundRole()).name());
+        else if (const auto* slider = qobject_cast<const QAbstractSlider*>(control))
+            value += QStringLiteral(", at %1").arg(slider->value());
+        state[control->objectName()] = value;
+    }
+    return state;
+}
+
+QString firstDifference(const Snapshot& was, const Snapshot& now)
+{
+    for (const QString& name : was.keys() + now.keys())
+        if (was.value(name, "missing") != now.value(name, "missing"))
+            return QStringLiteral("%1: was %2, now %3").arg(name, was.value(name, "missing"), now.value(name, "missing"));
+    return {};
+}
+
 }  // namespace
 
-int RoadWalker::servedFloors() const
+// Stands in for the desktop's file opener while it lives: records the URLs the export opens.
+class OpenedUrls : public QObject {
+    Q_OBJECT
+public:
+    OpenedUrls() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open"); }
+    ~OpenedUrls() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
+
+    QList<QUrl> urls;
+
+public slots:
+    void open(const QUrl& url) { urls << url; }
+};
+
+RoadWalker::RoadWalker(quint64 seed)
+    : m_random(seed),
+      m_exportRedirect(std::make_unique<workbook::ExportRootOverride>(m_exportRoot.path())),
+      m_opened(std::make_unique<OpenedUrls>())
 {
-    return floorCount(*m_driver).value_or(10);
 }
 
-void RoadWalker::leave(FormId id)
+RoadWalker::~RoadWalker()
 {
-    if (isWizardForm(id))
-        m_model.keptWhileHidden[id] = snapshotOf(*m_driver->form(id));
+    m_driver.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-void RoadWalker::unloaded(FormId id)
+QString RoadWalker::entryText(FormId id, const QString& name) const
 {
-    m_model.loaded.erase(id);
-    m_model.keptWhileHidden.erase(id);
+    if (const auto* combo = m_driver->control<QComboBox>(id, name))
+        return combo->currentText();
+    const auto* edit = m_driver->control<QLineEdit>(id, name);
+    return edit != nullptr ? edit->text() : QString();
 }
 
-// A form shown again comes back as it was left (the building data form refreshes its
-// date and time); a form loaded afresh has its defaults.
-void RoadWalker::arrive(FormId id)
+bool RoadWalker::isChecked(FormId id, const QString& name) const
 {
-    m_model.showing = id;
-    if (m_model.loaded.insert(id).second)
-        return checkFreshForm(id);
-    const auto kept = m_model.keptWhileHidden.find(id);
-    if (kept == m_model.keptWhileHidden.end())
+    const auto* button = m_driver->control<QAbstractButton>(id, name);
+    return button != nullptr && button->isChecked();
+}
+
+// A step that outlasts its cap fails instead of hanging: a modal window still open is
+// closed, an event loop still running is left.
+void RoadWalker::act(const QString& what, const std::function<void()>& action, QStringList* raised)
+{
+    m_log << QStringLiteral("%1: %2 on %3").arg(m_step).arg(what, formName(m_showing));
+    while (m_log.size() > kLogLength)
+        m_log.removeFirst();
+    QString held;
+    QTimer cap;
+    cap.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&cap, &QTimer::timeout, [&held] {
+        QWidget* modal = QApplication::activeModalWidget();
+        held = modal ? "a modal window was never answered: " + modal->windowTitle() : "the step outlasted its cap";
+        if (auto* dialog = qobject_cast<QDialog*>(modal))
+            dialog->reject();
+        QCoreApplication::exit(1);
+    });
+    const qsizetype before = m_catcher.texts().size();
+    cap.start(kStepCapMilliseconds);
+    action();
+    cap.stop();
+    const QStringList boxes = m_catcher.texts().mid(before);
+    if (!boxes.isEmpty())
+        m_log.last() += QStringLiteral(" -> ") + boxes.join(QStringLiteral(" | "));
+    QVERIFY2(held.isEmpty(), qPrintable(held));
+    if (raised != nullptr)
+        *raised = boxes;
+    else
+        QVERIFY2(boxes.isEmpty(), qPrintable(QStringLiteral("unexpected message box: ") + boxes.join(" | ")));
+}
+
+void RoadWalker::type(const QString& name, const QString& text)
+{
+    act(QStringLiteral("type '%1' into %2").arg(text, name), [this, name, text] { m_driver->type(m_showing, name, text); });
+}
+
+void RoadWalker::click(const QString& name)
+{
+    act(QStringLiteral("click ") + name, [this, name] { m_driver->click(m_showing, name); });
+}
+
+// Whether an OK raises a notice is the wizard's and the analysis's business; either way
+// the outcome must be consistent: a notice keeps the form as it was (the door width
+// notice empties Combo2), no notice moves on by the choices on the forms.
+void RoadWalker::pressOk(const QString& button)
+{
+    const FormId id = m_showing;
+    Snapshot before = snapshotOf(*shownForm());
+    QStringList raised;
+    act(QStringLiteral("click ") + button, [this, id, button] { m_driver->click(id, button); }, &raised);
+    if (QTest::currentTestFailed())
         return;
-    Snapshot was = kept->second;
-    Snapshot now = snapshotOf(*m_driver->form(id));
-    m_model.keptWhileHidden.erase(kept);
-    if (id == FormId::Form2) {
-        for (Snapshot* snapshot : {&was, &now}) {
-            snapshot->remove(QStringLiteral("Label1"));
-            snapshot->remove(QStringLiteral("Label7"));
-        }
+    if (raised.isEmpty()) {
+        FormId next = FormId::Form4;
+        if (id == FormId::Form2 && isChecked(id, "Option4"))
+            next = FormId::Form3;
+        else if (id == FormId::Form2)
+            QVERIFY2(isChecked(id, "Option3"), "Form2 moved on without a spread chosen");
+        else if (id == FormId::Form4)
+            next = isChecked(id, "Check3") ? FormId::Form5 : FormId::Form6;
+        if (next == FormId::Form5 || next == FormId::Form6)
+            ++m_counts[formName(next)];
+        m_showing = next;
+        m_loaded.insert(next);
+        return;
     }
-    const QString changed = firstDifference(was, now);
-    QVERIFY2(changed.isEmpty(), qPrintable(formName(id) + QStringLiteral(" came back changed: ") + changed));
+    ++m_counts[QStringLiteral("notices")];
+    QVERIFY2(raised.size() == 1 && kNotices.contains(raised.first()), qPrintable(raised.join(" | ")));
+    Snapshot after = snapshotOf(*shownForm());
+    if (raised.first() == kDoorWidthNotice) {
+        QVERIFY2(entryText(id, "Combo2").isEmpty(), "the door width notice left Combo2 filled");
+        before.remove("Combo2");
+        after.remove("Combo2");
+    }
+    const QString changed = firstDifference(before, after);
+    QVERIFY2(changed.isEmpty(), qPrintable(QStringLiteral("the refusal changed the form: ") + changed));
 }
 
-void RoadWalker::checkFreshForm(FormId id)
+// Back from a wizard form and recalculation unload the form left; back from a result
+// keeps it for the next analysis.
+void RoadWalker::goBack(const QString& button, FormId to, bool unloadsItself)
 {
-    QWidget* form = m_driver->form(id);
-    QVERIFY2(form != nullptr, qPrintable(formName(id) + QStringLiteral(" is not loaded")));
-    if (id == FormId::Form3) {
-        const int rows = std::clamp(floorCount(*m_driver).value_or(0), 1, kFloorRows);
-        for (int row = 0; row < kFloorRows; ++row) {
-            const auto* entry = form->findChild<QLineEdit*>(QStringLiteral("Text1_%1").arg(row));
-            QVERIFY(entry != nullptr);
-            QVERIFY2(entry->isHidden() == (row >= rows), qPrintable(QStringLiteral("row %1 of %2").arg(row).arg(rows)));
-            QVERIFY2(entry->text().isEmpty(), qPrintable(entry->text()));
-            if (row < rows)
-                QCOMPARE(form->findChild<QLabel*>(QStringLiteral("Label1_%1").arg(row))->text(),
-                         QStringLiteral("第 %1 层人数").arg(row + 1));
-        }
-    }
-    if (id == FormId::Form4) {
-        // The up and down shares follow the building type chosen when the form loads.
-        QString up = QStringLiteral("80");
-        QString down = QStringLiteral("0");
-        if (isChecked(*m_driver, FormId::Form2, QStringLiteral("Option1"))) {
-            up = QStringLiteral("30");
-            down = QStringLiteral("20");
-        } else if (isChecked(*m_driver, FormId::Form2, QStringLiteral("Option2"))) {
-            up = QStringLiteral("50");
-            down = QStringLiteral("50");
-        }
-        QCOMPARE(entryText(*m_driver, id, QStringLiteral("TEXT1_3")), QStringLiteral("5"));
-        QCOMPARE(entryText(*m_driver, id, QStringLiteral("TEXT1_4")), up);
-        QCOMPARE(entryText(*m_driver, id, QStringLiteral("TEXT1_5")), down);
-        for (const char* empty : {"TEXT1_0", "TEXT1_1", "TEXT1_2", "Combo1", "Combo2", "Combo3", "TEXT1_7", "Text2"})
-            QVERIFY2(entryText(*m_driver, id, QString::fromLatin1(empty)).isEmpty(), empty);
-        for (const char* hidden : {"TEXT1_2", "Combo3", "TEXT1_7", "Check4", "Text2"})
-            QVERIFY2(form->findChild<QWidget*>(QString::fromLatin1(hidden))->isHidden(), hidden);
-    }
+    act(QStringLiteral("click ") + button, [this, button] { m_driver->click(m_showing, button); });
+    if (QTest::currentTestFailed())
+        return;
+    if (unloadsItself)
+        m_loaded.erase(m_showing);
+    m_showing = to;
+    m_loaded.insert(to);
+}
+
+void RoadWalker::exportWorkbook()
+{
+    const Snapshot before = snapshotOf(*shownForm());
+    m_opened->urls.clear();
+    act(QStringLiteral("生成Excel表格"), [this] { m_driver->click(m_showing, "Command4"); });
+    if (QTest::currentTestFailed())
+        return;
+    QCOMPARE(m_opened->urls.size(), qsizetype{1});
+    const QFileInfo workbook(m_opened->urls.first().toLocalFile());
+    QVERIFY2(workbook.isFile() && workbook.size() > 0 && workbook.suffix() == "xlsx" &&
+                 workbook.absolutePath().startsWith(QDir(m_exportRoot.path()).absolutePath() + '/'),
+             qPrintable(workbook.absoluteFilePath()));
+    QVERIFY(QFile::remove(workbook.absoluteFilePath()));
+    QVERIFY(QDir().rmdir(workbook.absolutePath()));
+    ++m_counts[QStringLiteral("exports")];
+    const QString changed = firstDifference(before, snapshotOf(*shownForm()));
+    QVERIFY2(changed.isEmpty(), qPrintable(QStringLiteral("the export changed the form: ") + changed));
+}
+
+// An end runs inside the event loop so that it can be seen to quit it.
+void RoadWalker::endProgram(const QString& what, const std::function<void()>& trigger)
+{
+    int status = -1;
+    act(what, [&status, trigger] {
+        QTimer::singleShot(0, qApp, trigger);
+        status = QCoreApplication::exec();
+    });
+    if (QTest::currentTestFailed())
+        return;
+    QCOMPARE(status, 0);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (const QWidget* widget : QApplication::topLevelWidgets())
+        QFAIL(qPrintable(QStringLiteral("left behind: %1 %2").arg(widget->metaObject()->className(), widget->objectName())));
+    m_driver.reset();
+    ++m_counts[QStringLiteral("roads")];
 }
 
 void RoadWalker::checkShowing()
 {
-    QCOMPARE(visibleForms(), QStringList{formName(m_model.showing)});
-    for (int index = 0; index <= static_cast<int>(FormId::Form6); ++index) {
-        const auto id = static_cast<FormId>(index);
-        const bool loaded = m_driver->form(id) != nullptr;
-        QVERIFY2(loaded == (m_model.loaded.count(id) > 0),
-                 qPrintable(QStringLiteral("%1 loaded: %2").arg(formName(id)).arg(loaded)));
-    }
+    QCOMPARE(visibleForms(), QStringList{formName(m_showing)});
+    for (const FormId id : {FormId::Form1, FormId::Form2, FormId::Form3, FormId::Form4, FormId::Form5, FormId::Form6})
+        QVERIFY2((m_driver->form(id) != nullptr) == (m_loaded.count(id) > 0),
+                 qPrintable(formName(id) + (m_loaded.count(id) > 0 ? " is not loaded" : " is still loaded")));
 }
 
 void RoadWalker::checkFigures()
 {
-    if (m_model.showing == FormId::Form5) {
-        const QWidget* form = m_driver->form(FormId::Form5);
-        for (int index = 0; index < 9; ++index) {
-            const auto* value = form->findChild<QLabel*>(QStringLiteral("Label7_%1").arg(index));
-            QVERIFY(value != nullptr);
-            if (index < 6)
-                QVERIFY2(!value->isHidden(), qPrintable(value->objectName()));
-            if (!value->isHidden())
-                QVERIFY2(isPlainNumber(value->text()),
-                         qPrintable(QStringLiteral("Form5 %1 shows '%2'").arg(value->objectName(), value->text())));
-        }
-        QCOMPARE(!form->findChild<QLabel*>(QStringLiteral("Label7_6"))->isHidden(), m_resultLayout.structuralLoadShown);
-        QCOMPARE(!form->findChild<QLabel*>(QStringLiteral("Label6_1"))->isHidden(), m_resultLayout.structuralLoadShown);
-        if (m_resultLayout.pitRowsShown) {
-            for (const char* name : {"Label7_7", "Label7_8", "Label6_2", "Label6_3"})
-                QVERIFY2(form->findChild<QLabel*>(QString::fromLatin1(name))->isHidden() != *m_resultLayout.pitRowsShown, name);
-        }
+    if (m_showing != FormId::Form5 && m_showing != FormId::Form6)
+        return;
+    const QRegularExpression figures(m_showing == FormId::Form5 ? "^Label7_\\d+$" : "^Label[2-8]_\\d+$");
+    int shown = 0;
+    for (const QLabel* label : shownForm()->findChildren<QLabel*>(figures)) {
+        if (!label->isVisible())
+            continue;
+        ++shown;
+        QVERIFY2(isPlainNumber(label->text()), qPrintable(QStringLiteral("%1 %2 shows '%3'")
+                                                              .arg(formName(m_showing), label->objectName(), label->text())));
     }
-    if (m_model.showing == FormId::Form6) {
-        const QWidget* form = m_driver->form(FormId::Form6);
-        const bool swapped = m_resultLayout.directionsSwapped;
-        const QStringList headers{QStringLiteral("载重/人数"), swapped ? QStringLiteral("DN") : QStringLiteral("UP"),
-                                  swapped ? QStringLiteral("UP") : QStringLiteral("DN"), QStringLiteral("RTT(SEC)"),
-                                  QStringLiteral("HC(%)"), QStringLiteral("HC(PERSONS)"),
-                                  swapped ? QStringLiteral("PS(DN)") : QStringLiteral("PS(UP)"), QStringLiteral("HR")};
-        for (int index = 0; index < 8; ++index)
-            QCOMPARE(form->findChild<QLabel*>(QStringLiteral("Label17_%1").arg(index))->text(), headers[index]);
-        for (int row = 0; row < kTableRows; ++row) {
-            QCOMPARE(form->findChild<QLabel*>(QStringLiteral("Label1_%1").arg(row))->text(),
-                     QStringLiteral("%1/%2").arg(675 + 75 * row).arg(9 + row));
-            for (int array = 1; array <= 8; ++array) {
-                const auto* cell = form->findChild<QLabel*>(QStringLiteral("Label%1_%2").arg(array).arg(row));
-                QVERIFY(cell != nullptr);
-                QVERIFY2(cell->isHidden() == (row == 0 && !m_resultLayout.rowZeroShown), qPrintable(cell->objectName()));
-                if (array >= 2 && !cell->isHidden())
-                    QVERIFY2(isPlainNumber(cell->text()),
-                             qPrintable(QStringLiteral("Form6 %1 shows '%2'").arg(cell->objectName(), cell->text())));
-            }
-        }
-    }
+    QVERIFY2(shown > 0, "no figure is shown");
 }
 
 }  // namespace trevalo::testing
+
+#include "road_checks.moc"
