@@ -14,20 +14,6 @@ namespace trevalo {
 
 namespace {
 
-QLabel* makeLabel(const QString& objectName, const QString& caption, QWidget* parent)
-{
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(objectName);
-    return label;
-}
-
-QLineEdit* makeTextBox(const QString& objectName, QWidget* parent)
-{
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(objectName);
-    return box;
-}
-
 QRadioButton* makeOption(const QString& objectName, const QString& caption, QWidget* parent)
 {
     auto* option = new QRadioButton(caption, parent);

@@ -36,17 +36,9 @@ const QStringList& ratedLoads()
     return loads;
 }
 
-QLabel* makeLabel(const QString& objectName, const QString& caption, QWidget* parent)
+QLineEdit* makeEntry(const QString& objectName, QWidget* parent)
 {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(objectName);
-    return label;
-}
-
-QLineEdit* makeTextBox(const QString& objectName, QWidget* parent)
-{
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(objectName);
+    QLineEdit* box = makeTextBox(objectName, parent);
     box->setFixedWidth(kEntryWidth);
     return box;
 }
@@ -122,7 +114,7 @@ ElevatorParametersForm::ElevatorParametersForm(Navigator& navigator, QWidget* pa
 void ElevatorParametersForm::buildFrames()
 {
     for (int index : {0, 1, 2, 3, 4, 5, 7})
-        m_text[static_cast<std::size_t>(index)] = makeTextBox(QStringLiteral("TEXT1_%1").arg(index), this);
+        m_text[static_cast<std::size_t>(index)] = makeEntry(QStringLiteral("TEXT1_%1").arg(index), this);
 
     auto* travelFrame = makeFrame(QStringLiteral("Frame1"), QStringLiteral("电梯行程参数"), this);
     auto* travelGrid = new QGridLayout(travelFrame);
@@ -185,7 +177,7 @@ void ElevatorParametersForm::buildFrames()
     addRow(loadGrid, 2, m_countLabel, m_text[7], m_countUnit);
     m_machineRoom = makeCheckBox(QStringLiteral("Check4"), QStringLiteral("计算电梯机房结构荷载"), loadFrame);
     loadGrid->addWidget(m_machineRoom, 3, 0, 1, 3);
-    m_finishingWeight = makeTextBox(QStringLiteral("Text2"), loadFrame);
+    m_finishingWeight = makeEntry(QStringLiteral("Text2"), loadFrame);
     m_weightLabel = makeLabel(QStringLiteral("Label16"), QStringLiteral("装修重量"), loadFrame);
     m_weightUnit = makeLabel(QStringLiteral("Label17"), QStringLiteral("Kg"), loadFrame);
     addRow(loadGrid, 4, m_weightLabel, m_finishingWeight, m_weightUnit);

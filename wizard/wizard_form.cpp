@@ -3,6 +3,8 @@
 #include "wizard/artwork.h"
 
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 
 namespace trevalo {
 
@@ -40,6 +42,20 @@ QPushButton* makeCommandButton(const QString& objectName, const QString& caption
     button->setObjectName(objectName);
     button->setAutoDefault(true);
     return button;
+}
+
+QLabel* makeLabel(const QString& objectName, const QString& caption, QWidget* parent)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(objectName);
+    return label;
+}
+
+QLineEdit* makeTextBox(const QString& objectName, QWidget* parent)
+{
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(objectName);
+    return box;
 }
 
 }  // namespace trevalo

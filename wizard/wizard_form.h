@@ -5,6 +5,8 @@
 #include <QWidget>
 
 class QKeyEvent;
+class QLabel;
+class QLineEdit;
 
 namespace trevalo {
 
@@ -26,6 +28,10 @@ protected:
 private:
     QPointer<QPushButton> m_defaultButton;
 };
+
+// Creates a label or a text box under its control name.
+QLabel* makeLabel(const QString& objectName, const QString& caption, QWidget* parent);
+QLineEdit* makeTextBox(const QString& objectName, QWidget* parent);
 
 // Creates a command button that presses on Enter while it has the focus.
 QPushButton* makeCommandButton(const QString& objectName, const QString& caption, QWidget* parent);
