@@ -25,14 +25,6 @@ std::optional<CellPosition> parseCellAddress(std::string_view address)
     return CellPosition{row, column};
 }
 
-std::string columnName(int column)
-{
-    std::string name;
-    for (; column > 0; column = (column - 1) / 26)
-        name.insert(name.begin(), static_cast<char>('A' + (column - 1) % 26));
-    return name;
-}
-
 CellPosition SheetModel::position(std::string_view address)
 {
     // The layout only uses literal addresses, so a bad one is a programming error.

@@ -17,7 +17,6 @@ struct CellPosition {
 
 // "B17" -> {17, 2}. Empty for anything that is not a column letters + row digits address.
 std::optional<CellPosition> parseCellAddress(std::string_view address);
-std::string columnName(int column);  // 1 -> "A", 27 -> "AA"
 
 struct SheetCell {
     std::string text;     // as written; an empty text leaves the cell empty
