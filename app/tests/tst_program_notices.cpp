@@ -43,7 +43,6 @@ private slots:
 
     void analysisRefusals_data();
     void analysisRefusals();
-    void sameNoticeTwice();
     void floorsOutOfRange();
 
 private:
@@ -65,49 +64,22 @@ void tst_ProgramNotices::analysisRefusals_data()
 
     const QString incomplete = QStringLiteral("请完整输入数据");
     const QString inputError = QStringLiteral("输入数据有误！");
-    const QString doorWidth = QStringLiteral("电梯门开启宽度不符合标准");
-
-    ElevatorEntries entries;
-    entries.travel = QString();
-    QTest::newRow("travel empty") << entries << incomplete << false;
-
-    entries = {};
-    entries.doorOption = -1;
-    QTest::newRow("no door type") << entries << incomplete << false;
-
-    entries = {};
-    entries.cars = QString();
-    QTest::newRow("decided load without a number of cars") << entries << incomplete << false;
-
-    entries = {};
-    entries.finishingWeight = QString();
-    QTest::newRow("machine-room load without finishing weight") << entries << incomplete << false;
-
-    entries = {};
-    entries.speed = QStringLiteral("abc");
-    QTest::newRow("speed without digits") << entries << inputError << false;
-
-    entries = {};
-    entries.cars = QStringLiteral("0");
-    QTest::newRow("no cars") << entries << inputError << false;
-
-    entries = {};
-    entries.expressDistance = QStringLiteral("40");
-    QTest::newRow("express distance beyond the travel") << entries << inputError << false;
-
-    entries = {};
-    entries.doorWidth = QStringLiteral("799");
-    QTest::newRow("door narrower than 800 mm") << entries << doorWidth << true;
-
-    entries = {};
-    entries.doorOption = 2;
-    entries.doorWidth = QStringLiteral("1100");
-    QTest::newRow("4CO halves 1100 mm below the standard") << entries << doorWidth << true;
-
-    entries = {};
-    entries.decided = false;
-    entries.doorWidth = QStringLiteral("1501");
-    QTest::newRow("door wider than 1500 mm, load sweep") << entries << doorWidth << true;
+    // Each row refuses on a different control of the elevator parameters form.
+    const auto row = [](const char* name, void (*change)(ElevatorEntries&), const QString& notice, bool cleared) {
+        ElevatorEntries entries;
+        change(entries);
+        QTest::newRow(name) << entries << notice << cleared;
+    };
+    row("no door type", [](ElevatorEntries& e) { e.doorOption = -1; }, incomplete, false);
+    row("machine-room load without finishing weight", [](ElevatorEntries& e) { e.finishingWeight = QString(); },
+        incomplete, false);
+    row("speed without digits", [](ElevatorEntries& e) { e.speed = QStringLiteral("abc"); }, inputError, false);
+    row("express distance beyond the travel", [](ElevatorEntries& e) { e.expressDistance = QStringLiteral("40"); },
+        inputError, false);
+    row("4CO halves 1100 mm below the standard", [](ElevatorEntries& e) {
+        e.doorOption = 2;
+        e.doorWidth = QStringLiteral("1100");
+    }, QStringLiteral("电梯门开启宽度不符合标准"), true);
 }
 
 void tst_ProgramNotices::analysisRefusals()
@@ -140,25 +112,6 @@ void tst_ProgramNotices::analysisRefusals()
     const QMap<QString, QString> after = snapshot(*parameters);
     for (auto it = expected.cbegin(); it != expected.cend(); ++it)
         QCOMPARE(after.value(it.key()), it.value());
-}
-
-// A second OK on the unchanged form gives a second box; nothing is remembered.
-void tst_ProgramNotices::sameNoticeTwice()
-{
-    m_driver = std::make_unique<ProgramDriver>();
-    m_driver->enterBuilding({});
-    ElevatorEntries entries;
-    entries.speed = QStringLiteral("0");
-    m_driver->enterElevator(entries);
-    NoticeCatcher catcher;
-    m_driver->pressAnalysisOk();
-    m_driver->pressAnalysisOk();
-    QCOMPARE(catcher.texts(), QStringList(2, QStringLiteral("输入数据有误！")));
-    // Corrected, the same form goes on to its result.
-    m_driver->type(FormId::Form4, QStringLiteral("Combo1"), QStringLiteral("1.75"));
-    m_driver->pressAnalysisOk();
-    QCOMPARE(catcher.texts().size(), 2);
-    QCOMPARE(visibleForms(), QStringList{"Form5"});
 }
 
 void tst_ProgramNotices::floorsOutOfRange()
