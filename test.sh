@@ -12,7 +12,7 @@ export QT_QPA_PLATFORM=offscreen
 
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTREVALO_WARNINGS_AS_ERRORS=ON
 cmake --build build/test -j "$jobs"
-ctest --test-dir build/test --output-on-failure -j "$jobs"
+ctest --test-dir build/test --output-on-failure -j "$jobs" | tee build/test/ctest.log
 
 rm -f build/test/trevalo_*.deb
 (cd build/test && cpack -G DEB)
@@ -22,6 +22,10 @@ cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTREVALO_WARNING
   -DTREVALO_SANITIZE=ON -DTREVALO_BUILD_BENCHMARKS=OFF
 cmake --build build/sanitize -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-  ctest --test-dir build/sanitize --output-on-failure -j "$jobs"
+  ctest --test-dir build/sanitize --output-on-failure -j "$jobs" | tee build/sanitize/ctest.log
 
 ./scripts/run_fuzzers.sh 30
+
+# Every stage above stops the script on a failure, so reaching here means all passed.
+counted() { grep -oE 'tests failed out of [0-9]+' "$1" | grep -oE '[0-9]+$' | tail -n 1; }
+echo "tests: $(( $(counted build/test/ctest.log) + $(counted build/sanitize/ctest.log) )) passed, 0 failed"
