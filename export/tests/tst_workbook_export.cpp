@@ -16,6 +16,9 @@
 #include <QTest>
 #include <QUrl>
 
+#include <csignal>
+#include <sys/resource.h>
+
 using namespace trevalo;
 using namespace trevalo::testing;
 
@@ -65,6 +68,7 @@ private slots:
     void loadTableWorkbook_data();
     void loadTableWorkbook();
     void unwritableFolder();
+    void writeFailingHalfway();
     void workbookThatCannotBeOpened();
 
 private:
@@ -247,6 +251,28 @@ void tst_WorkbookExport::unwritableFolder()
     QCOMPARE(m_opened.size(), 2);
     QVERIFY(m_opened[0] != m_opened[1]);
     QVERIFY(QFileInfo::exists(m_opened[0].toLocalFile()) && QFileInfo::exists(m_opened[1].toLocalFile()));
+}
+
+void tst_WorkbookExport::writeFailingHalfway()
+{
+    QCOMPARE(runToResult(buildingOf("Option1"), withShares("30", "20", false)), QStringList());
+    // The export folder is made, then the workbook outgrows a file size limit mid-write.
+    rlimit previous{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &previous), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = previous;
+    small.rlim_cur = 2048;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    NoticeCatcher catcher;
+    m_driver->click(FormId::Form6, QStringLiteral("Command4"));
+    setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, previousHandler);
+
+    QCOMPARE(catcher.texts(), QStringList{QStringLiteral("无法生成Excel表格")});
+    QVERIFY(m_opened.isEmpty());
+    // Neither the partial workbook nor its folder is left behind.
+    QCOMPARE(QDir(m_root->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+    QVERIFY(m_driver->form(FormId::Form6)->isVisible());
 }
 
 void tst_WorkbookExport::workbookThatCannotBeOpened()
