@@ -12,43 +12,31 @@
 
 namespace trevalo {
 
-namespace {
-
-QRadioButton* makeOption(const QString& objectName, const QString& caption, QWidget* parent)
-{
-    auto* option = new QRadioButton(caption, parent);
-    option->setObjectName(objectName);
-    return option;
-}
-
-}  // namespace
 
 BuildingDataForm::BuildingDataForm(Navigator& navigator, QWidget* parent)
     : WizardForm(QStringLiteral("Form2"), parent), m_navigator(navigator)
 {
-    auto* nameLabel = makeLabel(QStringLiteral("Label8"), QStringLiteral("项目名称："), this);
-    m_projectName = makeTextBox(QStringLiteral("Text2"), this);
+    auto* nameLabel = makeNamed<QLabel>(QStringLiteral("Label8"), QStringLiteral("项目名称："), this);
+    m_projectName = makeNamed<QLineEdit>(QStringLiteral("Text2"), this);
     m_projectName->setMinimumWidth(260);
-    auto* dateLabel = makeLabel(QStringLiteral("Label2"), QStringLiteral("日期："), this);
-    m_date = makeLabel(QStringLiteral("Label1"), QString(), this);
-    auto* timeLabel = makeLabel(QStringLiteral("Label6"), QStringLiteral("时间："), this);
-    m_time = makeLabel(QStringLiteral("Label7"), QString(), this);
+    auto* dateLabel = makeNamed<QLabel>(QStringLiteral("Label2"), QStringLiteral("日期："), this);
+    m_date = makeNamed<QLabel>(QStringLiteral("Label1"), QString(), this);
+    auto* timeLabel = makeNamed<QLabel>(QStringLiteral("Label6"), QStringLiteral("时间："), this);
+    m_time = makeNamed<QLabel>(QStringLiteral("Label7"), QString(), this);
 
-    auto* buildingFrame = new QGroupBox(QStringLiteral("楼宇基本资料"), this);
-    buildingFrame->setObjectName(QStringLiteral("Frame1"));
-    auto* typeLabel = makeLabel(QStringLiteral("Label3"), QStringLiteral("建筑类型"), buildingFrame);
-    m_residential = makeOption(QStringLiteral("Option1"), QStringLiteral("住宅"), buildingFrame);
-    m_officeAndHotel = makeOption(QStringLiteral("Option2"), QStringLiteral("办公楼及酒店"), buildingFrame);
-    m_ownerOccupiedOffice = makeOption(QStringLiteral("Option5"), QStringLiteral("自用办公楼"), buildingFrame);
-    auto* floorsLabel = makeLabel(QStringLiteral("Label4"), QStringLiteral("电梯停留层数（不含首层）"), buildingFrame);
-    m_floors = makeTextBox(QStringLiteral("N1"), buildingFrame);
+    auto* buildingFrame = makeNamed<QGroupBox>(QStringLiteral("Frame1"), QStringLiteral("楼宇基本资料"), this);
+    auto* typeLabel = makeNamed<QLabel>(QStringLiteral("Label3"), QStringLiteral("建筑类型"), buildingFrame);
+    m_residential = makeNamed<QRadioButton>(QStringLiteral("Option1"), QStringLiteral("住宅"), buildingFrame);
+    m_officeAndHotel = makeNamed<QRadioButton>(QStringLiteral("Option2"), QStringLiteral("办公楼及酒店"), buildingFrame);
+    m_ownerOccupiedOffice = makeNamed<QRadioButton>(QStringLiteral("Option5"), QStringLiteral("自用办公楼"), buildingFrame);
+    auto* floorsLabel = makeNamed<QLabel>(QStringLiteral("Label4"), QStringLiteral("电梯停留层数（不含首层）"), buildingFrame);
+    m_floors = makeNamed<QLineEdit>(QStringLiteral("N1"), buildingFrame);
 
-    auto* populationFrame = new QGroupBox(QStringLiteral("楼宇人数资料"), this);
-    populationFrame->setObjectName(QStringLiteral("Frame2"));
-    auto* populationLabel = makeLabel(QStringLiteral("Label5"), QStringLiteral("楼宇总人数"), populationFrame);
-    m_population = makeTextBox(QStringLiteral("Text1"), populationFrame);
-    m_even = makeOption(QStringLiteral("Option3"), QStringLiteral("人数每层平均分配"), populationFrame);
-    m_perFloor = makeOption(QStringLiteral("Option4"), QStringLiteral("人数每层非平均分配"), populationFrame);
+    auto* populationFrame = makeNamed<QGroupBox>(QStringLiteral("Frame2"), QStringLiteral("楼宇人数资料"), this);
+    auto* populationLabel = makeNamed<QLabel>(QStringLiteral("Label5"), QStringLiteral("楼宇总人数"), populationFrame);
+    m_population = makeNamed<QLineEdit>(QStringLiteral("Text1"), populationFrame);
+    m_even = makeNamed<QRadioButton>(QStringLiteral("Option3"), QStringLiteral("人数每层平均分配"), populationFrame);
+    m_perFloor = makeNamed<QRadioButton>(QStringLiteral("Option4"), QStringLiteral("人数每层非平均分配"), populationFrame);
 
     auto* ok = makeCommandButton(QStringLiteral("Command1"), QStringLiteral("确 定"), this);
     auto* exit = makeCommandButton(QStringLiteral("Command2"), QStringLiteral("终止退出"), this);

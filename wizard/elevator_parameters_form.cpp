@@ -38,15 +38,14 @@ const QStringList& ratedLoads()
 
 QLineEdit* makeEntry(const QString& objectName, QWidget* parent)
 {
-    QLineEdit* box = makeTextBox(objectName, parent);
+    auto* box = makeNamed<QLineEdit>(objectName, parent);
     box->setFixedWidth(kEntryWidth);
     return box;
 }
 
 QComboBox* makeComboBox(const QString& objectName, const QStringList& items, QWidget* parent)
 {
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(objectName);
+    auto* combo = makeNamed<QComboBox>(objectName, parent);
     combo->setEditable(true);
     // A typed value is an entry, not a new list item.
     combo->setInsertPolicy(QComboBox::NoInsert);
@@ -55,20 +54,6 @@ QComboBox* makeComboBox(const QString& objectName, const QStringList& items, QWi
     combo->clearEditText();
     combo->setFixedWidth(kEntryWidth);
     return combo;
-}
-
-QCheckBox* makeCheckBox(const QString& objectName, const QString& caption, QWidget* parent)
-{
-    auto* box = new QCheckBox(caption, parent);
-    box->setObjectName(objectName);
-    return box;
-}
-
-QGroupBox* makeFrame(const QString& objectName, const QString& caption, QWidget* parent)
-{
-    auto* frame = new QGroupBox(caption, parent);
-    frame->setObjectName(objectName);
-    return frame;
 }
 
 // Hidden controls keep their place, so showing and hiding never moves the others.
@@ -116,22 +101,22 @@ void ElevatorParametersForm::buildFrames()
     for (int index : {0, 1, 2, 3, 4, 5, 7})
         m_text[static_cast<std::size_t>(index)] = makeEntry(QStringLiteral("TEXT1_%1").arg(index), this);
 
-    auto* travelFrame = makeFrame(QStringLiteral("Frame1"), QStringLiteral("电梯行程参数"), this);
+    auto* travelFrame = makeNamed<QGroupBox>(QStringLiteral("Frame1"), QStringLiteral("电梯行程参数"), this);
     auto* travelGrid = new QGridLayout(travelFrame);
-    addRow(travelGrid, 0, makeLabel(QStringLiteral("Label1"), QStringLiteral("电梯总行程"), travelFrame), m_text[0],
-           makeLabel(QStringLiteral("Label2_0"), QStringLiteral("M"), travelFrame));
-    addRow(travelGrid, 1, makeLabel(QStringLiteral("Label3"), QStringLiteral("平均每层高度"), travelFrame), m_text[1],
-           makeLabel(QStringLiteral("Label2_1"), QStringLiteral("M"), travelFrame));
+    addRow(travelGrid, 0, makeNamed<QLabel>(QStringLiteral("Label1"), QStringLiteral("电梯总行程"), travelFrame), m_text[0],
+           makeNamed<QLabel>(QStringLiteral("Label2_0"), QStringLiteral("M"), travelFrame));
+    addRow(travelGrid, 1, makeNamed<QLabel>(QStringLiteral("Label3"), QStringLiteral("平均每层高度"), travelFrame), m_text[1],
+           makeNamed<QLabel>(QStringLiteral("Label2_1"), QStringLiteral("M"), travelFrame));
 
-    auto* expressFrame = makeFrame(QStringLiteral("Frame2"), QStringLiteral("快速通行区"), this);
+    auto* expressFrame = makeNamed<QGroupBox>(QStringLiteral("Frame2"), QStringLiteral("快速通行区"), this);
     auto* expressGrid = new QGridLayout(expressFrame);
-    m_expressZone = makeCheckBox(QStringLiteral("Check1"), QStringLiteral("设置快速通行区"), expressFrame);
-    m_expressLabel = makeLabel(QStringLiteral("Label4"), QStringLiteral("快速通行距离"), expressFrame);
-    m_expressUnit = makeLabel(QStringLiteral("Label2_2"), QStringLiteral("M"), expressFrame);
+    m_expressZone = makeNamed<QCheckBox>(QStringLiteral("Check1"), QStringLiteral("设置快速通行区"), expressFrame);
+    m_expressLabel = makeNamed<QLabel>(QStringLiteral("Label4"), QStringLiteral("快速通行距离"), expressFrame);
+    m_expressUnit = makeNamed<QLabel>(QStringLiteral("Label2_2"), QStringLiteral("M"), expressFrame);
     expressGrid->addWidget(m_expressZone, 0, 0, 1, 3);
     addRow(expressGrid, 1, m_expressLabel, m_text[2], m_expressUnit);
 
-    auto* doorFrame = makeFrame(QStringLiteral("Frame3"), QStringLiteral("电梯门参数"), this);
+    auto* doorFrame = makeNamed<QGroupBox>(QStringLiteral("Frame3"), QStringLiteral("电梯门参数"), this);
     auto* doorGrid = new QGridLayout(doorFrame);
     const std::array<QString, 3> doorCaptions{QStringLiteral("2CO"), QStringLiteral("2SO"), QStringLiteral("4CO")};
     const std::array<QString, 3> doorTips{QStringLiteral("中开两扇门"), QStringLiteral("侧开两扇门"),
@@ -147,39 +132,39 @@ void ElevatorParametersForm::buildFrames()
     doorRow->addStretch();
     doorGrid->addLayout(doorRow, 0, 0, 1, 4);
     m_doorWidth = makeComboBox(QStringLiteral("Combo2"), doorWidths(), doorFrame);
-    addRow(doorGrid, 1, makeLabel(QStringLiteral("Label14"), QStringLiteral("电梯门开启宽度"), doorFrame), m_doorWidth,
-           makeLabel(QStringLiteral("Label15"), QStringLiteral("MM"), doorFrame));
-    m_advanceOpening = makeCheckBox(QStringLiteral("Check2"), QStringLiteral("设定预先开门"), doorFrame);
+    addRow(doorGrid, 1, makeNamed<QLabel>(QStringLiteral("Label14"), QStringLiteral("电梯门开启宽度"), doorFrame), m_doorWidth,
+           makeNamed<QLabel>(QStringLiteral("Label15"), QStringLiteral("MM"), doorFrame));
+    m_advanceOpening = makeNamed<QCheckBox>(QStringLiteral("Check2"), QStringLiteral("设定预先开门"), doorFrame);
     doorGrid->addWidget(m_advanceOpening, 2, 0, 1, 3);
 
-    auto* runFrame = makeFrame(QStringLiteral("Frame4"), QStringLiteral("电梯运行参数"), this);
+    auto* runFrame = makeNamed<QGroupBox>(QStringLiteral("Frame4"), QStringLiteral("电梯运行参数"), this);
     auto* runGrid = new QGridLayout(runFrame);
-    addRow(runGrid, 0, makeLabel(QStringLiteral("Label5"), QStringLiteral("折耗率"), runFrame), m_text[3],
-           makeLabel(QStringLiteral("Label8_0"), QStringLiteral("%"), runFrame));
-    addRow(runGrid, 1, makeLabel(QStringLiteral("Label6"), QStringLiteral("上行百分比"), runFrame), m_text[4],
-           makeLabel(QStringLiteral("Label8_2"), QStringLiteral("%"), runFrame));
-    addRow(runGrid, 2, makeLabel(QStringLiteral("Label7"), QStringLiteral("下行百分比"), runFrame), m_text[5],
-           makeLabel(QStringLiteral("Label8_1"), QStringLiteral("%"), runFrame));
+    addRow(runGrid, 0, makeNamed<QLabel>(QStringLiteral("Label5"), QStringLiteral("折耗率"), runFrame), m_text[3],
+           makeNamed<QLabel>(QStringLiteral("Label8_0"), QStringLiteral("%"), runFrame));
+    addRow(runGrid, 1, makeNamed<QLabel>(QStringLiteral("Label6"), QStringLiteral("上行百分比"), runFrame), m_text[4],
+           makeNamed<QLabel>(QStringLiteral("Label8_2"), QStringLiteral("%"), runFrame));
+    addRow(runGrid, 2, makeNamed<QLabel>(QStringLiteral("Label7"), QStringLiteral("下行百分比"), runFrame), m_text[5],
+           makeNamed<QLabel>(QStringLiteral("Label8_1"), QStringLiteral("%"), runFrame));
     m_speed = makeComboBox(QStringLiteral("Combo1"), ratedSpeeds(), runFrame);
-    addRow(runGrid, 3, makeLabel(QStringLiteral("Label12"), QStringLiteral("电梯速度"), runFrame), m_speed,
-           makeLabel(QStringLiteral("Label13"), QStringLiteral("M/S"), runFrame));
+    addRow(runGrid, 3, makeNamed<QLabel>(QStringLiteral("Label12"), QStringLiteral("电梯速度"), runFrame), m_speed,
+           makeNamed<QLabel>(QStringLiteral("Label13"), QStringLiteral("M/S"), runFrame));
 
-    auto* loadFrame = makeFrame(QStringLiteral("Frame5"), QStringLiteral("电梯载重与数量"), this);
+    auto* loadFrame = makeNamed<QGroupBox>(QStringLiteral("Frame5"), QStringLiteral("电梯载重与数量"), this);
     auto* loadGrid = new QGridLayout(loadFrame);
-    m_decided = makeCheckBox(QStringLiteral("Check3"), QStringLiteral("已确定电梯载重和数量"), loadFrame);
+    m_decided = makeNamed<QCheckBox>(QStringLiteral("Check3"), QStringLiteral("已确定电梯载重和数量"), loadFrame);
     loadGrid->addWidget(m_decided, 0, 0, 1, 3);
     m_ratedLoad = makeComboBox(QStringLiteral("Combo3"), ratedLoads(), loadFrame);
-    m_loadLabel = makeLabel(QStringLiteral("Label9"), QStringLiteral("单电梯载重"), loadFrame);
-    m_loadUnit = makeLabel(QStringLiteral("Label11_0"), QStringLiteral("Kg"), loadFrame);
+    m_loadLabel = makeNamed<QLabel>(QStringLiteral("Label9"), QStringLiteral("单电梯载重"), loadFrame);
+    m_loadUnit = makeNamed<QLabel>(QStringLiteral("Label11_0"), QStringLiteral("Kg"), loadFrame);
     addRow(loadGrid, 1, m_loadLabel, m_ratedLoad, m_loadUnit);
-    m_countLabel = makeLabel(QStringLiteral("Label10"), QStringLiteral("电 梯 数 量"), loadFrame);
-    m_countUnit = makeLabel(QStringLiteral("Label11_1"), QStringLiteral("台"), loadFrame);
+    m_countLabel = makeNamed<QLabel>(QStringLiteral("Label10"), QStringLiteral("电 梯 数 量"), loadFrame);
+    m_countUnit = makeNamed<QLabel>(QStringLiteral("Label11_1"), QStringLiteral("台"), loadFrame);
     addRow(loadGrid, 2, m_countLabel, m_text[7], m_countUnit);
-    m_machineRoom = makeCheckBox(QStringLiteral("Check4"), QStringLiteral("计算电梯机房结构荷载"), loadFrame);
+    m_machineRoom = makeNamed<QCheckBox>(QStringLiteral("Check4"), QStringLiteral("计算电梯机房结构荷载"), loadFrame);
     loadGrid->addWidget(m_machineRoom, 3, 0, 1, 3);
     m_finishingWeight = makeEntry(QStringLiteral("Text2"), loadFrame);
-    m_weightLabel = makeLabel(QStringLiteral("Label16"), QStringLiteral("装修重量"), loadFrame);
-    m_weightUnit = makeLabel(QStringLiteral("Label17"), QStringLiteral("Kg"), loadFrame);
+    m_weightLabel = makeNamed<QLabel>(QStringLiteral("Label16"), QStringLiteral("装修重量"), loadFrame);
+    m_weightUnit = makeNamed<QLabel>(QStringLiteral("Label17"), QStringLiteral("Kg"), loadFrame);
     addRow(loadGrid, 4, m_weightLabel, m_finishingWeight, m_weightUnit);
 
     m_back = makeCommandButton(QStringLiteral("Command1"), QStringLiteral("上一步"), this);

@@ -3,8 +3,6 @@
 #include "wizard/artwork.h"
 
 #include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
 
 namespace trevalo {
 
@@ -38,24 +36,9 @@ void WizardForm::keyPressEvent(QKeyEvent* event)
 
 QPushButton* makeCommandButton(const QString& objectName, const QString& caption, QWidget* parent)
 {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(objectName);
+    auto* button = makeNamed<QPushButton>(objectName, caption, parent);
     button->setAutoDefault(true);
     return button;
-}
-
-QLabel* makeLabel(const QString& objectName, const QString& caption, QWidget* parent)
-{
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(objectName);
-    return label;
-}
-
-QLineEdit* makeTextBox(const QString& objectName, QWidget* parent)
-{
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(objectName);
-    return box;
 }
 
 }  // namespace trevalo

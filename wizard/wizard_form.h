@@ -4,9 +4,9 @@
 #include <QPushButton>
 #include <QWidget>
 
+#include <utility>
+
 class QKeyEvent;
-class QLabel;
-class QLineEdit;
 
 namespace trevalo {
 
@@ -29,9 +29,14 @@ private:
     QPointer<QPushButton> m_defaultButton;
 };
 
-// Creates a label or a text box under its control name.
-QLabel* makeLabel(const QString& objectName, const QString& caption, QWidget* parent);
-QLineEdit* makeTextBox(const QString& objectName, QWidget* parent);
+// Creates a control under its control name, passing the rest to its constructor.
+template <class Control, class... Arguments>
+Control* makeNamed(const QString& objectName, Arguments&&... arguments)
+{
+    auto* control = new Control(std::forward<Arguments>(arguments)...);
+    control->setObjectName(objectName);
+    return control;
+}
 
 // Creates a command button that presses on Enter while it has the focus.
 QPushButton* makeCommandButton(const QString& objectName, const QString& caption, QWidget* parent);
