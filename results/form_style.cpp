@@ -2,6 +2,7 @@
 
 #include "results/twips.h"
 
+#include <QPushButton>
 #include <QWidget>
 
 namespace trevalo::results {
@@ -19,6 +20,17 @@ void setUpResultWindow(QWidget& form, const char* objectName, int widthTwips, in
     form.setWindowTitle(QStringLiteral("Trevalo——结果"));
     form.setFixedSize(sizeOf(widthTwips, heightTwips));
     useFormFont(form);
+}
+
+QPushButton* makeResultButton(QWidget& form, const char* objectName, const QString& caption, int leftTwips,
+                              int topTwips, int widthTwips, int heightTwips)
+{
+    auto* button = new QPushButton(caption, &form);
+    button->setObjectName(QString::fromLatin1(objectName));
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    button->setGeometry(QRect(pointAt(leftTwips, topTwips), sizeOf(widthTwips, heightTwips)));
+    return button;
 }
 
 }  // namespace trevalo::results

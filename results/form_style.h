@@ -2,6 +2,8 @@
 
 #include <QFont>
 
+class QPushButton;
+class QString;
 class QWidget;
 
 namespace trevalo::results {
@@ -13,5 +15,10 @@ void useFormFont(QWidget& form);
 
 // A top-level result form: fixed client size, the common caption, no resizing.
 void setUpResultWindow(QWidget& form, const char* objectName, int widthTwips, int heightTwips);
+
+// A command button of a result form at its place in twips; neither default nor auto-default,
+// since the result forms have no default button.
+QPushButton* makeResultButton(QWidget& form, const char* objectName, const QString& caption, int leftTwips,
+                              int topTwips, int widthTwips, int heightTwips);
 
 }  // namespace trevalo::results

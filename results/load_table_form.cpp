@@ -33,12 +33,7 @@ QString rowKey(int row) { return QStringLiteral("%1/%2").arg(675 + 75 * row).arg
 
 QPushButton* makeButton(QWidget* form, const char* name, const QString& caption, int left)
 {
-    auto* button = new QPushButton(caption, form);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);
-    button->setDefault(false);
-    button->setGeometry(QRect(pointAt(left, kButtonTop), sizeOf(kButtonWidth, kButtonHeight)));
-    return button;
+    return results::makeResultButton(*form, name, caption, left, kButtonTop, kButtonWidth, kButtonHeight);
 }
 
 }  // namespace

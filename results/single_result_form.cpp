@@ -59,12 +59,7 @@ CaptionLabel* makeCaption(QWidget* form, const QString& name, int line, const QS
 
 QPushButton* makeButton(QWidget* form, const char* name, const QString& caption, int left, int width)
 {
-    auto* button = new QPushButton(caption, form);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);
-    button->setDefault(false);
-    button->setGeometry(QRect(pointAt(left, kButtonTop), sizeOf(width, kButtonHeight)));
-    return button;
+    return results::makeResultButton(*form, name, caption, left, kButtonTop, width, kButtonHeight);
 }
 
 }  // namespace
