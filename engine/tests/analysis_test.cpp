@@ -4,295 +4,291 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
 namespace trevalo::engine {
 namespace {
 
-// The worked case as a user enters it, load and number decided.
-AnalysisInputs workedCase()
+// The entries as a user types them; the defaults are the worked case of a residential
+// building with the load and number of cars decided.
+struct Entries {
+    BuildingType type = BuildingType::Residential;
+    std::optional<PopulationSpread> spread = PopulationSpread::Even;
+    const char* floors = "10";
+    const char* population = "500";  // for a per-floor spread: the stored total
+    std::vector<std::string> perFloor = {};
+    const char* travel = "30";
+    const char* floorHeight = "3";
+    const char* express = nullptr;  // the express zone is set when a distance is given
+    std::optional<DoorType> door = DoorType::TwoPanelCentre;
+    const char* width = "900";
+    bool advance = false;
+    const char* loss = "5";
+    const char* up = "30";
+    const char* down = "20";
+    const char* speed = "1.75";
+    bool fixed = true;
+    const char* load = "1000";
+    const char* cars = "2";
+    const char* finishing = nullptr;  // the machine room is requested when a weight is given
+};
+
+AnalysisInputs inputsOf(const Entries& x)
 {
     AnalysisInputs inputs;
-    inputs.project = {"", BuildingType::Residential, "10", "500", PopulationSpread::Even};
-    ElevatorParameters& e = inputs.elevator;
-    e.travel = "30";
-    e.floorHeight = "3";
-    e.doorType = DoorType::TwoPanelCentre;
-    e.doorWidth = "900";
-    e.lossPercent = "5";
-    e.upPercent = "30";
-    e.downPercent = "20";
-    e.ratedSpeed = "1.75";
-    e.fixedConfiguration = true;
-    e.ratedLoad = "1000";
-    e.carCount = "2";
+    inputs.project = {"", x.type, x.floors, x.population, x.spread};
+    inputs.floors = {x.perFloor, x.population};
+    inputs.elevator = {x.travel,  x.floorHeight, x.express != nullptr, x.express ? x.express : "",
+                       x.door,    x.width,       x.advance,            x.loss,
+                       x.up,      x.down,        x.speed,              x.fixed,
+                       x.load,    x.cars,        x.finishing != nullptr, x.finishing ? x.finishing : ""};
     return inputs;
 }
 
-AnalysisInputs workedSweep()
-{
-    AnalysisInputs inputs = workedCase();
-    inputs.elevator.fixedConfiguration = false;
-    return inputs;
-}
+constexpr auto kOffice = BuildingType::OfficeAndHotel;
+constexpr auto kOwner = BuildingType::OwnerOccupiedOffice;
+constexpr auto kCentre = DoorType::TwoPanelCentre;
+constexpr auto kSide = DoorType::TwoPanelSide;
+constexpr auto kFour = DoorType::FourPanelCentre;
 
-std::optional<Notice> noticeOf(const AnalysisOutcome& outcome)
-{
-    if (const auto* refusal = std::get_if<Refusal>(&outcome))
-        return refusal->notice;
-    return std::nullopt;
-}
+struct SingleCase {
+    const char* name;
+    Entries entries;
+    std::array<std::string, 9> texts;  // an empty text: its row is hidden
+    double roundTripTime;
+};
 
-TEST(Analysis, WorkedCaseShowsItsFigures)
+class SingleResults : public testing::TestWithParam<SingleCase> {};
+
+TEST_P(SingleResults, ShowTheFiguresOfOneConfiguration)
 {
-    const auto outcome = runAnalysis(workedCase());
+    const auto outcome = runAnalysis(inputsOf(GetParam().entries));
     const auto* single = std::get_if<SingleResult>(&outcome);
     ASSERT_NE(single, nullptr);
-    const std::array<std::string, 9> expected{"93.57", "46.785", "20.84", "41.68", "4.168", "8.336", "", "1.7", "4.9"};
-    EXPECT_EQ(single->valueTexts, expected);
-    EXPECT_FALSE(single->structuralLoadShown);
-    EXPECT_TRUE(single->pitAndHeadroomShown);
+    EXPECT_EQ(single->valueTexts, GetParam().texts);
+    EXPECT_EQ(single->structuralLoadShown, !GetParam().texts[6].empty());
+    EXPECT_EQ(single->pitAndHeadroomShown, !GetParam().texts[7].empty());
+    EXPECT_NEAR(single->figures.roundTripTime, GetParam().roundTripTime, 1e-8);
 }
 
-TEST(Analysis, WorkedSweepRowsZeroAndFifteen)
+// Expected figures from an independent model of the published formulas (a throwaway
+// script, not part of the project), checked first against the worked examples; the
+// first row is the worked case itself. Rows cover the three building types, every speed
+// class and pit table row, the rope-count limits and traffic in one direction only.
+INSTANTIATE_TEST_SUITE_P(
+    Analysis, SingleResults,
+    testing::Values(
+        SingleCase{"residentialWorked", {}, {"93.57", "46.785", "20.84", "41.68", "4.168", "8.336", "", "1.7", "4.9"},
+                   93.570057974},
+        SingleCase{"residentialSlowSixRopesUnlisted", {.door = kSide, .width = "1000", .speed = "1.5", .load = "1350", .finishing = "0"},
+                   {"133.166", "66.583", "20.275", "40.551", "4.055", "8.11", "20887.5", "", ""}, 133.166415946},
+        SingleCase{"residentialLowLimitNobodyUpAdvance",
+                   {.advance = true, .up = "0", .down = "40", .speed = "2", .finishing = "300"},
+                   {"51.597", "25.798", "30.234", "60.469", "6.047", "12.094", "17425", "2.2", "4.9"}, 51.596813272},
+        SingleCase{"officeFourRopesAtLimits",
+                   {.type = kOffice, .floors = "15", .population = "1200", .travel = "48", .up = "45", .down = "15",
+                    .speed = "2.5", .load = "1300", .finishing = "300"},
+                   {"126", "63", "24.286", "48.572", "2.024", "4.048", "21730", "2.5", "5.2"}, 125.999589775},
+        SingleCase{"ownerSixRopesNobodyDown",
+                   {.type = kOwner, .floors = "12", .population = "900", .travel = "39", .up = "80", .down = "0",
+                    .speed = "3", .load = "1300", .finishing = "300"},
+                   {"144.648", "72.324", "28.206", "56.413", "3.134", "6.268", "21835", "2.8", "5.5"}, 144.647928595},
+        SingleCase{"officeNobodyDownAdvance",
+                   {.type = kOffice, .floors = "20", .population = "1600", .travel = "66", .advance = true, .up = "80",
+                    .down = "0", .speed = "3.5", .load = "1600", .finishing = "200"},
+                   {"173.838", "86.919", "28.993", "57.985", "1.812", "3.624", "25865", "3.2", "6"}, 173.837919725},
+        SingleCase{"ownerNobodyUpExpress",
+                   {.type = kOwner, .floors = "20", .population = "1600", .travel = "96", .express = "36", .up = "0",
+                    .down = "50", .speed = "4", .load = "1350", .cars = "3", .finishing = "100"},
+                   {"112.365", "37.455", "24.029", "72.087", "1.502", "4.505", "22377.5", "4", "6.5"}, 112.36470674},
+        SingleCase{"officeMiddleUnlisted",
+                   {.type = kOffice, .floors = "25", .population = "2000", .travel = "90", .speed = "4.5",
+                    .load = "1600", .cars = "4", .finishing = "400"},
+                   {"155.358", "38.84", "20.276", "81.103", "1.014", "4.055", "27225", "", ""}, 155.358028639},
+        SingleCase{"residentialHighNobodyDown",
+                   {.floors = "30", .population = "1500", .travel = "93", .up = "80", .down = "0", .speed = "5",
+                    .load = "1600", .cars = "3", .finishing = "500"},
+                   {"223.332", "74.444", "22.567", "67.702", "1.504", "4.513", "27770", "5.3", "7.2"}, 223.332307375},
+        SingleCase{"officeHighUnlisted",
+                   {.type = kOffice, .floors = "30", .population = "2400", .travel = "120", .up = "50", .down = "30",
+                    .speed = "5.5", .load = "1800", .cars = "4", .finishing = "300"},
+                   {"242.155", "60.539", "23.786", "95.146", "0.991", "3.964", "29925", "", ""}, 242.155001699},
+        SingleCase{"ownerHighExpress",
+                   {.type = kOwner, .floors = "30", .population = "2400", .travel = "160", .floorHeight = "4",
+                    .express = "40.5", .up = "60", .down = "25", .speed = "6", .load = "1600", .cars = "6"},
+                   {"262.752", "43.792", "20.38", "122.282", "0.849", "5.095", "", "", ""}, 262.752418251},
+        SingleCase{"residentialPerFloor",
+                   {.spread = PopulationSpread::PerFloor, .floors = "4", .perFloor = {"100", "0", "250", "150"},
+                    .travel = "15", .speed = "2.5", .load = "800", .cars = "1"},
+                   {"53.72", "53.72", "27.923", "27.923", "5.585", "5.585", "", "2.5", "5.2"}, 53.719650811},
+        SingleCase{"residentialOneFloorNoTransfer", {.floors = "1", .travel = "4", .speed = "1", .load = "630", .cars = "1"},
+                   {"23.39", "23.39", "51.305", "51.305", "10.261", "10.261", "", "", ""}, 23.389680099},
+        SingleCase{"nobodyTravels", {.up = "0", .down = "0"}, {"20.782", "10.391", "0", "0", "0", "0", "", "1.7", "4.9"},
+                   20.781728935}),
+    CaseName());
+
+struct DoorCase {
+    const char* name;
+    DoorType door;
+    const char* width;
+    bool advance;
+    const char* roundTripTime;
+};
+
+class DoorTimes : public testing::TestWithParam<DoorCase> {};
+
+TEST_P(DoorTimes, EnterTheRoundTripTime)
 {
-    const auto outcome = runAnalysis(workedSweep());
-    const auto* table = std::get_if<LoadTable>(&outcome);
-    ASSERT_NE(table, nullptr);
-    using Row = std::array<std::string, kLoadTableFigureColumns>;
-    EXPECT_EQ(table->cellTexts[0], (Row{"2.7", "1.8", "72.641", "3.717", "18.585", "2.476", "7.775"}));
-    EXPECT_EQ(table->cellTexts[15], (Row{"7.2", "4.8", "142.167", "5.064", "25.322", "5.317", "9.221"}));
-    EXPECT_TRUE(table->rowZeroShown);
-    EXPECT_FALSE(table->directionRelabelled);
-    for (int r = 0; r < kLoadTableRows; ++r) {
-        ASSERT_TRUE(table->rows[static_cast<std::size_t>(r)]) << "row " << r;
-        EXPECT_EQ(table->rows[static_cast<std::size_t>(r)]->load, 675 + 75 * r);
-    }
+    const DoorCase& c = GetParam();
+    const auto outcome = runAnalysis(inputsOf({.door = c.door, .width = c.width, .advance = c.advance}));
+    const auto* single = std::get_if<SingleResult>(&outcome);
+    ASSERT_NE(single, nullptr);
+    EXPECT_EQ(single->valueTexts[0], c.roundTripTime);
 }
+
+// The worked case with every door width of the timing table, from the same throwaway
+// model. A width between rows takes the row below it; a four-panel door is refused below
+// 1600 mm and takes the two-panel centre-opening door time of its halved width.
+INSTANTIATE_TEST_SUITE_P(
+    Analysis, DoorTimes,
+    testing::Values(
+        DoorCase{"centre800", kCentre, "800", false, "92.243"}, DoorCase{"centre850", kCentre, "850", false, "93.454"},
+        DoorCase{"centre900", kCentre, "900", false, "93.57"}, DoorCase{"centre950", kCentre, "950", false, "94.781"},
+        DoorCase{"centre1000", kCentre, "1000", false, "94.897"}, DoorCase{"centre1100", kCentre, "1100", false, "95.012"},
+        DoorCase{"centre1200", kCentre, "1200", false, "95.734"}, DoorCase{"centre1300", kCentre, "1300", false, "96.455"},
+        DoorCase{"centre1400", kCentre, "1400", false, "96.571"}, DoorCase{"centre1500", kCentre, "1500", false, "103.809"},
+        DoorCase{"side800", kSide, "800", false, "98.903"}, DoorCase{"side850", kSide, "850", false, "100.719"},
+        DoorCase{"side900", kSide, "900", false, "102.046"}, DoorCase{"side950", kSide, "950", false, "103.256"},
+        DoorCase{"side1000", kSide, "1000", false, "103.978"}, DoorCase{"side1100", kSide, "1100", false, "105.304"},
+        DoorCase{"side1200", kSide, "1200", false, "106.025"}, DoorCase{"side1300", kSide, "1300", false, "106.747"},
+        DoorCase{"side1400", kSide, "1400", false, "106.862"}, DoorCase{"side1500", kSide, "1500", false, "104.414"},
+        DoorCase{"centre1099", kCentre, "1099", false, "94.897"}, DoorCase{"side1499", kSide, "1499", false, "106.862"},
+        DoorCase{"fourPanel1600", kFour, "1600", false, "86.858"}, DoorCase{"fourPanel3000", kFour, "3000", false, "103.809"},
+        DoorCase{"fourPanel2000Advance", kFour, "2000", true, "84.436"}),
+    CaseName());
+
+using Cells = std::array<std::string, kLoadTableFigureColumns>;
 
 struct SweepCase {
     const char* name;
-    BuildingType type;
-    const char* up;
-    const char* down;
-    bool rowZeroShown;
-    std::array<std::string, 3> headers;
+    Entries entries;
+    std::size_t first;  // the first filled row: 1 for the office types, whose row 0 is hidden
+    bool relabelled;
+    Cells firstCells, lastCells;
+    double firstRoundTrip, lastRoundTrip;
 };
 
-class LoadSweepLayout : public testing::TestWithParam<SweepCase> {};
+class LoadTables : public testing::TestWithParam<SweepCase> {};
 
-TEST_P(LoadSweepLayout, RowsAndHeaders)
+TEST_P(LoadTables, FillEveryStandardLoad)
 {
     const SweepCase& c = GetParam();
-    AnalysisInputs inputs = workedSweep();
-    inputs.project.buildingType = c.type;
-    inputs.elevator.upPercent = c.up;
-    inputs.elevator.downPercent = c.down;
-    const auto outcome = runAnalysis(inputs);
+    Entries entries = c.entries;
+    entries.fixed = false;
+    const auto outcome = runAnalysis(inputsOf(entries));
     const auto* table = std::get_if<LoadTable>(&outcome);
     ASSERT_NE(table, nullptr);
-    EXPECT_EQ(table->rowZeroShown, c.rowZeroShown);
-    EXPECT_EQ(table->rows[0].has_value(), c.rowZeroShown);
-    EXPECT_EQ(table->cellTexts[0][0].empty(), !c.rowZeroShown);
-    for (std::size_t r = 1; r < table->rows.size(); ++r)
-        EXPECT_TRUE(table->rows[r]) << "row " << r;
-    EXPECT_EQ(table->relabelledHeaders(), c.headers);
+    EXPECT_EQ(table->rowZeroShown, c.first == 0);
+    EXPECT_EQ(table->rows[0].has_value(), c.first == 0);
+    for (std::size_t r = c.first; r < kLoadTableRows; ++r)
+        ASSERT_TRUE(table->rows[r] && table->rows[r]->load == static_cast<double>(675 + 75 * r)) << r;
+    EXPECT_EQ(table->cellTexts[c.first], c.firstCells);
+    EXPECT_EQ(table->cellTexts[15], c.lastCells);
+    EXPECT_NEAR(table->rows[c.first]->roundTripTime, c.firstRoundTrip, 1e-8);
+    EXPECT_NEAR(table->rows[15]->roundTripTime, c.lastRoundTrip, 1e-8);
+    const std::array<std::string, 3> headers = {"UP", "DN", "PS(UP)"}, swapped = {"DN", "UP", "PS(DN)"};
+    EXPECT_EQ(table->relabelledHeaders(), c.relabelled ? swapped : headers);
 }
 
+// From the same throwaway model; the first row is the worked sweep.
 INSTANTIATE_TEST_SUITE_P(
-    Analysis, LoadSweepLayout,
-    testing::Values(SweepCase{"residential", BuildingType::Residential, "30", "20", true, {"UP", "DN", "PS(UP)"}},
-                    SweepCase{"office", BuildingType::OfficeAndHotel, "50", "50", false, {"UP", "DN", "PS(UP)"}},
-                    SweepCase{"ownerOccupied", BuildingType::OwnerOccupiedOffice, "80", "0", false,
-                              {"UP", "DN", "PS(UP)"}},
-                    SweepCase{"moreDown", BuildingType::Residential, "30", "70", true, {"DN", "UP", "PS(DN)"}},
-                    SweepCase{"equalShares", BuildingType::Residential, "50", "50", true, {"UP", "DN", "PS(UP)"}}),
-    CaseName());
-
-struct RefusalCase {
-    const char* name;
-    std::function<void(AnalysisInputs&)> change;
-    std::optional<Notice> notice;  // empty: figures
-};
-
-class AnalysisChecks : public testing::TestWithParam<RefusalCase> {};
-
-TEST_P(AnalysisChecks, RaisesTheFirstFailingNotice)
-{
-    AnalysisInputs inputs = workedCase();
-    GetParam().change(inputs);
-    EXPECT_EQ(noticeOf(runAnalysis(inputs)), GetParam().notice);
-}
-
-using E = ElevatorParameters;
-const auto incomplete = std::optional<Notice>(Notice::IncompleteInput);
-const auto inputError = std::optional<Notice>(Notice::InputError);
-const auto doorWidth = std::optional<Notice>(Notice::DoorWidthNonStandard);
-const auto figures = std::optional<Notice>();
-
-INSTANTIATE_TEST_SUITE_P(
-    Analysis, AnalysisChecks,
+    Analysis, LoadTables,
     testing::Values(
-        RefusalCase{"emptyTravel", [](AnalysisInputs& i) { i.elevator.travel.clear(); }, incomplete},
-        RefusalCase{"emptySpeed", [](AnalysisInputs& i) { i.elevator.ratedSpeed.clear(); }, incomplete},
-        RefusalCase{"noDoorType", [](AnalysisInputs& i) { i.elevator.doorType.reset(); }, incomplete},
-        RefusalCase{"expressZoneWithoutDistance", [](AnalysisInputs& i) { i.elevator.expressZoneSet = true; },
-                    incomplete},
-        RefusalCase{"blankExpressDistanceReadsZero",
-                    [](AnalysisInputs& i) {
-                        i.elevator.expressZoneSet = true;
-                        i.elevator.expressDistance = "  ";
-                    },
-                    figures},
-        RefusalCase{"decidedWithoutCars", [](AnalysisInputs& i) { i.elevator.carCount.clear(); }, incomplete},
-        RefusalCase{"sweepIgnoresEmptyCars",
-                    [](AnalysisInputs& i) {
-                        i.elevator.fixedConfiguration = false;
-                        i.elevator.carCount.clear();
-                        i.elevator.ratedLoad.clear();
-                    },
-                    figures},
-        RefusalCase{"machineRoomWithoutFinishingWeight",
-                    [](AnalysisInputs& i) { i.elevator.machineRoomRequested = true; }, incomplete},
-        RefusalCase{"incompleteBeforeZeroSpeed",
-                    [](AnalysisInputs& i) {
-                        i.elevator.ratedSpeed = "0";
-                        i.elevator.travel.clear();
-                    },
-                    incomplete},
-        RefusalCase{"speedOfLetters", [](AnalysisInputs& i) { i.elevator.ratedSpeed = "abc"; }, inputError},
-        RefusalCase{"zeroPopulation", [](AnalysisInputs& i) { i.project.totalPopulation = "0"; }, inputError},
-        RefusalCase{"noSpread", [](AnalysisInputs& i) { i.project.spread.reset(); }, inputError},
-        RefusalCase{"zeroPopulationBeforeDoorWidth",
-                    [](AnalysisInputs& i) {
-                        i.project.totalPopulation = "-5";
-                        i.elevator.doorWidth = "100";
-                    },
-                    inputError},
-        RefusalCase{"width799", [](AnalysisInputs& i) { i.elevator.doorWidth = "799"; }, doorWidth},
-        RefusalCase{"width1501", [](AnalysisInputs& i) { i.elevator.doorWidth = "1501"; }, doorWidth},
-        RefusalCase{"fourPanel1100", [](AnalysisInputs& i) {
-                        i.elevator.doorType = DoorType::FourPanelCentre;
-                        i.elevator.doorWidth = "1100";
-                    }, doorWidth},
-        RefusalCase{"fourPanel2000", [](AnalysisInputs& i) {
-                        i.elevator.doorType = DoorType::FourPanelCentre;
-                        i.elevator.doorWidth = "2000";
-                    }, figures},
-        RefusalCase{"doorWidthBeforeCars",
-                    [](AnalysisInputs& i) {
-                        i.elevator.doorWidth = "10";
-                        i.elevator.carCount = "0";
-                    },
-                    doorWidth},
-        RefusalCase{"zeroCars", [](AnalysisInputs& i) { i.elevator.carCount = "0"; }, inputError},
-        RefusalCase{"noFloors", [](AnalysisInputs& i) { i.project.floorsServed = "0"; }, inputError},
-        RefusalCase{"halfAFloor", [](AnalysisInputs& i) { i.project.floorsServed = "0.5"; }, inputError},
-        RefusalCase{"oneFloor", [](AnalysisInputs& i) { i.project.floorsServed = "1"; }, figures},
-        RefusalCase{"negativeUpShare", [](AnalysisInputs& i) { i.elevator.upPercent = "-1"; }, inputError},
-        RefusalCase{"negativeDownShare", [](AnalysisInputs& i) { i.elevator.downPercent = "-1"; }, inputError},
-        RefusalCase{"negativeRatedLoad", [](AnalysisInputs& i) { i.elevator.ratedLoad = "-75"; }, inputError},
-        RefusalCase{"expressLongerThanTravel",
-                    [](AnalysisInputs& i) {
-                        i.elevator.expressZoneSet = true;
-                        i.elevator.expressDistance = "100";
-                    },
-                    inputError},
-        RefusalCase{"tinyUpShareGivesLessThanOneStop", [](AnalysisInputs& i) { i.elevator.upPercent = "0.5"; },
-                    inputError},
-        RefusalCase{"percentOfAVanishingPopulation",
-                    [](AnalysisInputs& i) { i.project.totalPopulation = "1e-320"; }, inputError},
-        RefusalCase{"nobodyTravels",
-                    [](AnalysisInputs& i) {
-                        i.elevator.upPercent = "0";
-                        i.elevator.downPercent = "0";
-                    },
-                    figures}),
+        SweepCase{"residentialWorked", {}, 0, false, {"2.7", "1.8", "72.641", "3.717", "18.585", "2.476", "7.775"},
+                  {"7.2", "4.8", "142.167", "5.064", "25.322", "5.317", "9.221"}, 72.640614782, 142.167069862},
+        SweepCase{"officeHighEqualShares",
+                  {.type = kOffice, .floors = "20", .population = "1200", .travel = "63", .up = "40", .down = "40", .speed = "5"},
+                  1, false, {"4", "4", "106.212", "1.883", "22.596", "3.71", "16.483"},
+                  {"9.6", "9.6", "202.472", "2.371", "28.448", "7.777", "18.573"}, 106.211615884, 202.471507681},
+        SweepCase{"ownerNobodyDown",
+                  {.type = kOwner, .floors = "16", .population = "1000", .travel = "51", .advance = true, .up = "80",
+                   .down = "0", .speed = "3.5"},
+                  1, false, {"8", "0", "111.164", "2.159", "21.59", "6.452", "14.681"},
+                  {"19.2", "0", "181.474", "3.174", "31.74", "11.366", "15.61"}, 111.164243102, 181.474214697},
+        SweepCase{"residentialNobodyUp", {.up = "0", .down = "40", .speed = "2"}, 0, true,
+                  {"0", "3.6", "44.945", "4.806", "24.029", "1", "1"}, {"0", "9.6", "85.686", "6.722", "33.611", "1", "1"},
+                  44.944893219, 85.686429954},
+        SweepCase{"officeMoreDownNoFasterThanOfficeLimit",
+                  {.type = kOffice, .floors = "18", .population = "1500", .travel = "57", .door = kSide, .width = "1100",
+                   .up = "30", .down = "45", .speed = "1.75"},
+                  1, true, {"3", "4.5", "142.594", "1.052", "15.779", "2.836", "13.986"},
+                  {"7.2", "10.8", "257.169", "1.4", "20.998", "6.073", "16.272"}, 142.594067146, 257.169281021},
+        SweepCase{"ownerHighExpress",
+                  {.type = kOwner, .floors = "30", .population = "2400", .travel = "160", .floorHeight = "4",
+                   .express = "40.5", .up = "60", .down = "25", .speed = "6"},
+                  1, false, {"6", "2.5", "159.321", "0.667", "16.005", "5.522", "26.198"},
+                  {"14.4", "6", "287.389", "0.887", "21.295", "11.588", "28.512"}, 159.320758244, 287.389380747}),
     CaseName());
 
-TEST(Analysis, DoorWidthRefusalEmptiesTheWidth)
-{
-    AnalysisInputs inputs = workedCase();
-    inputs.elevator.doorWidth = "1600";
-    const auto outcome = runAnalysis(inputs);
-    const auto* refusal = std::get_if<Refusal>(&outcome);
-    ASSERT_NE(refusal, nullptr);
-    EXPECT_TRUE(refusal->clearDoorWidth);
-    inputs.elevator.doorWidth = "1400";
-    inputs.elevator.carCount = "-1";
-    EXPECT_FALSE(std::get<Refusal>(runAnalysis(inputs)).clearDoorWidth);
-}
-
-AnalysisInputs perFloor(std::vector<std::string> floors, std::string total)
-{
-    AnalysisInputs inputs = workedCase();
-    inputs.project.spread = PopulationSpread::PerFloor;
-    inputs.project.floorsServed = std::to_string(floors.size());
-    inputs.floors.floorPopulations = std::move(floors);
-    inputs.floors.storedTotal = std::move(total);
-    return inputs;
-}
-
-TEST(Analysis, PerFloorPopulationsMustLieWithinTheTotal)
-{
-    EXPECT_EQ(noticeOf(runAnalysis(perFloor({"50", "-10", "60"}, "100"))), inputError);
-    EXPECT_EQ(noticeOf(runAnalysis(perFloor({"150", "-50"}, "100"))), inputError);
-    EXPECT_EQ(noticeOf(runAnalysis(perFloor({"50", "50"}, "100"))), figures);
-    // Floors past the entries read as empty, that is 0.
-    AnalysisInputs shortList = perFloor({"100"}, "100");
-    shortList.project.floorsServed = "3";
-    EXPECT_EQ(noticeOf(runAnalysis(shortList)), figures);
-}
-
-TEST(Analysis, EvenlySpreadPerFloorEntriesMatchTheEvenSpread)
-{
-    const auto even = std::get<SingleResult>(runAnalysis(workedCase()));
-    const auto floors = std::get<SingleResult>(
-        runAnalysis(perFloor(std::vector<std::string>(10, "50"), "500")));
-    EXPECT_EQ(floors.valueTexts, even.valueTexts);
-}
-
-struct MachineRoomCase {
+struct CheckCase {
     const char* name;
-    const char* speed;
-    const char* ratedLoad;
-    bool requested;
-    std::array<std::string, 3> texts;  // structural load, pit depth, headroom; empty: row hidden
+    Entries entries;
+    std::optional<Notice> notice;  // empty: the figures are shown
 };
 
-class MachineRoomRows : public testing::TestWithParam<MachineRoomCase> {};
+class Checks : public testing::TestWithParam<CheckCase> {};
 
-TEST_P(MachineRoomRows, ShowsWhatIsRequestedAndDetermined)
+TEST_P(Checks, TheFirstFailingCheckGivesItsNotice)
 {
-    const MachineRoomCase& c = GetParam();
-    AnalysisInputs inputs = workedCase();
-    inputs.elevator.ratedSpeed = c.speed;
-    inputs.elevator.ratedLoad = c.ratedLoad;
-    inputs.elevator.machineRoomRequested = c.requested;
-    inputs.elevator.finishingWeight = "300";
-    inputs.elevator.travel = "50";
-    const auto result = std::get<SingleResult>(runAnalysis(inputs));
-    EXPECT_EQ(result.structuralLoadShown, !c.texts[0].empty());
-    EXPECT_EQ(result.pitAndHeadroomShown, !c.texts[1].empty());
-    EXPECT_EQ((std::array<std::string, 3>{result.valueTexts[6], result.valueTexts[7], result.valueTexts[8]}),
-              c.texts);
+    const auto outcome = runAnalysis(inputsOf(GetParam().entries));
+    const auto* refusal = std::get_if<Refusal>(&outcome);
+    EXPECT_EQ(refusal ? std::optional(refusal->notice) : std::nullopt, GetParam().notice);
+    // Only the door width refusal empties the width entry.
+    EXPECT_EQ(refusal && refusal->clearDoorWidth, GetParam().notice == Notice::DoorWidthNonStandard);
 }
 
-// Four ropes up to 2.5 m/s and 1300 kg, six beyond; the rated load counts as entered.
+constexpr auto kIncomplete = Notice::IncompleteInput;
+constexpr auto kInputError = Notice::InputError;
+constexpr auto kDoorWidth = Notice::DoorWidthNonStandard;
+constexpr auto kPerFloor = PopulationSpread::PerFloor;
+constexpr std::optional<Notice> kFigures;
+
+// One row per required entry, then pairs of failures that must give the notice of the
+// check made first, then single refusals and entries that still give figures.
 INSTANTIATE_TEST_SUITE_P(
-    Analysis, MachineRoomRows,
-    testing::Values(MachineRoomCase{"slowNotRequested", "1.5", "1000", false, {"", "", ""}},
-                    MachineRoomCase{"lowestTabulated", "1.75", "1000", true, {"17625", "1.7", "4.9"}},
-                    MachineRoomCase{"twoNotRequested", "2", "1000", false, {"", "2.2", "4.9"}},
-                    MachineRoomCase{"fourRopes", "2", "1000", true, {"17625", "2.2", "4.9"}},
-                    MachineRoomCase{"heavySixRopes", "2", "1350", true, {"22687.5", "2.2", "4.9"}},
-                    MachineRoomCase{"limitsStillFourRopes", "2.5", "1300", true, {"21750", "2.5", "5.2"}},
-                    MachineRoomCase{"fastSixRopes", "3", "1300", true, {"22000", "2.8", "5.5"}},
-                    MachineRoomCase{"untabulatedSpeed", "4.5", "1000", true, {"17875", "", ""}},
-                    MachineRoomCase{"fastest", "5", "1000", false, {"", "5.3", "7.2"}},
-                    MachineRoomCase{"beyondTable", "6", "1000", true, {"17875", "", ""}}),
+    Analysis, Checks,
+    testing::Values(
+        CheckCase{"noTravel", {.travel = ""}, kIncomplete}, CheckCase{"noFloorHeight", {.floorHeight = ""}, kIncomplete},
+        CheckCase{"noDoorWidth", {.width = ""}, kIncomplete}, CheckCase{"noLoss", {.loss = ""}, kIncomplete},
+        CheckCase{"noUpShare", {.up = ""}, kIncomplete}, CheckCase{"noSpeed", {.speed = ""}, kIncomplete},
+        CheckCase{"noDownShare", {.down = ""}, kIncomplete}, CheckCase{"noDoorType", {.door = std::nullopt}, kIncomplete},
+        CheckCase{"zoneWithoutDistance", {.express = ""}, kIncomplete}, CheckCase{"noCars", {.cars = ""}, kIncomplete},
+        CheckCase{"noLoad", {.load = ""}, kIncomplete}, CheckCase{"noFinishingWeight", {.finishing = ""}, kIncomplete},
+        CheckCase{"incompleteBeforeSpeed", {.down = "", .speed = "0"}, kIncomplete},
+        CheckCase{"incompleteBeforeDoorWidth", {.width = "10", .finishing = ""}, kIncomplete},
+        CheckCase{"speedBeforeDoorWidth", {.width = "10", .speed = "0"}, kInputError},
+        CheckCase{"populationBeforeDoorWidth", {.population = "-5", .width = "10"}, kInputError},
+        CheckCase{"noSpreadBeforeDoorWidth", {.spread = std::nullopt, .width = "10"}, kInputError},
+        CheckCase{"doorWidthBeforeCars", {.width = "10", .cars = "0"}, kDoorWidth},
+        CheckCase{"doorWidthBeforeFloors", {.floors = "0", .width = "1600"}, kDoorWidth},
+        CheckCase{"doorWidthBeforeShares", {.width = "799", .up = "-1"}, kDoorWidth},
+        CheckCase{"doorWidthBeforeRunLength", {.express = "100", .width = "1501"}, kDoorWidth},
+        CheckCase{"fourPanelHalfTooNarrow", {.door = kFour, .width = "1599"}, kDoorWidth},
+        CheckCase{"fourPanelHalfTooWide", {.door = kFour, .width = "3001"}, kDoorWidth},
+        CheckCase{"speedOfLetters", {.speed = "abc"}, kInputError}, CheckCase{"zeroCars", {.cars = "0"}, kInputError},
+        CheckCase{"halfAFloor", {.floors = "0.5"}, kInputError}, CheckCase{"negativeDown", {.down = "-1"}, kInputError},
+        CheckCase{"negativeLoad", {.load = "-75"}, kInputError}, CheckCase{"upBelowOneStop", {.up = "0.5"}, kInputError},
+        CheckCase{"expressLongerThanTravel", {.express = "100"}, kInputError},
+        CheckCase{"vanishingPopulation", {.population = "1e-320"}, kInputError},
+        CheckCase{"floorBelowNothing", {.spread = kPerFloor, .floors = "3", .population = "100", .perFloor = {"50", "-10", "60"}},
+                  kInputError},
+        CheckCase{"floorAboveTotal", {.spread = kPerFloor, .floors = "2", .population = "100", .perFloor = {"150", "-50"}},
+                  kInputError},
+        CheckCase{"missingFloorsReadAsNobody", {.spread = kPerFloor, .floors = "3", .population = "100", .perFloor = {"100"}},
+                  kFigures},
+        CheckCase{"blankExpressDistanceReadsZero", {.express = "  "}, kFigures},
+        CheckCase{"sweepNeedsNoLoadOrCars", {.fixed = false, .load = "", .cars = ""}, kFigures}),
     CaseName());
 
 }  // namespace

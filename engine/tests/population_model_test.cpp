@@ -1,73 +1,53 @@
 #include "engine/population_model.h"
+#include "engine/tests/case_name.h"
 
 #include <gtest/gtest.h>
-
-#include <cmath>
 
 namespace trevalo::engine {
 namespace {
 
 Population evenly(double floors, double upPercent, double downPercent)
 {
-    Population population;
-    population.floorsServed = floors;
-    population.total = 500;
-    population.upPercent = upPercent;
-    population.downPercent = downPercent;
-    return population;
+    return {.floorsServed = floors, .total = 500, .floorValues = {}, .upPercent = upPercent, .downPercent = downPercent};
 }
 
-TEST(PopulationModel, EvenSpreadTenFloorsEightPassengers)
+struct SpreadCase {
+    const char* name;
+    double floors;
+    double passengers;
+    double reversal, stops;
+    double tolerance;
+};
+
+class EvenSpread : public testing::TestWithParam<SpreadCase> {};
+
+TEST_P(EvenSpread, ReversalFloorAndProbableStops)
 {
-    // 800 % of one person per 75 kg: eight passengers up.
-    const TrafficLoad load = trafficLoad(evenly(10, 800, 0), 75);
-    EXPECT_NEAR(load.upStops, 5.6953279, 5e-8);
-    EXPECT_NEAR(load.floorsAboveReversal, 0.67731333, 5e-9);
-    EXPECT_NEAR(load.highestReversal, 9.32268667, 5e-9);
-    EXPECT_EQ(load.downStops, 1);  // nobody down still makes one run
+    const SpreadCase& c = GetParam();
+    // A full share of one 75 kg person per passenger: the up passengers are c.passengers.
+    const TrafficLoad load = trafficLoad(evenly(c.floors, 100, 0), 75 * c.passengers);
+    EXPECT_NEAR(load.highestReversal, c.reversal, c.tolerance);
+    EXPECT_NEAR(load.upStops, c.stops, c.tolerance);
 }
 
-TEST(PopulationModel, NobodyUpMeansOneStopAndTheTopFloor)
-{
-    const TrafficLoad load = trafficLoad(evenly(10, 0, 20), 975);
-    EXPECT_EQ(load.upStops, 1);
-    EXPECT_EQ(load.highestReversal, 1);  // every term of the reversal sum is 1
-}
+// The first four rows are cells of the CIBSE Guide D table of H and S for an evenly
+// spread population (given to one decimal); the last is the published ten-floor example.
+INSTANTIATE_TEST_SUITE_P(Engine, EvenSpread,
+                         testing::Values(SpreadCase{"guideFourFloors", 4, 4, 3.6, 2.7, 0.05},
+                                         SpreadCase{"guideTenFloorsLight", 10, 9.6, 9.5, 6.4, 0.05},
+                                         SpreadCase{"guideTenFloorsHeavy", 10, 16, 9.8, 8.1, 0.05},
+                                         SpreadCase{"guideThirteenFloors", 13, 24, 12.8, 11.1, 0.05},
+                                         SpreadCase{"eightPassengers", 10, 8, 9.32268667, 5.6953279, 5e-8}),
+                         CaseName());
 
-TEST(PopulationModel, OneFloorReversesAtTheFirstFloor)
+// With everybody on one floor a car stops there only and always reverses there.
+TEST(PopulationModel, EverybodyOnOneFloor)
 {
-    const TrafficLoad load = trafficLoad(evenly(1, 30, 20), 975);
-    EXPECT_EQ(load.highestReversal, 1);
-    EXPECT_EQ(load.floorsAboveReversal, 0);
-}
-
-TEST(PopulationModel, FractionalFloorCountRunsToTheLastWholeFloor)
-{
-    EXPECT_EQ(floorCount(10), 10);
-    EXPECT_EQ(floorCount(10.5), 10);
-    EXPECT_EQ(floorCount(0.5), 0);
-}
-
-TEST(PopulationModel, EverybodyOnOneFloorStopsOnce)
-{
-    Population population = evenly(4, 30, 20);
-    population.spread = PopulationSpread::PerFloor;
-    population.total = 100;
-    population.floorValues = {0, 0, 100, 0};
-    const TrafficLoad load = trafficLoad(population, 975);
+    const Population oneFloorOccupied{.floorsServed = 4, .spread = PopulationSpread::PerFloor, .total = 100,
+                                      .floorValues = {0, 0, 100, 0}, .upPercent = 30, .downPercent = 20};
+    const TrafficLoad load = trafficLoad(oneFloorOccupied, 975);
     EXPECT_DOUBLE_EQ(load.upStops, 1);
-    // Floors 1 and 2 hold nobody, the third everybody: the car always reverses at floor 3.
     EXPECT_DOUBLE_EQ(load.highestReversal, 3);
-}
-
-TEST(PopulationModel, PerFloorDecimalsNeedNotAddUp)
-{
-    Population population = evenly(2, 30, 20);
-    population.spread = PopulationSpread::PerFloor;
-    population.total = 2;
-    population.floorValues = {0.6, 0.6};  // the stored total is the rounded sum
-    const TrafficLoad load = trafficLoad(population, 975);
-    EXPECT_NEAR(load.upStops, 2 - 2 * std::pow(0.7, 3.9), 1e-12);
 }
 
 }  // namespace

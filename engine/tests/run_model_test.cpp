@@ -1,83 +1,41 @@
-#include "engine/door_timing.h"
 #include "engine/run_model.h"
 #include "engine/tests/case_name.h"
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace trevalo::engine {
 namespace {
 
-struct FullSpeedCase {
+struct RunCase {
     const char* name;
     double speed;
     double distance;
-    double time;
+    std::optional<double> duration;  // empty: the run has no duration
 };
 
-class FullSpeed : public testing::TestWithParam<FullSpeedCase> {};
+class RunDurations : public testing::TestWithParam<RunCase> {};
 
-TEST_P(FullSpeed, DistanceAndTime)
+TEST_P(RunDurations, FollowTheMotionLawOfTheSpeedClass)
 {
-    EXPECT_NEAR(fullSpeedDistance(GetParam().speed), GetParam().distance, 5e-6);
-    EXPECT_NEAR(fullSpeedTime(GetParam().speed), GetParam().time, 5e-6);
+    const auto duration = runDuration(GetParam().speed, GetParam().distance);
+    ASSERT_EQ(duration.has_value(), GetParam().duration.has_value());
+    EXPECT_NEAR(duration.value_or(0), GetParam().duration.value_or(0), 1e-9);
 }
 
-INSTANTIATE_TEST_SUITE_P(Engine, FullSpeed,
-                         testing::Values(FullSpeedCase{"low", 1, 1.96984, 4.93968},
-                                         FullSpeedCase{"middle", 2.5, 10.06944, 8.05555},
-                                         FullSpeedCase{"high", 6, 43.37514, 14.15833}),
-                         CaseName());
-
-struct ClassCase {
-    const char* name;
-    double speed;
-    SpeedClass speedClass;
-};
-
-class SpeedClasses : public testing::TestWithParam<ClassCase> {};
-
-TEST_P(SpeedClasses, BoundariesBelongToTheirClass)
-{
-    EXPECT_EQ(speedClass(GetParam().speed), GetParam().speedClass);
-}
-
-INSTANTIATE_TEST_SUITE_P(Engine, SpeedClasses,
-                         testing::Values(ClassCase{"two", 2, SpeedClass::Low},
-                                         ClassCase{"justAboveTwo", 2.0001, SpeedClass::Middle},
-                                         ClassCase{"justBelowFive", 4.999, SpeedClass::Middle},
-                                         ClassCase{"five", 5, SpeedClass::High}),
-                         CaseName());
-
-TEST(RunDuration, ShortAndFullSpeedRuns)
-{
-    EXPECT_EQ(*runDuration(1.75, fullSpeedDistance(1.75)), fullSpeedTime(1.75));
-    EXPECT_DOUBLE_EQ(*runDuration(1, 0), 2.4);  // a zero-length run still costs the constant part
-    EXPECT_FALSE(runDuration(1, -0.1));
-    const auto shortReverse = runDuration(1, -0.05);
-    ASSERT_TRUE(shortReverse);
-    EXPECT_LT(*shortReverse, 2.4);
-    EXPECT_LT(peakSpeed(1, -0.05), 0);
-    // Past the full-speed distance the car runs at rated speed.
-    EXPECT_DOUBLE_EQ(*runDuration(2, fullSpeedDistance(2) + 10), fullSpeedTime(2) + 5);
-    // The peak speed inverts the run distance within rounding.
-    EXPECT_NEAR(peakSpeed(3, runDistance(3, 1.2)), 1.2, 1e-5);
-}
-
-struct WidthCase {
-    const char* name;
-    double width;
-    double normalised;
-};
-
-class DoorWidths : public testing::TestWithParam<WidthCase> {};
-
-TEST_P(DoorWidths, Normalised) { EXPECT_EQ(normaliseDoorWidth(GetParam().width), GetParam().normalised); }
-
-INSTANTIATE_TEST_SUITE_P(Engine, DoorWidths,
-                         testing::Values(WidthCase{"standard", 850, 850}, WidthCase{"between", 899, 850},
-                                         WidthCase{"thousand", 1000, 1000}, WidthCase{"thousandFifty", 1050, 1000},
-                                         WidthCase{"aboveThousand", 1499, 1400}, WidthCase{"widest", 1500, 1500}),
-                         CaseName());
+// Durations worked out by a throwaway script from the tabulated motion-law constants
+// (short runs from the peak speed, long ones from the full-speed run); the class limits
+// are 2 (still slow) and 5 m/s (already fast).
+INSTANTIATE_TEST_SUITE_P(
+    Engine, RunDurations,
+    testing::Values(RunCase{"lowShort", 1, 1, 4.059949151995}, RunCase{"lowZeroLength", 1, 0, 2.4},
+                    RunCase{"lowFullSpeedExactly", 1, 1.96984, 4.93968}, RunCase{"lowLimitLong", 2, 10, 9.23968},
+                    RunCase{"lowSlightlyBackwards", 2, -0.05, 2.185831246422},
+                    RunCase{"lowTooFarBackwards", 1, -0.1, std::nullopt},
+                    RunCase{"middleShort", 2.5, 5, 6.126956017846}, RunCase{"middleLong", 4.999, 40, 14.806034211064},
+                    RunCase{"highLimitShort", 5, 10, 7.155150791969}, RunCase{"highLong", 6, 60, 16.92914}),
+    CaseName());
 
 }  // namespace
 }  // namespace trevalo::engine
