@@ -11,6 +11,8 @@
 #include "wizard/wizard_forms.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 namespace trevalo {
 
@@ -64,6 +66,13 @@ std::unique_ptr<Navigator> assembleProgram()
 void prepareApplication(QApplication& application)
 {
     useCjkFont(application);
+    // The interface is Chinese whatever the desktop's language, so Qt's own texts (the
+    // notices' button, the text boxes' context menu) are loaded in Chinese as well.
+    auto* qtTexts = new QTranslator(&application);
+    if (qtTexts->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qtTexts);
+    else
+        delete qtTexts;
     QApplication::setWindowIcon(trevaloIcon());
     // Lets the desktop match the windows to the installed entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(TREVALO_APPLICATION_ID));

@@ -13,7 +13,8 @@ namespace trevalo {
 // and export. Nothing is shown yet.
 std::unique_ptr<Navigator> assembleProgram();
 
-// The application-wide look: a font that writes Chinese and the program's icon.
+// The application-wide look: a font that writes Chinese, Qt's own texts in Chinese and the
+// program's icon.
 void prepareApplication(QApplication& application);
 
 }  // namespace trevalo

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libxlsxwriter-dev
-  fonts-noto-cjk xdg-utils
+  fonts-noto-cjk xdg-utils qt6-translations-l10n
 )
 if [[ "${1:-test}" == test ]]; then
   packages+=(

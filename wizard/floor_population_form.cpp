@@ -5,6 +5,8 @@
 #include "wizard/notices.h"
 #include "wizard/twips.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QGroupBox>
 
 #include <algorithm>
@@ -66,8 +68,10 @@ FloorPopulationForm::FloorPopulationForm(Navigator& navigator, QWidget* parent)
     m_scroll->setObjectName(QStringLiteral("VScroll1"));
     m_scroll->setGeometry(kFrameInset + kViewportWidth, kFrameTitle, kScrollWidth, viewportHeight);
     m_scroll->setFocusPolicy(Qt::StrongFocus);
-    // The panel moves when the thumb is released, not while it is dragged.
-    m_scroll->setTracking(false);
+    // The rows follow the thumb while it is dragged.
+    m_scroll->setTracking(true);
+    // The wheel turned anywhere over the panel scrolls the rows.
+    frame->installEventFilter(this);
 
     m_panel = new QWidget(m_viewport);
     m_panel->setObjectName(QStringLiteral("Frame3"));
@@ -79,6 +83,7 @@ FloorPopulationForm::FloorPopulationForm(Navigator& navigator, QWidget* parent)
         label->setObjectName(QStringLiteral("Label1_%1").arg(row));
         auto* entry = new QLineEdit(m_panel);
         entry->setObjectName(QStringLiteral("Text1_%1").arg(row));
+        entry->installEventFilter(this);
         m_labels.push_back(label);
         m_entries.push_back(entry);
     }
@@ -116,6 +121,9 @@ FloorPopulationForm::FloorPopulationForm(Navigator& navigator, QWidget* parent)
         setTabOrder(previous, entry);
         previous = entry;
     }
+
+    // Typing starts in the first row; the tab order stays as designed.
+    m_entries[0]->setFocus();
 
     connect(m_scroll, &QScrollBar::valueChanged, this, [this](int value) { setPanelTop(-value); });
     connect(back, &QPushButton::clicked, this, [this] {
@@ -168,6 +176,32 @@ void FloorPopulationForm::layOutRows(int floors)
         m_scroll->setRange(0, 0);
         m_scroll->hide();
     }
+}
+
+bool FloorPopulationForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Wheel && watched->objectName() == QLatin1String("Frame1")) {
+        QCoreApplication::sendEvent(m_scroll, event);
+        return true;
+    }
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::KeyPress) {
+        const auto entry = std::find(m_entries.begin(), m_entries.end(), watched);
+        if (entry != m_entries.end())
+            scrollRowIntoView(static_cast<int>(entry - m_entries.begin()));
+    }
+    return WizardForm::eventFilter(watched, event);
+}
+
+void FloorPopulationForm::scrollRowIntoView(int row)
+{
+    // A pixel of slack on either side keeps the rounded pixel positions inside the viewport.
+    const int slack = 2 * kTwipsPerPixel;
+    const int top = m_rowTopTwips[static_cast<std::size_t>(row)];
+    const int value = m_scroll->value();
+    if (top - slack < value)
+        m_scroll->setValue(top - slack);
+    else if (top + kEntryHeightTwips + slack > value + kViewportHeightTwips)
+        m_scroll->setValue(top + kEntryHeightTwips + slack - kViewportHeightTwips);
 }
 
 void FloorPopulationForm::setPanelTop(int twips)

@@ -45,8 +45,12 @@ public:
     engine::FloorPopulation floorPopulation() const;
     std::vector<std::string> floorCaptions() const;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void layOutRows(int floors);
+    void scrollRowIntoView(int row);
     void setPanelTop(int twips);
     void accept();
 

@@ -1,26 +1,12 @@
 #include "wizard/navigator.h"
 
+#include "wizard/form_placement.h"
+
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 
 namespace trevalo {
-
-namespace {
-
-void centreOnScreen(QWidget& form)
-{
-    form.adjustSize();
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen == nullptr)
-        return;
-    const QRect available = screen->availableGeometry();
-    const QSize outer = form.frameGeometry().size();
-    form.move(available.x() + (available.width() - outer.width()) / 2,
-              available.y() + (available.height() - outer.height()) / 2);
-}
-
-}  // namespace
 
 Navigator::Navigator(QObject* parent) : QObject(parent) {}
 
@@ -51,7 +37,8 @@ QWidget* Navigator::load(FormId id)
     Q_ASSERT_X(factory != m_factories.end(), "Navigator::load", "form without a factory");
     QWidget* created = factory->second(*this);
     m_forms[id] = created;
-    centreOnScreen(*created);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        placeOnScreen(*created, screen->availableGeometry(), windowDecoration());
     emit formLoaded(id, created);
     return created;
 }

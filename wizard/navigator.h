@@ -31,7 +31,7 @@ public:
     template <class T>
     T* formAs(FormId id) const { return qobject_cast<T*>(form(id)); }
 
-    // Loads the form if it is not loaded (centred on the screen) and returns it.
+    // Loads the form if it is not loaded (placed on the screen) and returns it.
     QWidget* load(FormId id);
     // Loads the form if needed, then shows it modeless and activates it.
     void show(FormId id);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -33,6 +34,8 @@ void tst_ProgramLaunch::startsWithTheSplashAndEndsClean()
     QVERIFY(!QApplication::windowIcon().isNull());
     QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("org.trevalo.Trevalo"));
     QVERIFY(QFontDatabase::writingSystems(QApplication::font().family()).contains(QFontDatabase::SimplifiedChinese));
+    // Qt's own texts are Chinese: a message box's OK button reads as in Qt's zh_CN catalogue.
+    QCOMPARE(QMessageBox().addButton(QMessageBox::Ok)->text(), QStringLiteral("确定"));
 
     QTimer::singleShot(0, this, [] {
         // The splash hands over to the building data form by itself.

@@ -1,0 +1,81 @@
+#include "wizard/form_placement.h"
+
+#include <QApplication>
+#include <QLayout>
+#include <QScrollArea>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <QWidget>
+
+namespace trevalo {
+
+namespace {
+
+// Moves everything the form holds, its layout included, onto a page of a scroll area that
+// fills the form; the controls keep their names, places and visibility.
+void holdInScrollArea(QWidget& form, const QSize& design)
+{
+    auto* page = new QWidget;
+    if (QLayout* layout = form.layout())
+        page->setLayout(layout);  // takes the layout and the widgets it manages
+    for (QWidget* child : form.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (child->isWindow())
+            continue;
+        const bool hidden = child->isHidden();
+        child->setParent(page);
+        child->setHidden(hidden);
+    }
+    page->setFixedSize(design);
+
+    auto* area = new QScrollArea;
+    area->setObjectName(QStringLiteral("formScrollArea"));
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidget(page);
+    auto* fill = new QVBoxLayout(&form);
+    fill->setContentsMargins(0, 0, 0, 0);
+    fill->addWidget(area);
+}
+
+}  // namespace
+
+void placeOnScreen(QWidget& form, const QRect& available, const QMargins& decoration)
+{
+    form.adjustSize();
+    const QSize design = form.size();
+    const QSize room = available.size().shrunkBy(decoration);
+    if (design.width() <= room.width() && design.height() <= room.height()) {
+        const QSize outer = form.frameGeometry().size();
+        form.move(available.x() + (available.width() - outer.width()) / 2,
+                  available.y() + (available.height() - outer.height()) / 2);
+        return;
+    }
+
+    holdInScrollArea(form, design);
+    // A scroll bar along one side takes room from the other.
+    const int bar = form.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const QSize whole = design + QSize(design.height() > room.height() ? bar : 0, design.width() > room.width() ? bar : 0);
+    const QSize window = whole.boundedTo(room);
+    form.setMinimumSize(window.boundedTo(QSize(200, 150)));
+    form.setMaximumSize(whole);
+    form.resize(window);
+    const QSize outer = window.grownBy(decoration);
+    form.move(available.x() + (available.width() - outer.width()) / 2,
+              available.y() + (available.height() - outer.height()) / 2);
+}
+
+QMargins windowDecoration()
+{
+    for (const QWidget* window : QApplication::topLevelWidgets()) {
+        if (!window->isVisible())
+            continue;
+        const QRect frame = window->frameGeometry();
+        const QRect client = window->geometry();
+        const QMargins margins(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+                               frame.bottom() - client.bottom());
+        if (!margins.isNull())
+            return margins;
+    }
+    return {};
+}
+
+}  // namespace trevalo

@@ -1,0 +1,98 @@
+#include "results/load_table_form.h"
+#include "results/single_result_form.h"
+#include "wizard/building_data_form.h"
+#include "wizard/elevator_parameters_form.h"
+#include "wizard/floor_population_form.h"
+#include "wizard/form_placement.h"
+#include "wizard/navigator.h"
+
+#include <QPushButton>
+#include <QScrollArea>
+#include <QtTest>
+
+#include <memory>
+
+using namespace trevalo;
+
+// Forms larger than the screen's free area, as at 2x scaling, must still show their title bar
+// and let every command button be reached; forms that fit open centred at their design size.
+class tst_FormFit : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
+    void placement_data();
+    void placement();
+};
+
+namespace {
+
+std::unique_ptr<QWidget> makeForm(const QString& name, Navigator& navigator)
+{
+    if (name == "Form2")
+        return std::make_unique<BuildingDataForm>(navigator);
+    if (name == "Form3")
+        return std::make_unique<FloorPopulationForm>(navigator);
+    if (name == "Form4")
+        return std::make_unique<ElevatorParametersForm>(navigator);
+    if (name == "Form5")
+        return std::make_unique<SingleResultForm>();
+    return std::make_unique<LoadTableForm>();
+}
+
+const QMargins kDecoration(1, 24, 1, 1);  // a thin frame and a title bar
+
+}  // namespace
+
+void tst_FormFit::placement_data()
+{
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QRect>("available");
+    QTest::addColumn<bool>("held");
+
+    // 960 x 540 is 1920 x 1080 at 2x; the load table is 8955 x 8610 twips, 597 x 574 pixels.
+    QTest::newRow("load table taller than 2x full HD") << "Form6" << QRect(0, 0, 960, 540) << true;
+    QTest::newRow("load table fits 1366x768") << "Form6" << QRect(0, 0, 1366, 768) << false;
+    QTest::newRow("single result fits 2x full HD") << "Form5" << QRect(0, 0, 960, 540) << false;
+    QTest::newRow("single result narrower than the area") << "Form5" << QRect(50, 30, 300, 500) << true;
+    QTest::newRow("laid-out building data in a small area") << "Form2" << QRect(20, 10, 250, 180) << true;
+    QTest::newRow("elevator parameters in a short area") << "Form4" << QRect(0, 40, 1366, 300) << true;
+    QTest::newRow("floor population fits below a panel") << "Form3" << QRect(0, 28, 1366, 740) << false;
+}
+
+void tst_FormFit::placement()
+{
+    QFETCH(QString, form);
+    QFETCH(QRect, available);
+    QFETCH(bool, held);
+
+    Navigator navigator;
+    std::unique_ptr<QWidget> window = makeForm(form, navigator);
+    window->adjustSize();
+    const QSize design = window->size();
+    placeOnScreen(*window, available, kDecoration);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+
+    auto* area = window->findChild<QScrollArea*>();
+    QCOMPARE(area != nullptr, held);
+    if (!held) {
+        QCOMPARE(window->size(), design);
+        QCOMPARE(window->pos(), QPoint(available.x() + (available.width() - design.width()) / 2,
+                                       available.y() + (available.height() - design.height()) / 2));
+        return;
+    }
+    const QRect outer(window->pos(), window->size().grownBy(kDecoration));
+    QVERIFY2(available.contains(outer), qPrintable(QStringLiteral("window %1,%2 %3x%4").arg(outer.x()).arg(outer.y())
+                                                       .arg(outer.width()).arg(outer.height())));
+    const QList<QPushButton*> buttons = window->findChildren<QPushButton*>(QRegularExpression("^Command\\d$"));
+    QVERIFY(buttons.size() >= 2);
+    for (QPushButton* button : buttons) {
+        area->ensureWidgetVisible(button);
+        const QRect shown(button->mapTo(window.get(), QPoint(0, 0)), button->size());
+        QVERIFY2(window->rect().contains(shown), qPrintable(button->objectName()));
+    }
+}
+
+QTEST_MAIN(tst_FormFit)
+#include "tst_form_fit.moc"
