@@ -1,7 +1,6 @@
 #include "app/analysis_action.h"
 
 #include "engine/analysis.h"
-#include "export/workbook_export.h"
 #include "results/load_table_form.h"
 #include "results/single_result_form.h"
 #include "wizard/elevator_parameters_form.h"

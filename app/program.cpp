@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include "app/analysis_action.h"
+#include "app/export_record_collector.h"
 #include "export/workbook_export.h"
 #include "results/load_table_form.h"
 #include "results/single_result_form.h"
@@ -19,6 +20,16 @@ namespace trevalo {
 namespace {
 
 using ExportAction = void (*)(const Navigator&, QWidget*);
+
+void exportSingleResult(const Navigator& navigator, QWidget* form)
+{
+    workbook::exportSingleResultWorkbook(collectSingleResultRecord(navigator), form);
+}
+
+void exportLoadTable(const Navigator& navigator, QWidget* form)
+{
+    workbook::exportLoadTableWorkbook(collectLoadTableRecord(navigator), form);
+}
 
 // Back shows the elevator parameters form with its entries before the result form leaves;
 // recalculate discards the result form so the next analysis loads it afresh.
@@ -46,10 +57,10 @@ std::unique_ptr<Navigator> assembleProgram()
     auto navigator = std::make_unique<Navigator>();
     registerWizardForms(*navigator);
     navigator->registerForm(FormId::Form5, [](Navigator& owner) {
-        return wireResultForm(new SingleResultForm, owner, FormId::Form5, &exportSingleResultWorkbook);
+        return wireResultForm(new SingleResultForm, owner, FormId::Form5, &exportSingleResult);
     });
     navigator->registerForm(FormId::Form6, [](Navigator& owner) {
-        return wireResultForm(new LoadTableForm, owner, FormId::Form6, &exportLoadTableWorkbook);
+        return wireResultForm(new LoadTableForm, owner, FormId::Form6, &exportLoadTable);
     });
 
     Navigator* owner = navigator.get();

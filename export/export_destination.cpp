@@ -52,7 +52,7 @@ QString workbookFileName(const QString& projectName, const QDateTime& moment)
         name.chop(1);
     if (name.isEmpty())
         name = QStringLiteral("Trevalo");
-    return name + ' ' + moment.toString(QStringLiteral("yyyy-MM-dd HH-mm-ss")) + ".xlsx";
+    return name + ' ' + moment.toString(QStringLiteral("yyyy-MM-dd HH-mm-ss")) + ".xltx";
 }
 
 QString makeExportFolder()

@@ -22,7 +22,7 @@ private:
     QString m_previous;
 };
 
-// "办公楼A座 2026-12-06 18-30-05.xlsx": the project name (or "Trevalo" when it has
+// "办公楼A座 2026-12-06 18-30-05.xltx": the project name (or "Trevalo" when it has
 // nothing printable) with characters that file names cannot hold replaced, and the moment.
 QString workbookFileName(const QString& projectName, const QDateTime& moment);
 

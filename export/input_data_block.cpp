@@ -1,7 +1,6 @@
 #include "engine/analysis_inputs.h"
 #include "export/workbook_layout.h"
 
-#include <algorithm>
 
 namespace trevalo::workbook {
 
@@ -10,9 +9,6 @@ namespace {
 using engine::BuildingType;
 using engine::DoorType;
 using engine::PopulationSpread;
-
-// Form3 has this many floor rows; a larger floor count lists no more.
-constexpr int kFloorRows = 223;
 
 std::string buildingTypeText(BuildingType type)
 {
@@ -34,48 +30,32 @@ std::string doorTypeText(DoorType type)
     return {};
 }
 
-// Rows of the per-floor list: i = 0, 1, ... while i <= n - 1, n unrounded.
-int listedFloors(const WizardState& state)
-{
-    const double n = engine::leadingNumber(state.inputs.project.floorsServed);
-    int count = 0;
-    while (count < kFloorRows && count <= n - 1)
-        ++count;
-    return count;
-}
-
-std::string element(const std::vector<std::string>& texts, int index)
-{
-    return index < static_cast<int>(texts.size()) ? texts[static_cast<std::size_t>(index)]
-                                                  : std::string();
-}
-
-void writeFloorList(SheetModel& sheet, const WizardState& state, int headingRow)
+void writeFloorList(SheetModel& sheet, const std::vector<FloorListRow>& floors, int headingRow)
 {
     const std::string heading = "A" + std::to_string(headingRow);
     sheet.write(heading, "每层人数资料");
     sheet.setHeading(heading, 12);
-    const int floors = listedFloors(state);
-    for (int i = 0; i < floors; ++i)
-        sheet.write({headingRow + 1 + i, 1}, element(state.floorLabels, i));
-    for (int i = 0; i < floors; ++i)
-        sheet.write({headingRow + 1 + i, 2}, element(state.inputs.floors.floorPopulations, i));
+    for (std::size_t i = 0; i < floors.size(); ++i) {
+        const int row = headingRow + 1 + static_cast<int>(i);
+        sheet.write({row, 1}, floors[i].label);
+        sheet.write({row, 2}, floors[i].population);
+    }
 }
 
 }  // namespace
 
-void writeInputDataBlock(SheetModel& sheet, const WizardState& state, bool includeLoadAndNumber,
+void writeInputDataBlock(SheetModel& sheet, const EnteredData& entered, bool includeLoadAndNumber,
                          int listHeadingRow)
 {
-    const engine::ProjectData& project = state.inputs.project;
-    const engine::ElevatorParameters& elevator = state.inputs.elevator;
+    const engine::ProjectData& project = entered.inputs.project;
+    const engine::ElevatorParameters& elevator = entered.inputs.elevator;
 
     sheet.write("A1", "项目名称：");
     sheet.write("B1", project.projectName);
     sheet.setHeading("A1", 16);
     sheet.setHeading("B1", 16);
-    sheet.write("A2", "日期： " + state.dateCaption);
-    sheet.write("D2", "时间： " + state.timeCaption);
+    sheet.write("A2", "日期： " + entered.dateCaption);
+    sheet.write("D2", "时间： " + entered.timeCaption);
     sheet.write("A4", "Trevalo——数据");
     sheet.setHeading("A4", 14);
 
@@ -88,7 +68,7 @@ void writeInputDataBlock(SheetModel& sheet, const WizardState& state, bool inclu
     if (project.spread == PopulationSpread::Even)
         sheet.write("B7", project.totalPopulation);
     else if (project.spread == PopulationSpread::PerFloor)
-        sheet.write("B7", state.inputs.floors.storedTotal + " (详见下示)");
+        sheet.write("B7", entered.inputs.floors.storedTotal + " (详见下示)");
     sheet.write("A8", "电梯总行程 (米)");
     sheet.write("B8", elevator.travel);
     sheet.write("A9", "平均每层高度 (米)");
@@ -115,7 +95,7 @@ void writeInputDataBlock(SheetModel& sheet, const WizardState& state, bool inclu
         sheet.write("B18", elevator.carCount);
     }
     if (project.spread == PopulationSpread::PerFloor)
-        writeFloorList(sheet, state, listHeadingRow);
+        writeFloorList(sheet, entered.floorList, listHeadingRow);
 }
 
 }  // namespace trevalo::workbook

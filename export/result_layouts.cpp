@@ -1,4 +1,3 @@
-#include "engine/analysis_inputs.h"
 #include "export/workbook_layout.h"
 
 namespace trevalo::workbook {
@@ -9,19 +8,12 @@ constexpr int kResultHeadingSize = 14;
 
 // Maximum and minimum effective car area (m2) of the standard rated loads,
 // 675 kg / 9 persons up to 1800 kg / 24 persons.
-constexpr std::array<const char*, kTableRows> kMaximumCarArea = {
+constexpr std::array<const char*, engine::kLoadTableRows> kMaximumCarArea = {
     "1.75", "1.90", "2.05", "2.20", "2.35", "2.50", "2.65", "2.80",
     "2.95", "3.10", "3.25", "3.40", "3.55", "3.64", "3.76", "3.88"};
-constexpr std::array<const char*, kTableRows> kMinimumCarArea = {
+constexpr std::array<const char*, engine::kLoadTableRows> kMinimumCarArea = {
     "1.59", "1.73", "1.87", "2.01", "2.15", "2.29", "2.43", "2.57",
     "2.71", "2.85", "2.99", "3.13", "3.25", "3.36", "3.48", "3.59"};
-
-// The down share of traffic above the up share swaps the direction headers.
-bool downShareLarger(const WizardState& state)
-{
-    return engine::leadingNumber(state.inputs.elevator.downPercent) >
-           engine::leadingNumber(state.inputs.elevator.upPercent);
-}
 
 void writeResultHeading(SheetModel& sheet)
 {
@@ -32,7 +24,7 @@ void writeResultHeading(SheetModel& sheet)
 std::optional<LoadChart> filledRows(const SheetModel& sheet)
 {
     std::optional<LoadChart> chart;
-    for (int row = kFirstTableRow; row < kFirstTableRow + kTableRows; ++row) {
+    for (int row = kFirstTableRow; row < kFirstTableRow + engine::kLoadTableRows; ++row) {
         const SheetCell* cell = sheet.cell({row, kRoundTripColumn});
         if (cell == nullptr || cell->text.empty())
             continue;
@@ -45,13 +37,14 @@ std::optional<LoadChart> filledRows(const SheetModel& sheet)
 
 }  // namespace
 
-WorkbookLayout singleResultLayout(const WizardState& state, const SingleResultCaptions& form)
+WorkbookLayout singleResultLayout(const SingleResultRecord& record)
 {
     WorkbookLayout layout;
     SheetModel& sheet = layout.sheet;
-    writeInputDataBlock(sheet, state, true, 20);
+    writeInputDataBlock(sheet, record.entered, true, 20);
 
     writeResultHeading(sheet);
+    const SingleResultCaptions& form = record.form;
     const auto& values = form.valueTexts;
     sheet.write("D5", "总行程时间 (秒)");
     sheet.write("E5", values[0]);
@@ -75,19 +68,26 @@ WorkbookLayout singleResultLayout(const WizardState& state, const SingleResultCa
         sheet.write("D13", "井顶缓冲高度 m");
         sheet.write("E13", values[8]);
     }
+    // What decided the structural load, in rows the result block leaves free.
+    const engine::ElevatorParameters& elevator = record.entered.inputs.elevator;
+    sheet.write("D15", "计算电梯机房结构荷载");
+    sheet.write("E15", elevator.machineRoomRequested ? "是" : "否");
+    sheet.write("D16", "装修重量 (kg)");
+    sheet.write("E16", elevator.finishingWeight);
 
     sheet.setFitRange({{1, 1}, {18, 5}});
     return layout;
 }
 
-WorkbookLayout loadTableLayout(const WizardState& state, const LoadTableCaptions& form)
+WorkbookLayout loadTableLayout(const LoadTableRecord& record)
 {
     WorkbookLayout layout;
     SheetModel& sheet = layout.sheet;
-    writeInputDataBlock(sheet, state, false, 18);
+    writeInputDataBlock(sheet, record.entered, false, 18);
 
     writeResultHeading(sheet);
-    const bool relabelled = downShareLarger(state);
+    const LoadTableCaptions& form = record.form;
+    const bool relabelled = record.analysis.directionRelabelled;
     sheet.write("D5", "载重/人数");
     sheet.write("E5", relabelled ? "DN" : "UP");
     sheet.write("F5", relabelled ? "UP" : "DN");
@@ -98,7 +98,7 @@ WorkbookLayout loadTableLayout(const WizardState& state, const LoadTableCaptions
     sheet.write("K5", "HR");
     sheet.write("L5", "轿箱最大有效面积(平方米)");
     sheet.write("M5", "轿箱最小有效面积(平方米)");
-    for (int i = 0; i < kTableRows; ++i) {
+    for (int i = 0; i < engine::kLoadTableRows; ++i) {
         const auto row = static_cast<std::size_t>(i);
         sheet.write({kFirstTableRow + i, 12}, kMaximumCarArea[row]);
         sheet.write({kFirstTableRow + i, 13}, kMinimumCarArea[row]);
@@ -106,7 +106,7 @@ WorkbookLayout loadTableLayout(const WizardState& state, const LoadTableCaptions
 
     for (int array = 1; array <= kTableArrays; ++array) {
         const auto& column = form.cellTexts[static_cast<std::size_t>(array - 1)];
-        for (int i = 0; i < kTableRows; ++i) {
+        for (int i = 0; i < engine::kLoadTableRows; ++i) {
             // The load keys of column D stay even where the row's figures are hidden.
             const bool hiddenFigure = i == 0 && array > 1 && form.rowZeroHidden;
             sheet.write({kFirstTableRow + i, kLoadKeyColumn + array - 1},
@@ -116,6 +116,7 @@ WorkbookLayout loadTableLayout(const WizardState& state, const LoadTableCaptions
 
     sheet.setFitRange({{1, 1}, {18, 13}});
     layout.chart = filledRows(sheet);
+    layout.repeatedColumn = kLoadKeyColumn;
     return layout;
 }
 

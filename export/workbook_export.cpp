@@ -1,81 +1,73 @@
 #include "export/workbook_export.h"
 
 #include "export/export_destination.h"
-#include "export/form_reading.h"
+#include "export/workbook_opener.h"
 #include "export/xlsx_writer.h"
-#include "results/load_table_form.h"
-#include "results/single_result_form.h"
-#include "wizard/navigator.h"
-#include "wizard/wizard_state.h"
 
+#include <QApplication>
 #include <QDateTime>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
-#include <QUrl>
 
-namespace trevalo {
+namespace trevalo::workbook {
 
 namespace {
 
-void tellUser(QWidget* parent, QMessageBox::Icon icon, const QString& text)
-{
-    QMessageBox box(icon, QStringLiteral("注意"), text, QMessageBox::Ok, parent);
-    box.exec();
-}
+class BusyCursor {
+public:
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
 
 // Writes under a working name and gives the workbook its name only when it is
 // complete, so a failure leaves neither a partial file nor an empty folder.
-QString writeNewWorkbook(const workbook::WorkbookLayout& layout, const std::string& projectName)
+QString writeNewWorkbook(const WorkbookLayout& layout, const std::string& projectName)
 {
-    const QString folder = workbook::makeExportFolder();
+    const QString folder = makeExportFolder();
     if (folder.isEmpty())
         return {};
-    const QString path = QDir(folder).filePath(workbook::workbookFileName(
-        QString::fromStdString(projectName), QDateTime::currentDateTime()));
+    const QString path = QDir(folder).filePath(
+        workbookFileName(QString::fromStdString(projectName), QDateTime::currentDateTime()));
     const QString working = path + QStringLiteral(".part");
-    if (workbook::writeWorkbook(layout, QFile::encodeName(working).toStdString()) &&
-        QFile::rename(working, path))
+    if (writeWorkbook(layout, QFile::encodeName(working).toStdString()) && QFile::rename(working, path))
         return path;
     QFile::remove(working);
     QDir().rmdir(folder);
     return {};
 }
 
-void exportLayout(const workbook::WorkbookLayout& layout, const std::string& projectName,
+template <class Record>
+void exportRecord(const std::optional<Record>& record, WorkbookLayout (*layoutOf)(const Record&),
                   QWidget* parent)
 {
-    const QString path = writeNewWorkbook(layout, projectName);
-    if (path.isEmpty()) {
-        tellUser(parent, QMessageBox::Warning, QStringLiteral("无法生成Excel表格"));
-        return;
+    QString path;
+    {
+        BusyCursor busy;
+        if (record)
+            path = writeNewWorkbook(layoutOf(*record), record->entered.inputs.project.projectName);
+        if (!path.isEmpty())
+            openWorkbook(path, parent);
     }
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
-        tellUser(parent, QMessageBox::Information,
-                 QStringLiteral("Excel表格已生成，但无法自动打开。文件保存在：\n%1")
-                     .arg(QDir::toNativeSeparators(path)));
+    if (path.isEmpty()) {
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("注意"), QStringLiteral("无法生成Excel表格"),
+                        QMessageBox::Ok, parent);
+        box.exec();
     }
 }
 
 }  // namespace
 
-void exportSingleResultWorkbook(const Navigator& navigator, QWidget* parentForMessages)
+void exportSingleResultWorkbook(const std::optional<SingleResultRecord>& record, QWidget* parentForMessages)
 {
-    const WizardState state = readWizardState(navigator);
-    const workbook::SingleResultCaptions form =
-        workbook::readSingleResultForm(navigator.formAs<SingleResultForm>(FormId::Form5));
-    exportLayout(workbook::singleResultLayout(state, form), state.inputs.project.projectName,
-                 parentForMessages);
+    exportRecord(record, &singleResultLayout, parentForMessages);
 }
 
-void exportLoadTableWorkbook(const Navigator& navigator, QWidget* parentForMessages)
+void exportLoadTableWorkbook(const std::optional<LoadTableRecord>& record, QWidget* parentForMessages)
 {
-    const WizardState state = readWizardState(navigator);
-    const workbook::LoadTableCaptions form =
-        workbook::readLoadTableForm(navigator.formAs<LoadTableForm>(FormId::Form6));
-    exportLayout(workbook::loadTableLayout(state, form), state.inputs.project.projectName,
-                 parentForMessages);
+    exportRecord(record, &loadTableLayout, parentForMessages);
 }
 
-}  // namespace trevalo
+}  // namespace trevalo::workbook

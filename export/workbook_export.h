@@ -1,16 +1,18 @@
 #pragma once
 
+#include "export/export_record.h"
+
+#include <optional>
+
 class QWidget;
 
-namespace trevalo {
+namespace trevalo::workbook {
 
-class Navigator;
+// The "生成Excel表格" actions of the result forms: write the record into a new workbook in a
+// new folder of its own and hand it to the desktop's spreadsheet application. A workbook
+// that cannot be written (or no record at all) is reported in a message box over
+// parentForMessages; one that nothing opens, in a dialog that shows where it was saved.
+void exportSingleResultWorkbook(const std::optional<SingleResultRecord>& record, QWidget* parentForMessages);
+void exportLoadTableWorkbook(const std::optional<LoadTableRecord>& record, QWidget* parentForMessages);
 
-// The "生成Excel表格" actions of the result forms: read the input forms and the result
-// form as they stand now, write a new workbook into a new folder of its own and open
-// it in the desktop's spreadsheet application. A workbook that cannot be written, or
-// one that cannot be opened, is reported in a message box over parentForMessages.
-void exportSingleResultWorkbook(const Navigator& navigator, QWidget* parentForMessages);
-void exportLoadTableWorkbook(const Navigator& navigator, QWidget* parentForMessages);
-
-}  // namespace trevalo
+}  // namespace trevalo::workbook

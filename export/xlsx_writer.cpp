@@ -2,15 +2,23 @@
 
 #include "export/cell_value.h"
 #include "export/column_widths.h"
+#include "export/template_package.h"
 
 #include <xlsxwriter.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <map>
 #include <utility>
 
 namespace trevalo::workbook {
 
 namespace {
+
+constexpr std::uint8_t kPaperA4 = 9;
+// The font of every written cell: the default font of Chinese Excel, so that a Chinese
+// Excel lays the sheet out in its usual face.
+constexpr const char* kFontName = "等线";
 
 // Formats are owned by the workbook; this hands out one per combination in use.
 class FormatCache {
@@ -19,11 +27,10 @@ public:
 
     lxw_format* format(int headingSize, const std::string& numberFormat)
     {
-        if (headingSize == 0 && numberFormat.empty())
-            return nullptr;
         lxw_format*& format = m_formats[{headingSize, numberFormat}];
         if (format == nullptr) {
             format = workbook_add_format(m_book);
+            format_set_font_name(format, kFontName);
             if (headingSize > 0) {
                 format_set_bold(format);
                 format_set_italic(format);
@@ -39,6 +46,10 @@ private:
     lxw_workbook* m_book;
     std::map<std::pair<int, std::string>, lxw_format*> m_formats;
 };
+
+// A sheet row is this many times as tall as its largest font, in points.
+constexpr double kRowHeightPerPoint = 1.4;
+constexpr double kDefaultRowHeight = 15;
 
 lxw_row_t rowIndex(int row) { return static_cast<lxw_row_t>(row - 1); }
 lxw_col_t columnIndex(int column) { return static_cast<lxw_col_t>(column - 1); }
@@ -77,6 +88,33 @@ bool setColumnWidths(lxw_worksheet* sheet, const SheetModel& model)
     return true;
 }
 
+// Rows with a heading larger than the default font are made tall enough for it.
+bool setRowHeights(lxw_worksheet* sheet, const SheetModel& model)
+{
+    std::map<int, int> largest;
+    for (const auto& [position, cell] : model.cells())
+        largest[position.row] = std::max(largest[position.row], cell.headingSize);
+    for (const auto& [row, pointSize] : largest) {
+        const double height = pointSize * kRowHeightPerPoint;
+        if (height > kDefaultRowHeight && worksheet_set_row(sheet, rowIndex(row), height, nullptr) != LXW_NO_ERROR)
+            return false;
+    }
+    return true;
+}
+
+// A4 landscape, every column on one page width, gridlines printed.
+bool setPageSetup(lxw_worksheet* sheet, const WorkbookLayout& layout)
+{
+    worksheet_set_paper(sheet, kPaperA4);
+    worksheet_set_landscape(sheet);
+    worksheet_fit_to_pages(sheet, 1, 0);
+    worksheet_gridlines(sheet, LXW_SHOW_ALL_GRIDLINES);
+    if (!layout.repeatedColumn)
+        return true;
+    const lxw_col_t column = columnIndex(*layout.repeatedColumn);
+    return worksheet_repeat_columns(sheet, column, column) == LXW_NO_ERROR;
+}
+
 void addSeries(lxw_chart* chart, const LoadChart& rows, int valueColumn, const char* name)
 {
     lxw_chart_series* series = chart_add_series(chart, nullptr, nullptr);
@@ -113,6 +151,7 @@ bool addChartSheet(lxw_workbook* book, const LoadChart& rows)
     lxw_chart* handling = lineChart(book, rows, kHandlingPercentColumn,
                                     "5分钟内单机运载人数百分比与额定载重", "运载人数百分比 HC (%)",
                                     "运载人数百分比 (%)");
+    worksheet_set_paper(sheet, kPaperA4);
     worksheet_set_landscape(sheet);
     worksheet_fit_to_pages(sheet, 1, 1);
     lxw_chart_options size = {};
@@ -132,17 +171,16 @@ bool writeWorkbook(const WorkbookLayout& layout, const std::string& path)
     lxw_worksheet* sheet = workbook_add_worksheet(book, kDataSheetName);
     FormatCache formats(book);
     bool written = sheet != nullptr && writeCells(sheet, layout.sheet, formats) &&
-                   setColumnWidths(sheet, layout.sheet);
+                   setColumnWidths(sheet, layout.sheet) && setRowHeights(sheet, layout.sheet) &&
+                   setPageSetup(sheet, layout);
     if (written) {
-        worksheet_set_landscape(sheet);
-        worksheet_gridlines(sheet, LXW_SHOW_ALL_GRIDLINES);
         worksheet_activate(sheet);
         if (layout.chart)
             written = addChartSheet(book, *layout.chart);
     }
     // Closing writes the file and frees the workbook whatever happened before.
     const lxw_error closed = workbook_close(book);
-    return written && closed == LXW_NO_ERROR;
+    return written && closed == LXW_NO_ERROR && markAsTemplate(path);
 }
 
 }  // namespace trevalo::workbook

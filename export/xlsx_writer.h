@@ -10,10 +10,10 @@ namespace trevalo::workbook {
 inline constexpr const char* kDataSheetName = "Sheet1";
 inline constexpr const char* kChartSheetName = "图表";
 
-// Writes the layout as an .xlsx file at path (UTF-8): the data sheet, landscape,
-// gridlines printed and on screen, columns fitted and column C narrow; a chart
-// sheet when the layout has a chart. False when the file could not be written
-// completely; the caller removes what may be left at path.
+// Writes the layout as a spreadsheet template (.xltx) at path (UTF-8): the data sheet
+// on A4 landscape, one page wide, gridlines printed and on screen, columns fitted and
+// column C narrow; a chart sheet when the layout has a chart. False when the file could
+// not be written completely; the caller removes what may be left at path.
 bool writeWorkbook(const WorkbookLayout& layout, const std::string& path);
 
 }  // namespace trevalo::workbook

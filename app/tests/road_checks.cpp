@@ -1,14 +1,15 @@
 #include "app/tests/road_walker.h"
 
 #include "export/export_destination.h"
+#include "export/workbook_opener.h"
 
 #include <QAbstractButton>
 #include <QAbstractSlider>
 #include <QApplication>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -77,17 +78,11 @@ QString firstDifference(const Snapshot& was, const Snapshot& now)
 
 }  // namespace
 
-// Stands in for the desktop's file opener while it lives: records the URLs the export opens.
+// Stands in for the desktop's file opener while it lives: a program that takes every workbook.
 class OpenedUrls : public QObject {
     Q_OBJECT
 public:
-    OpenedUrls() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open"); }
-    ~OpenedUrls() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
-
-    QList<QUrl> urls;
-
-public slots:
-    void open(const QUrl& url) { urls << url; }
+    workbook::OpenerOverride opener{QStringLiteral("true")};
 };
 
 RoadWalker::RoadWalker(quint64 seed)
@@ -211,13 +206,15 @@ void RoadWalker::goBack(const QString& button, FormId to, bool unloadsItself)
 void RoadWalker::exportWorkbook()
 {
     const Snapshot before = snapshotOf(*shownForm());
-    m_opened->urls.clear();
     act(QStringLiteral("生成Excel表格"), [this] { m_driver->click(m_showing, "Command4"); });
     if (QTest::currentTestFailed())
         return;
-    QCOMPARE(m_opened->urls.size(), qsizetype{1});
-    const QFileInfo workbook(m_opened->urls.first().toLocalFile());
-    QVERIFY2(workbook.isFile() && workbook.size() > 0 && workbook.suffix() == "xlsx" &&
+    QStringList files;
+    for (QDirIterator it(m_exportRoot.path(), QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
+        files << it.next();
+    QCOMPARE(files.size(), qsizetype{1});
+    const QFileInfo workbook(files.first());
+    QVERIFY2(workbook.isFile() && workbook.size() > 0 && workbook.suffix() == "xltx" &&
                  workbook.absolutePath().startsWith(QDir(m_exportRoot.path()).absolutePath() + '/'),
              qPrintable(workbook.absoluteFilePath()));
     QVERIFY(QFile::remove(workbook.absoluteFilePath()));

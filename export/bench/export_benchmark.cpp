@@ -12,19 +12,17 @@
 
 namespace {
 
-trevalo::WizardState officeWith129Floors()
+trevalo::workbook::EnteredData officeWith129Floors()
 {
-    trevalo::WizardState state;
+    trevalo::workbook::EnteredData state;
     auto& project = state.inputs.project;
     project.projectName = "办公楼A座";
     project.buildingType = trevalo::engine::BuildingType::OfficeAndHotel;
     project.floorsServed = "129";
     project.spread = trevalo::engine::PopulationSpread::PerFloor;
     state.inputs.floors.storedTotal = "12900";
-    for (int i = 0; i < 223; ++i) {
-        state.floorLabels.push_back("第 " + std::to_string(i + 1) + " 层人数");
-        state.inputs.floors.floorPopulations.push_back(i < 129 ? "100" : "");
-    }
+    for (int i = 0; i < 129; ++i)
+        state.floorList.push_back({"第 " + std::to_string(i + 1) + " 层人数", "100"});
     auto& elevator = state.inputs.elevator;
     elevator.travel = "390";
     elevator.floorHeight = "3";
@@ -58,14 +56,15 @@ int main()
     QTemporaryDir folder;
     if (!folder.isValid())
         return 1;
-    const trevalo::WizardState state = officeWith129Floors();
-    const trevalo::workbook::LoadTableCaptions table = sweptTable();
+    trevalo::workbook::LoadTableRecord record;
+    record.entered = officeWith129Floors();
+    record.form = sweptTable();
     constexpr int kRuns = 50;
     std::vector<double> milliseconds;
     for (int run = 0; run < kRuns; ++run) {
         const std::string path = QDir(folder.path()).filePath(QString("run%1.xlsx").arg(run)).toStdString();
         const auto start = std::chrono::steady_clock::now();
-        const auto layout = trevalo::workbook::loadTableLayout(state, table);
+        const auto layout = trevalo::workbook::loadTableLayout(record);
         if (!trevalo::workbook::writeWorkbook(layout, path))
             return 1;
         milliseconds.push_back(

@@ -1,11 +1,13 @@
 #!/usr/bin/python3
 """check_workbook.py WORKBOOK EXPECTATIONS.json: reads an exported workbook back and prints
 every difference from the expectations (each text cell of the first sheet with its heading
-size, the fitted range, the rows a load table's chart plots); exits 1 when there is any."""
+size and font, the fitted range, the page setup, the rows a load table's chart plots, the
+template content type); exits 1 when there is any."""
 import json
 import re
 import sys
 import unicodedata
+import zipfile
 
 import openpyxl
 from openpyxl.utils import get_column_letter
@@ -44,6 +46,8 @@ def check_cells(sheet, cells):
         elif PLAIN_NUMBER.fullmatch(text) and not isinstance(cell.value, (int, float)):
             problems.append(f"{cell.coordinate}: {text!r} stored as text, not as a number")
         heading, font = want.get("heading", 0), cell.font
+        if font.name != "等线":
+            problems.append(f"{cell.coordinate}: font {font.name!r}")
         if bool(font.b) != bool(heading) or bool(font.i) != bool(heading) or (heading and font.sz != heading):
             problems.append(f"{cell.coordinate}: bold={font.b} italic={font.i} size={font.sz}, "
                             f"expected heading size {heading}")
@@ -103,8 +107,19 @@ def check(path, expected):
     problems = [] if book.active is sheet else ["the first sheet is not the active sheet"]
     problems += check_cells(sheet, expected["cells"])
     problems += check_widths(sheet, expected["cells"], expected["fitRows"], expected["fitColumns"])
-    if sheet.page_setup.orientation != "landscape":
-        problems.append(f"orientation {sheet.page_setup.orientation}")
+    setup = sheet.page_setup
+    # A4 (paper 9), landscape, one page wide (an absent fitToWidth means 1), any number high.
+    if (setup.paperSize, setup.orientation, setup.fitToWidth or 1, setup.fitToHeight) != (9, "landscape", 1, 0) \
+            or not sheet.sheet_properties.pageSetUpPr.fitToPage:
+        problems.append(f"page setup {setup.paperSize} {setup.orientation} {setup.fitToWidth}x{setup.fitToHeight}")
+    if sheet.print_title_cols != expected.get("repeatedColumns"):
+        problems.append(f"columns repeated on every page: {sheet.print_title_cols}")
+    for row, points in ((1, 16), (4, 14)):
+        if (sheet.row_dimensions[row].height or 15) < points * 1.3:
+            problems.append(f"row {row} height {sheet.row_dimensions[row].height} for a {points} pt heading")
+    with zipfile.ZipFile(path) as package:
+        if b"spreadsheetml.template.main+xml" not in package.read("[Content_Types].xml"):
+            problems.append("the workbook part is not declared a template")
     if not sheet.print_options.gridLines or sheet.sheet_view.showGridLines is False:
         problems.append("gridlines not printed, or hidden on screen")
     if "chartRows" in expected:

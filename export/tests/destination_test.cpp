@@ -22,15 +22,15 @@ TEST_P(WorkbookFileName, IsTheProjectNameAndTheMoment)
 INSTANTIATE_TEST_SUITE_P(
     Cases, WorkbookFileName,
     testing::Values(
-        NameCase{"chineseName", "办公楼A座", "办公楼A座 2026-12-06 18-30-05.xlsx"},
-        NameCase{"emptyName", "", "Trevalo 2026-12-06 18-30-05.xlsx"},
-        NameCase{"blanksOnly", "   ", "Trevalo 2026-12-06 18-30-05.xlsx"},
+        NameCase{"chineseName", "办公楼A座", "办公楼A座 2026-12-06 18-30-05.xltx"},
+        NameCase{"emptyName", "", "Trevalo 2026-12-06 18-30-05.xltx"},
+        NameCase{"blanksOnly", "   ", "Trevalo 2026-12-06 18-30-05.xltx"},
         NameCase{"forbiddenAndControlCharacters", "A/B\\C:D*E?F\"G<H>I|J\t楼",
-                 "A_B_C_D_E_F_G_H_I_J_楼 2026-12-06 18-30-05.xlsx"},
-        NameCase{"leadingAndTrailingDots", "..楼. ", "楼 2026-12-06 18-30-05.xlsx"},
-        NameCase{"dotsOnly", "...", "Trevalo 2026-12-06 18-30-05.xlsx"},
+                 "A_B_C_D_E_F_G_H_I_J_楼 2026-12-06 18-30-05.xltx"},
+        NameCase{"leadingAndTrailingDots", "..楼. ", "楼 2026-12-06 18-30-05.xltx"},
+        NameCase{"dotsOnly", "...", "Trevalo 2026-12-06 18-30-05.xltx"},
         NameCase{"longNameShortened", QString(100, QChar(0x697C)),
-                 QString(60, QChar(0x697C)) + " 2026-12-06 18-30-05.xlsx"}),
+                 QString(60, QChar(0x697C)) + " 2026-12-06 18-30-05.xltx"}),
     [](const auto& testCase) { return std::string(testCase.param.name); });
 
 }  // namespace

@@ -67,7 +67,7 @@ void ExpectedSheet::addInputBlock(const Navigator& navigator, const BuildingEntr
     }
 }
 
-void ExpectedSheet::addSingleResult(const Navigator& navigator)
+void ExpectedSheet::addSingleResult(const Navigator& navigator, const ElevatorEntries& elevator)
 {
     const auto* form = navigator.formAs<SingleResultForm>(FormId::Form5);
     set(4, 4, "Trevalo——结果", 14);
@@ -81,6 +81,10 @@ void ExpectedSheet::addSingleResult(const Navigator& navigator)
             set(5 + i, 5, form->valueText(i));
         }
     }
+    set(15, 4, "计算电梯机房结构荷载");
+    set(15, 5, elevator.finishingWeight ? "是" : "否");
+    set(16, 4, "装修重量 (kg)");
+    set(16, 5, elevator.finishingWeight.value_or(""));
 }
 
 void ExpectedSheet::addLoadTable(const Navigator& navigator, bool directionRelabelled)
@@ -93,16 +97,20 @@ void ExpectedSheet::addLoadTable(const Navigator& navigator, bool directionRelab
                               "轿箱最大有效面积(平方米)", "轿箱最小有效面积(平方米)"};
     for (int k = 0; k < headers.size(); ++k)
         set(5, 4 + k, headers[k]);
-    const QStringList maximum{"1.75", "1.90", "2.05", "2.20", "2.35", "2.50", "2.65", "2.80",
-                              "2.95", "3.10", "3.25", "3.40", "3.55", "3.64", "3.76", "3.88"};
-    const QStringList minimum{"1.59", "1.73", "1.87", "2.01", "2.15", "2.29", "2.43", "2.57",
-                              "2.71", "2.85", "2.99", "3.13", "3.25", "3.36", "3.48", "3.59"};
-    for (int row = 0; row < LoadTableForm::kRows; ++row) {
+    // The car areas from their stated steps: the maximum rises by 0.15 a row up to 1575 kg,
+    // then by 0.09, 0.12, 0.12; the minimum by 0.14 up to 1500 kg, then 0.12, 0.11, 0.12, 0.11.
+    double maximum = 1.75;
+    double minimum = 1.59;
+    const double maximumSteps[] = {0.09, 0.12, 0.12, 0};
+    const double minimumSteps[] = {0.12, 0.11, 0.12, 0.11, 0};
+    for (int row = 0; row < 16; ++row) {
         // A hidden row 0 gives its load key only, whatever its cells still hold.
         for (int array = 1; array <= 8; ++array)
             set(6 + row, 3 + array, array > 1 && !form->rowVisible(row) ? QString() : form->cellText(array, row));
-        set(6 + row, 12, maximum[row]);
-        set(6 + row, 13, minimum[row]);
+        set(6 + row, 12, QString::number(maximum, 'f', 2));
+        set(6 + row, 13, QString::number(minimum, 'f', 2));
+        maximum += row < 12 ? 0.15 : maximumSteps[row - 12];
+        minimum += row < 11 ? 0.14 : minimumSteps[row - 11];
     }
 }
 
@@ -111,6 +119,8 @@ QString ExpectedSheet::save(const QString& folder, int fitColumns, int chartFirs
     QJsonObject document{{"cells", m_cells}, {"fitRows", 18}, {"fitColumns", fitColumns}};
     if (chartFirstRow > 0)
         document.insert("chartRows", QJsonArray{chartFirstRow, 21});
+    if (fitColumns == 13)  // the load table: its load keys repeat on every page
+        document.insert("repeatedColumns", "$D:$D");
     const QString path = QDir(folder).filePath("expected.json");
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))

@@ -14,7 +14,7 @@ public:
     // Columns A and B: the input-data block and, per floor, the list under listHeadingRow.
     void addInputBlock(const Navigator& navigator, const BuildingEntries& building,
                        const ElevatorEntries& elevator, bool includeLoadAndNumber, int listHeadingRow);
-    void addSingleResult(const Navigator& navigator);
+    void addSingleResult(const Navigator& navigator, const ElevatorEntries& elevator);
     void addLoadTable(const Navigator& navigator, bool directionRelabelled);
 
     // Writes the expectations as JSON and returns the file's path.

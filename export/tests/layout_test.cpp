@@ -7,56 +7,60 @@
 namespace trevalo::workbook {
 namespace {
 
-WizardState perFloorState(const std::string& floorsServed, int entries)
+// Header texts typed from the load table workbook's table of headers.
+TEST(LoadTableHeaders, FollowTheAnalysisRelabelling)
 {
-    WizardState state;
-    state.inputs.project.floorsServed = floorsServed;
-    state.inputs.project.spread = engine::PopulationSpread::PerFloor;
-    for (int i = 0; i < entries; ++i) {
-        state.floorLabels.push_back("第 " + std::to_string(i + 1) + " 层人数");
-        state.inputs.floors.floorPopulations.push_back(std::to_string(10 + i));
+    for (const bool relabelled : {false, true}) {
+        LoadTableRecord record;
+        record.analysis.directionRelabelled = relabelled;
+        const SheetModel sheet = loadTableLayout(record).sheet;
+        EXPECT_EQ(sheet.text("E5"), relabelled ? "DN" : "UP");
+        EXPECT_EQ(sheet.text("F5"), relabelled ? "UP" : "DN");
+        EXPECT_EQ(sheet.text("J5"), relabelled ? "PS (DN)" : "PS (UP)");
     }
-    return state;
 }
 
-struct FloorListCase {
+TEST(LoadTableBody, HiddenRowZeroKeepsOnlyItsLoadKey)
+{
+    LoadTableRecord record;
+    for (auto& column : record.form.cellTexts)
+        column[0] = "7";
+    record.form.cellTexts[0][0] = "675/9";
+    record.form.rowZeroHidden = true;
+    const SheetModel sheet = loadTableLayout(record).sheet;
+    EXPECT_EQ(sheet.text("D6"), "675/9");
+    for (const char* address : {"E6", "F6", "G6", "H6", "I6", "J6", "K6"})
+        EXPECT_EQ(sheet.text(address), "") << address;
+}
+
+struct StructuralCase {
     const char* name;
-    std::string floorsServed;
-    int entries;  // elements the floor population form holds
-    int expectedRows;
+    bool requested;
+    std::string finishingWeight;
+    const char* choice;
 };
 
-class FloorList : public testing::TestWithParam<FloorListCase> {};
+class StructuralLoadEntries : public testing::TestWithParam<StructuralCase> {};
 
-TEST_P(FloorList, RunsWhileTheIndexIsAtMostTheFloorCountLessOne)
+// The two entries that decide the structural load stand in D15:E16, whether asked for or not.
+TEST_P(StructuralLoadEntries, AreWrittenBelowTheResultBlock)
 {
-    SheetModel sheet;
-    writeInputDataBlock(sheet, perFloorState(GetParam().floorsServed, GetParam().entries), false, 18);
-    int rows = 0;
-    for (const auto& [position, cell] : sheet.cells())
-        rows += position.row > 18 && !cell.text.empty() ? 1 : 0;
-    EXPECT_EQ(rows, 2 * GetParam().expectedRows);
+    SingleResultRecord record;
+    record.entered.inputs.elevator.machineRoomRequested = GetParam().requested;
+    record.entered.inputs.elevator.finishingWeight = GetParam().finishingWeight;
+    const SheetModel sheet = singleResultLayout(record).sheet;
+    EXPECT_EQ(sheet.text("D15"), "计算电梯机房结构荷载");
+    EXPECT_EQ(sheet.text("E15"), GetParam().choice);
+    EXPECT_EQ(sheet.text("D16"), "装修重量 (kg)");
+    EXPECT_EQ(sheet.text("E16"), GetParam().finishingWeight);
+    EXPECT_EQ(sheet.text("D11"), "");
+    EXPECT_EQ(sheet.text("D14"), "");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, FloorList,
-    testing::Values(FloorListCase{"wholeCount", "3", 223, 3}, FloorListCase{"fractionIsNotRounded", "3.99", 223, 3},
-                    FloorListCase{"belowOneListsNothing", "0.5", 223, 0},
-                    FloorListCase{"leadingNumberOfText", "4 floors", 223, 4},
-                    FloorListCase{"cappedAtTheRowsOfTheForm", "500", 223, 223},
-                    FloorListCase{"hugeCountCapped", "1e300", 223, 223},
-                    FloorListCase{"formNotLoadedWritesNoRows", "3", 0, 0}),
-    [](const auto& testCase) { return std::string(testCase.param.name); });
-
-TEST(LoadTableHeaders, CompareTheSharesAsLeadingNumbersNotAsTexts)
-{
-    WizardState state;
-    state.inputs.elevator.upPercent = "9";
-    state.inputs.elevator.downPercent = "10%";
-    const WorkbookLayout layout = loadTableLayout(state, LoadTableCaptions{});
-    EXPECT_EQ(layout.sheet.text("E5"), "DN");
-    EXPECT_EQ(layout.sheet.text("J5"), "PS (DN)");
-}
+INSTANTIATE_TEST_SUITE_P(Cases, StructuralLoadEntries,
+                         testing::Values(StructuralCase{"requested", true, "300", "是"},
+                                         StructuralCase{"notRequestedKeepsTheTypedWeight", false, "12.5kg", "否"}),
+                         [](const auto& testCase) { return std::string(testCase.param.name); });
 
 }  // namespace
 }  // namespace trevalo::workbook

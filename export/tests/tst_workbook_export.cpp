@@ -6,15 +6,14 @@
 #include "results/single_result_form.h"
 
 #include <QApplication>
-#include <QDesktopServices>
+#include <QDialog>
+#include <QLineEdit>
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QUrl>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -56,10 +55,8 @@ const QString kLongEntry = QStringLiteral("40 persons on this floor, mostly offi
 
 class tst_WorkbookExport : public QObject {
     Q_OBJECT
-public slots:
-    void openFile(const QUrl& url) { m_opened << url; }
-
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -69,9 +66,15 @@ private slots:
     void loadTableWorkbook();
     void unwritableFolder();
     void writeFailingHalfway();
-    void workbookThatCannotBeOpened();
+    void handOver_data();
+    void handOver();
 
 private:
+    // The desktop's default application for workbooks: a script exiting with exitCode that
+    // records the file it was given, or none at all (exitCode < 0).
+    void setHandler(int exitCode);
+    // The files the handler was given, waiting for count of them.
+    QStringList opened(int count);
     // Notices the analysis gave on the way; none when the result form stands.
     QStringList runToResult(const BuildingEntries& building, const ElevatorEntries& elevator);
     void checkWorkbook(const ExpectedSheet& expected, int fitColumns, int chartFirstRow);
@@ -79,21 +82,71 @@ private:
     std::unique_ptr<ProgramDriver> m_driver;
     std::unique_ptr<QTemporaryDir> m_root;
     std::unique_ptr<workbook::ExportRootOverride> m_rootOverride;
-    QList<QUrl> m_opened;
+    QTemporaryDir m_desktop;
 };
+
+// xdg-open outside a desktop session asks xdg-mime for the default application, which it
+// finds through these folders, and runs the Exec line of its desktop file.
+void tst_WorkbookExport::initTestCase()
+{
+    for (const char* name : {"XDG_CURRENT_DESKTOP", "DESKTOP_SESSION", "BROWSER", "WAYLAND_DISPLAY"})
+        qunsetenv(name);
+    qputenv("DISPLAY", ":97");  // only its presence matters: xdg-open then asks for the default application
+    QDir(m_desktop.path()).mkpath(QStringLiteral("data/applications"));
+    QDir(m_desktop.path()).mkpath(QStringLiteral("config"));
+    qputenv("XDG_DATA_HOME", m_desktop.filePath(QStringLiteral("data")).toUtf8());
+    qputenv("XDG_DATA_DIRS", m_desktop.filePath(QStringLiteral("none")).toUtf8());
+    qputenv("XDG_CONFIG_HOME", m_desktop.filePath(QStringLiteral("config")).toUtf8());
+    qputenv("XDG_CONFIG_DIRS", m_desktop.filePath(QStringLiteral("none")).toUtf8());
+}
+
+void tst_WorkbookExport::setHandler(int exitCode)
+{
+    QFile::remove(m_desktop.filePath(QStringLiteral("opened")));
+    QFile list(m_desktop.filePath(QStringLiteral("config/mimeapps.list")));
+    QVERIFY(list.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    if (exitCode < 0)
+        return;
+    QFile script(m_desktop.filePath(QStringLiteral("handler.sh")));
+    QVERIFY(script.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    script.write(QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$1\" >> '%1'\nexit %2\n")
+                     .arg(m_desktop.filePath(QStringLiteral("opened"))).arg(exitCode).toUtf8());
+    script.setPermissions(script.permissions() | QFile::ExeOwner);
+    QFile desktop(m_desktop.filePath(QStringLiteral("data/applications/trevalo-test.desktop")));
+    QVERIFY(desktop.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    desktop.write(QStringLiteral("[Desktop Entry]\nType=Application\nName=Test\nExec=%1 %f\n").arg(script.fileName()).toUtf8());
+    list.write("[Default Applications]\n"
+               "application/vnd.openxmlformats-officedocument.spreadsheetml.sheet=trevalo-test.desktop\n"
+               "application/vnd.openxmlformats-officedocument.spreadsheetml.template=trevalo-test.desktop\n");
+}
+
+QStringList tst_WorkbookExport::opened(int count)
+{
+    QFile file(m_desktop.filePath(QStringLiteral("opened")));
+    QStringList files;
+    const auto read = [&] {
+        files.clear();
+        if (file.open(QIODevice::ReadOnly)) {
+            files = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+            file.close();
+        }
+        return files.size() >= count;
+    };
+    static_cast<void>(QTest::qWaitFor(read, 10000));  // the callers compare what was read
+    return files;
+}
 
 void tst_WorkbookExport::init()
 {
-    QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "openFile");
+    setHandler(0);
     m_root = std::make_unique<QTemporaryDir>();
     QVERIFY(m_root->isValid());
     m_rootOverride = std::make_unique<workbook::ExportRootOverride>(m_root->path());
-    m_opened.clear();
 }
 
 void tst_WorkbookExport::cleanup()
 {
-    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    QTRY_VERIFY(QApplication::overrideCursor() == nullptr);
     m_driver.reset();
     m_rootOverride.reset();
     m_root.reset();
@@ -112,10 +165,11 @@ QStringList tst_WorkbookExport::runToResult(const BuildingEntries& building, con
 
 void tst_WorkbookExport::checkWorkbook(const ExpectedSheet& expected, int fitColumns, int chartFirstRow)
 {
-    QCOMPARE(m_opened.size(), 1);
-    const QFileInfo file(m_opened.front().toLocalFile());
+    const QStringList files = opened(1);
+    QCOMPARE(files.size(), 1);
+    const QFileInfo file(files.front());
     QVERIFY2(file.exists() && file.absolutePath().startsWith(m_root->path()), qPrintable(file.filePath()));
-    const QRegularExpression name(QStringLiteral("^测试项目 \\d{4}-\\d\\d-\\d\\d \\d\\d-\\d\\d-\\d\\d\\.xlsx$"));
+    const QRegularExpression name(QStringLiteral("^测试项目 \\d{4}-\\d\\d-\\d\\d \\d\\d-\\d\\d-\\d\\d\\.xltx$"));
     QVERIFY2(name.match(file.fileName()).hasMatch(), qPrintable(file.fileName()));
     QCOMPARE(QDir(file.absolutePath()).entryList(QDir::Files), QStringList{file.fileName()});
 
@@ -174,7 +228,7 @@ void tst_WorkbookExport::singleResultWorkbook()
 
     ExpectedSheet expected;
     expected.addInputBlock(m_driver->navigator(), building, elevator, true, 20);
-    expected.addSingleResult(m_driver->navigator());
+    expected.addSingleResult(m_driver->navigator(), elevator);
     checkWorkbook(expected, 5, 0);
 }
 
@@ -241,16 +295,15 @@ void tst_WorkbookExport::unwritableFolder()
         QCOMPARE(catcher.titles(), QStringList{QStringLiteral("注意")});
         QCOMPARE(catcher.texts(), QStringList{QStringLiteral("无法生成Excel表格")});
     }
-    QVERIFY(m_opened.isEmpty());
     QCOMPARE(QDir(m_root->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
              QStringList{QStringLiteral("not-a-folder")});
 
     // The result form stays usable, and no export overwrites another, even within a second.
     m_driver->click(FormId::Form6, QStringLiteral("Command4"));
     m_driver->click(FormId::Form6, QStringLiteral("Command4"));
-    QCOMPARE(m_opened.size(), 2);
-    QVERIFY(m_opened[0] != m_opened[1]);
-    QVERIFY(QFileInfo::exists(m_opened[0].toLocalFile()) && QFileInfo::exists(m_opened[1].toLocalFile()));
+    const QStringList files = opened(2);
+    QCOMPARE(files.size(), 2);
+    QVERIFY(files[0] != files[1] && QFileInfo::exists(files[0]) && QFileInfo::exists(files[1]));
 }
 
 void tst_WorkbookExport::writeFailingHalfway()
@@ -269,27 +322,45 @@ void tst_WorkbookExport::writeFailingHalfway()
     std::signal(SIGXFSZ, previousHandler);
 
     QCOMPARE(catcher.texts(), QStringList{QStringLiteral("无法生成Excel表格")});
-    QVERIFY(m_opened.isEmpty());
     // Neither the partial workbook nor its folder is left behind.
     QCOMPARE(QDir(m_root->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
     QVERIFY(m_driver->form(FormId::Form6)->isVisible());
 }
 
-void tst_WorkbookExport::workbookThatCannotBeOpened()
+void tst_WorkbookExport::handOver_data()
 {
-    if (QGuiApplication::platformName() != QStringLiteral("offscreen"))
-        QSKIP("only the offscreen platform reliably has no application for workbooks");
-    QCOMPARE(runToResult(buildingOf("Option1"), withShares("30", "20", true)), QStringList());
+    QTest::addColumn<int>("handlerExit");
+    QTest::newRow("the handler opens it") << 0;
+    QTest::newRow("the handler fails") << 1;
+    QTest::newRow("no handler at all") << -1;
+}
 
-    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-    NoticeCatcher catcher;
+// The dialog with the saved path appears exactly when xdg-open reports a failure.
+void tst_WorkbookExport::handOver()
+{
+    QFETCH(int, handlerExit);
+    QCOMPARE(runToResult(buildingOf("Option1"), withShares("30", "20", true)), QStringList());
+    setHandler(handlerExit);
     m_driver->click(FormId::Form5, QStringLiteral("Command4"));
-    QCOMPARE(catcher.titles(), QStringList{QStringLiteral("注意")});
-    // The notice ends with where the workbook was saved.
-    const QString text = catcher.texts().value(0);
-    const QString path = QDir::fromNativeSeparators(text.mid(text.indexOf(QDir::toNativeSeparators(m_root->path()))));
-    QVERIFY2(path.startsWith(m_root->path()) && path.endsWith(".xlsx") && QFileInfo(path).isFile(), qPrintable(text));
-    QVERIFY(m_driver->form(FormId::Form5)->isVisible());
+    const QStringList files = QDir(m_root->path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    QCOMPARE(files.size(), 1);
+    const QDir folder(m_root->filePath(files.front()));
+    const QString path = folder.filePath(folder.entryList(QDir::Files).value(0));
+    QVERIFY(path.endsWith(QStringLiteral(".xltx")));
+    if (handlerExit >= 0)
+        QCOMPARE(opened(1), QStringList{path});
+    QTest::qWait(500);
+    QTRY_VERIFY_WITH_TIMEOUT(QApplication::overrideCursor() == nullptr, 10000);
+    auto* dialog = m_driver->form(FormId::Form5)->findChild<QDialog*>(QStringLiteral("unopenedWorkbookDialog"));
+    QCOMPARE(dialog != nullptr, handlerExit != 0);
+    if (dialog == nullptr)
+        return;
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("注意"));
+    const auto* pathBox = dialog->findChild<QLineEdit*>();
+    QCOMPARE(pathBox->text(), QDir::toNativeSeparators(path));
+    QVERIFY(pathBox->isReadOnly() && pathBox->selectedText() == pathBox->text());
+    dialog->close();
 }
 
 QTEST_MAIN(tst_WorkbookExport)

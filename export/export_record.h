@@ -1,0 +1,59 @@
+#pragma once
+
+#include "engine/analysis.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace trevalo::workbook {
+
+// One row of the per-floor list: the floor's label and its population as typed.
+struct FloorListRow {
+    std::string label;
+    std::string population;
+};
+
+// What the user entered, as the input forms hold it when the export is asked for.
+struct EnteredData {
+    engine::AnalysisInputs inputs;
+    std::string dateCaption;  // as the building data form shows it
+    std::string timeCaption;
+    // The floors the per-floor list shows; empty unless the population was given per floor.
+    std::vector<FloorListRow> floorList;
+};
+
+// The single result form as the export reads it: the value captions Label7(0..8)
+// and the visibility of its two optional groups.
+struct SingleResultCaptions {
+    std::array<std::string, 9> valueTexts;
+    bool structuralLoadVisible = false;  // Label7(6)
+    bool pitDepthVisible = false;        // Label6(2), also decides the headroom row
+};
+
+// The load key column Label1 and the figure columns Label2 .. Label8.
+constexpr int kTableArrays = 1 + engine::kLoadTableFigureColumns;
+
+// The load table form as the export reads it: cellTexts[array - 1][row].
+struct LoadTableCaptions {
+    std::array<std::array<std::string, engine::kLoadTableRows>, kTableArrays> cellTexts;
+    // Row 0 hidden (office buildings): its figures, possibly left over from an
+    // earlier run on the same form, are not exported.
+    bool rowZeroHidden = false;
+};
+
+// Everything one export writes: the entries, the result form's captions, and the
+// analysis of those entries.
+struct SingleResultRecord {
+    EnteredData entered;
+    SingleResultCaptions form;
+    engine::SingleResult analysis;
+};
+
+struct LoadTableRecord {
+    EnteredData entered;
+    LoadTableCaptions form;
+    engine::LoadTable analysis;
+};
+
+}  // namespace trevalo::workbook

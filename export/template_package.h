@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+namespace trevalo::workbook {
+
+// Turns the .xlsx package at path into a spreadsheet template: the workbook part is
+// declared a template in [Content_Types].xml, nothing else changes. A template opens as
+// a new, untitled workbook, so saving it asks where to save. False when the file is not
+// such a package or cannot be rewritten.
+bool markAsTemplate(const std::string& path);
+
+}  // namespace trevalo::workbook
