@@ -14,16 +14,6 @@ using engine::PopulationSpread;
 // Form3 has this many floor rows; a larger floor count lists no more.
 constexpr int kFloorRows = 223;
 
-std::string buildingTypeText(BuildingType type)
-{
-    switch (type) {
-    case BuildingType::Residential: return "住宅";
-    case BuildingType::OfficeAndHotel: return "办公楼及酒店";
-    case BuildingType::OwnerOccupiedOffice: return "自用办公楼";
-    }
-    return {};
-}
-
 std::string doorTypeText(DoorType type)
 {
     switch (type) {
@@ -63,6 +53,16 @@ void writeFloorList(SheetModel& sheet, const WizardState& state, int headingRow)
 }
 
 }  // namespace
+
+std::string buildingTypeText(BuildingType type)
+{
+    switch (type) {
+    case BuildingType::Residential: return "住宅";
+    case BuildingType::OfficeAndHotel: return "办公楼及酒店";
+    case BuildingType::OwnerOccupiedOffice: return "自用办公楼";
+    }
+    return {};
+}
 
 void writeInputDataBlock(SheetModel& sheet, const WizardState& state, bool includeLoadAndNumber,
                          int listHeadingRow)

@@ -6,6 +6,7 @@
 #include <xlsxwriter.h>
 
 #include <map>
+#include <tuple>
 #include <utility>
 
 namespace trevalo::workbook {
@@ -17,17 +18,22 @@ class FormatCache {
 public:
     explicit FormatCache(lxw_workbook* book) : m_book(book) {}
 
-    lxw_format* format(int headingSize, const std::string& numberFormat)
+    lxw_format* format(const SheetCell& cell, const std::string& numberFormat)
     {
-        if (headingSize == 0 && numberFormat.empty())
+        if (cell.headingSize == 0 && !cell.bold && !cell.wrapped && numberFormat.empty())
             return nullptr;
-        lxw_format*& format = m_formats[{headingSize, numberFormat}];
+        lxw_format*& format = m_formats[{cell.headingSize, cell.bold, cell.wrapped, numberFormat}];
         if (format == nullptr) {
             format = workbook_add_format(m_book);
-            if (headingSize > 0) {
-                format_set_bold(format);
+            if (cell.headingSize > 0) {
                 format_set_italic(format);
-                format_set_font_size(format, headingSize);
+                format_set_font_size(format, cell.headingSize);
+            }
+            if (cell.headingSize > 0 || cell.bold)
+                format_set_bold(format);
+            if (cell.wrapped) {
+                format_set_text_wrap(format);
+                format_set_align(format, LXW_ALIGN_VERTICAL_TOP);
             }
             if (!numberFormat.empty())
                 format_set_num_format(format, numberFormat.c_str());
@@ -37,7 +43,7 @@ public:
 
 private:
     lxw_workbook* m_book;
-    std::map<std::pair<int, std::string>, lxw_format*> m_formats;
+    std::map<std::tuple<int, bool, bool, std::string>, lxw_format*> m_formats;
 };
 
 lxw_row_t rowIndex(int row) { return static_cast<lxw_row_t>(row - 1); }
@@ -49,15 +55,17 @@ bool writeCells(lxw_worksheet* sheet, const SheetModel& model, FormatCache& form
         const lxw_row_t row = rowIndex(position.row);
         const lxw_col_t column = columnIndex(position.column);
         lxw_error error = LXW_NO_ERROR;
-        if (cell.text.empty()) {
+        if (cell.number) {
+            error = worksheet_write_number(sheet, row, column, *cell.number,
+                                           formats.format(cell, cell.numberFormat));
+        } else if (cell.text.empty()) {
             if (cell.headingSize > 0)
-                error = worksheet_write_blank(sheet, row, column, formats.format(cell.headingSize, {}));
+                error = worksheet_write_blank(sheet, row, column, formats.format(cell, {}));
         } else if (const auto number = plainDecimalNumber(cell.text)) {
             error = worksheet_write_number(sheet, row, column, number->value,
-                                           formats.format(cell.headingSize, number->numberFormat));
+                                           formats.format(cell, number->numberFormat));
         } else {
-            error = worksheet_write_string(sheet, row, column, cell.text.c_str(),
-                                           formats.format(cell.headingSize, {}));
+            error = worksheet_write_string(sheet, row, column, cell.text.c_str(), formats.format(cell, {}));
         }
         if (error != LXW_NO_ERROR)
             return false;
@@ -74,6 +82,24 @@ bool setColumnWidths(lxw_worksheet* sheet, const SheetModel& model)
         if (worksheet_set_column(sheet, index, index, width, nullptr) != LXW_NO_ERROR)
             return false;
     }
+    return true;
+}
+
+// A sheet with number cells and widths of its own, printed on A4 landscape one page wide.
+bool addReportSheet(lxw_workbook* book, const char* name, const SheetModel& model, FormatCache& formats)
+{
+    constexpr uint8_t kPaperA4 = 9;
+    lxw_worksheet* sheet = workbook_add_worksheet(book, name);
+    if (sheet == nullptr || !writeCells(sheet, model, formats))
+        return false;
+    for (const auto& [column, width] : model.columnWidths()) {
+        const lxw_col_t index = columnIndex(column);
+        if (worksheet_set_column(sheet, index, index, width, nullptr) != LXW_NO_ERROR)
+            return false;
+    }
+    worksheet_set_paper(sheet, kPaperA4);
+    worksheet_set_landscape(sheet);
+    worksheet_fit_to_pages(sheet, 1, 0);
     return true;
 }
 
@@ -137,7 +163,9 @@ bool writeWorkbook(const WorkbookLayout& layout, const std::string& path)
         worksheet_set_landscape(sheet);
         worksheet_gridlines(sheet, LXW_SHOW_ALL_GRIDLINES);
         worksheet_activate(sheet);
-        if (layout.chart)
+        if (layout.calculation)
+            written = addReportSheet(book, kCalculationSheetName, *layout.calculation, formats);
+        if (written && layout.chart)
             written = addChartSheet(book, *layout.chart);
     }
     // Closing writes the file and frees the workbook whatever happened before.
