@@ -60,11 +60,12 @@ bool allFinite(std::initializer_list<double> values)
     return true;
 }
 
-SingleResult singleResult(const CaseResult& figures, const MachineRoomFigures& machineRoom,
-                          bool structuralLoadRequested)
+SingleResult singleResult(const CaseResult& figures, const CalculationSteps& steps,
+                          const MachineRoomFigures& machineRoom, bool structuralLoadRequested)
 {
     SingleResult result;
     result.figures = figures;
+    result.steps = steps;
     result.machineRoom = machineRoom;
     result.valueTexts = {figureText(figures.roundTripTime), figureText(figures.interval),
                          figureText(figures.handlingCapacity), figureText(figures.groupCapacity),
@@ -82,9 +83,11 @@ SingleResult singleResult(const CaseResult& figures, const MachineRoomFigures& m
 }
 
 // The table is built in the outcome itself: it is large enough for a move to show.
-AnalysisOutcome sweepOutcome(const Installation& installation, const Population& population)
+AnalysisOutcome sweepOutcome(const Installation& installation, const Population& population,
+                             bool relabelled)
 {
     AnalysisOutcome outcome{std::in_place_type<LoadTable>};
+    std::get<LoadTable>(outcome).directionRelabelled = relabelled;
     if (!loadSweep(installation, population, std::get<LoadTable>(outcome)))
         outcome = refuse(Notice::InputError);
     return outcome;
@@ -163,7 +166,7 @@ AnalysisOutcome runAnalysis(const AnalysisInputs& inputs)
     installation.advanceOpening = e.advanceOpening;
 
     if (!e.fixedConfiguration) {
-        return sweepOutcome(installation, population);
+        return sweepOutcome(installation, population, directionRelabelled(e));
     }
 
     // One passenger counts as 75 kg: the rated load is evaluated in whole persons.
@@ -187,7 +190,8 @@ AnalysisOutcome runAnalysis(const AnalysisInputs& inputs)
                     figures.handlingPercent, figures.groupPercent}) ||
         (e.machineRoomRequested && !std::isfinite(machineRoom.structuralLoad)))
         return refuse(Notice::InputError);
-    return singleResult(figures, machineRoom, e.machineRoomRequested);
+    return singleResult(figures, calculationSteps(installation, load, traffic, *trip), machineRoom,
+                        e.machineRoomRequested);
 }
 
 }  // namespace trevalo::engine

@@ -2,6 +2,7 @@
 
 #include "engine/analysis_inputs.h"
 #include "engine/figures.h"
+#include "engine/load_table.h"
 #include "engine/notice.h"
 
 #include <array>
@@ -23,18 +24,17 @@ struct Refusal {
 // A text of a hidden row is empty.
 struct SingleResult {
     CaseResult figures;
+    CalculationSteps steps;
     MachineRoomFigures machineRoom;
     std::array<std::string, 9> valueTexts;
     bool structuralLoadShown = false;
     bool pitAndHeadroomShown = false;
 };
 
-constexpr int kLoadTableRows = 16;
-constexpr int kLoadTableFigureColumns = 7;  // up, down, RTT, HC %, HC, stops, HR
-
-// What the load table form shows. Table row r belongs to the rated load 675 + 75 r kg.
+// What the load table form shows. Table row r belongs to the rated load tableRowLoad(r).
 struct LoadTable {
     std::array<std::optional<LoadTableRow>, kLoadTableRows> rows;  // empty: not evaluated
+    std::array<std::optional<CalculationSteps>, kLoadTableRows> steps;  // indexed like rows
     // Texts of the figure columns of each filled row, in column order.
     std::array<std::array<std::string, kLoadTableFigureColumns>, kLoadTableRows> cellTexts;
     // Down share above up share: the first two figure headers and the stops header

@@ -4,8 +4,13 @@
 
 namespace trevalo::engine {
 
+// The rated speed selects the coefficients of the car's motion: Low up to and
+// including 2 m/s, High from 5 m/s, Middle between.
+enum class SpeedClass { Low, Middle, High };
+
 // Passengers, probable stops and highest reversal floor for one rated load.
 struct TrafficLoad {
+    double persons = 0;  // rated persons of the load, 75 kg each
     double upPassengers = 0;
     double downPassengers = 0;
     double upStops = 0;
@@ -43,6 +48,36 @@ struct LoadTableRow {
     double handlingCapacity = 0;
     double upStops = 0;
     float highestReversal = 0;  // held in single precision
+};
+
+// The worked quantities of one evaluated load, in the order the calculation reaches them.
+struct CalculationSteps {
+    // inputs as the calculation read them
+    double floorsServed = 0;     // N
+    double population = 0;       // U
+    double travel = 0;           // H, m
+    double floorHeight = 0;      // df, m
+    double ratedSpeed = 0;       // v, m/s
+    SpeedClass speedClass = SpeedClass::Low;
+    float expressDistance = 0;   // Ze, m (entered, or derived from H, df, N)
+    double doorWidth = 0;        // W normalised, mm
+    double load = 0;             // evaluated load, kg
+    double persons = 0;          // load / 75
+    // population model
+    double upPassengers = 0, downPassengers = 0, totalPassengers = 0;
+    double upStops = 0, downStops = 0, totalStops = 0;
+    double highestReversal = 0, floorsAboveReversal = 0;
+    // run model and flight
+    double fullSpeedDistance = 0;  // da
+    double fullSpeedTime = 0;      // ta
+    double expressTime = 0;        // t_x
+    double upFlight = 0, downFlight = 0;
+    float flightTime = 0;
+    // door, transfer and losses
+    double doorTimePerStop = 0;          // t_d after its reductions
+    double transferTimePerPassenger = 0; // t_p
+    double doorTimeTotal = 0, transferTime = 0, lossTime = 0, roundTripTime = 0;
+    double handlingCapacity = 0, handlingPercent = 0;
 };
 
 }  // namespace trevalo::engine

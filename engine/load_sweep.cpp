@@ -8,10 +8,6 @@ namespace trevalo::engine {
 
 namespace {
 
-constexpr double kLightestLoad = 675;  // kg, table row 0
-constexpr double kHeaviestLoad = 1800;
-constexpr double kLoadStep = 75;  // one passenger
-
 bool isShowable(const LoadTableRow& row)
 {
     for (double value : {row.upPassengers, row.downPassengers, row.roundTripTime, row.handlingPercent,
@@ -23,16 +19,20 @@ bool isShowable(const LoadTableRow& row)
 
 }  // namespace
 
+bool directionRelabelled(const ElevatorParameters& elevator)
+{
+    return leadingNumber(elevator.downPercent) > leadingNumber(elevator.upPercent);
+}
+
 bool loadSweep(const Installation& installation, const Population& population, LoadTable& table)
 {
     // Office buildings have no car below 750 kg: their table starts one row down.
     const bool residential = installation.buildingType == BuildingType::Residential;
     table.rowZeroShown = residential;
-    table.directionRelabelled = population.downPercent > population.upPercent;
 
     const StopBases bases = stopBases(population);
-    for (double load = residential ? kLightestLoad : kLightestLoad + kLoadStep; load <= kHeaviestLoad;
-         load += kLoadStep) {
+    for (int r = residential ? 0 : 1; r < kLoadTableRows; ++r) {
+        const double load = tableRowLoad(r);
         const TrafficLoad traffic = trafficLoad(population, load, &bases);
         const auto trip = roundTrip(installation, traffic);
         if (!trip)
@@ -46,8 +46,9 @@ bool loadSweep(const Installation& installation, const Population& population, L
         row.handlingCapacity = trip->handlingCapacity;
         row.upStops = traffic.upStops;
         row.highestReversal = static_cast<float>(traffic.highestReversal);
-        const auto r = static_cast<std::size_t>((load - kLightestLoad) / kLoadStep);
-        table.rows[r] = row;
+        const auto index = static_cast<std::size_t>(r);
+        table.rows[index] = row;
+        table.steps[index] = calculationSteps(installation, load, traffic, *trip);
     }
 
     for (std::size_t r = 0; r < table.rows.size(); ++r) {

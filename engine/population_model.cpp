@@ -71,9 +71,9 @@ TrafficLoad trafficLoad(const Population& population, double load, const StopBas
     }
     std::vector<double> powers;
     TrafficLoad result;
-    const double persons = load / 75;  // one passenger counts as 75 kg
-    result.upPassengers = population.upPercent / 100 * persons;
-    result.downPassengers = population.downPercent / 100 * persons;
+    result.persons = load / 75;  // one passenger counts as 75 kg
+    result.upPassengers = population.upPercent / 100 * result.persons;
+    result.downPassengers = population.downPercent / 100 * result.persons;
     result.upStops = probableStops(population, *bases, result.upPassengers, powers);
     result.downStops = probableStops(population, *bases, result.downPassengers, powers);
     // A car that carries nobody one way still makes its one run.

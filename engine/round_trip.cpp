@@ -26,17 +26,16 @@ Journey journey(const Installation& installation, double stops, float expressDis
     return {1, installation.travel - topGap, false};
 }
 
-double flightTime(double speed, const Journey& trip, double expressTime)
+double flightTime(double speed, const RoundTrip& round, const Journey& trip)
 {
-    const double fullDistance = fullSpeedDistance(speed);
     const double meanRun = trip.meanRun();
     double time = 0;
-    if (meanRun >= fullDistance)
-        time = trip.runs * fullSpeedTime(speed) + (trip.distance - trip.runs * fullDistance) / speed;
+    if (meanRun >= round.fullSpeedDistance)
+        time = trip.runs * round.fullSpeedTime + (trip.distance - trip.runs * round.fullSpeedDistance) / speed;
     else
         time = trip.runs * runTime(speed, peakSpeed(speed, meanRun));
     if (trip.hasExpressRun)
-        time += expressTime;
+        time += round.expressTime;
     return time;
 }
 
@@ -80,9 +79,12 @@ std::optional<RoundTrip> roundTrip(const Installation& installation, const Traff
     if (!runIsPossible(speed, up.meanRun()) || !runIsPossible(speed, down.meanRun()) ||
         !runIsPossible(speed, trip.expressDistance))
         return std::nullopt;
+    trip.fullSpeedDistance = fullSpeedDistance(speed);
+    trip.fullSpeedTime = fullSpeedTime(speed);
     trip.expressTime = *runDuration(speed, trip.expressDistance);
-    trip.flightTime = static_cast<float>(flightTime(speed, up, trip.expressTime) +
-                                         flightTime(speed, down, trip.expressTime));
+    trip.upFlight = flightTime(speed, trip, up);
+    trip.downFlight = flightTime(speed, trip, down);
+    trip.flightTime = static_cast<float>(trip.upFlight + trip.downFlight);
 
     const DoorTiming timing = doorTiming(installation.doorType, installation.doorWidth);
     trip.doorTimePerStop = timing.doorTime;
@@ -99,6 +101,45 @@ std::optional<RoundTrip> roundTrip(const Installation& installation, const Traff
     trip.handlingCapacity = 300 * load.totalPassengers / trip.roundTripTime;
     trip.handlingPercent = 100 * trip.handlingCapacity / installation.population;
     return trip;
+}
+
+CalculationSteps calculationSteps(const Installation& installation, double load,
+                                  const TrafficLoad& traffic, const RoundTrip& trip)
+{
+    CalculationSteps steps;
+    steps.floorsServed = installation.floorsServed;
+    steps.population = installation.population;
+    steps.travel = installation.travel;
+    steps.floorHeight = installation.floorHeight;
+    steps.ratedSpeed = installation.ratedSpeed;
+    steps.speedClass = speedClass(installation.ratedSpeed);
+    steps.expressDistance = trip.expressDistance;
+    steps.doorWidth = installation.doorWidth;
+    steps.load = load;
+    steps.persons = traffic.persons;
+    steps.upPassengers = traffic.upPassengers;
+    steps.downPassengers = traffic.downPassengers;
+    steps.totalPassengers = traffic.totalPassengers;
+    steps.upStops = traffic.upStops;
+    steps.downStops = traffic.downStops;
+    steps.totalStops = traffic.totalStops;
+    steps.highestReversal = traffic.highestReversal;
+    steps.floorsAboveReversal = traffic.floorsAboveReversal;
+    steps.fullSpeedDistance = trip.fullSpeedDistance;
+    steps.fullSpeedTime = trip.fullSpeedTime;
+    steps.expressTime = trip.expressTime;
+    steps.upFlight = trip.upFlight;
+    steps.downFlight = trip.downFlight;
+    steps.flightTime = trip.flightTime;
+    steps.doorTimePerStop = trip.doorTimePerStop;
+    steps.transferTimePerPassenger = trip.transferTimePerPassenger;
+    steps.doorTimeTotal = trip.doorTimeTotal;
+    steps.transferTime = trip.transferTime;
+    steps.lossTime = trip.lossTime;
+    steps.roundTripTime = trip.roundTripTime;
+    steps.handlingCapacity = trip.handlingCapacity;
+    steps.handlingPercent = trip.handlingPercent;
+    return steps;
 }
 
 }  // namespace trevalo::engine

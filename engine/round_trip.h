@@ -26,7 +26,11 @@ struct Installation {
 // One load's round trip and the steps it is made of.
 struct RoundTrip {
     float expressDistance = 0;  // m; the travel below the lowest served floor when no zone is set
+    double fullSpeedDistance = 0;  // m, the shortest run that reaches the rated speed
+    double fullSpeedTime = 0;      // s, its duration
     double expressTime = 0;     // s
+    double upFlight = 0;        // s, each journey with its express run when it makes one
+    double downFlight = 0;
     float flightTime = 0;       // s, up and down journeys
     double doorTimePerStop = 0;
     double transferTimePerPassenger = 0;
@@ -41,5 +45,9 @@ struct RoundTrip {
 // Empty when a run of the journey has no duration: the travel, express distance and
 // floor data are inconsistent (a negative run length).
 std::optional<RoundTrip> roundTrip(const Installation& installation, const TrafficLoad& load);
+
+// The worked quantities of one evaluated load (kg), gathered from the figures above.
+CalculationSteps calculationSteps(const Installation& installation, double load,
+                                  const TrafficLoad& traffic, const RoundTrip& trip);
 
 }  // namespace trevalo::engine

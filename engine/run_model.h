@@ -1,12 +1,10 @@
 #pragma once
 
+#include "engine/figures.h"
+
 #include <optional>
 
 namespace trevalo::engine {
-
-// The rated speed selects the coefficients of the car's motion: Low up to and
-// including 2 m/s, High from 5 m/s, Middle between.
-enum class SpeedClass { Low, Middle, High };
 
 SpeedClass speedClass(double ratedSpeed);
 

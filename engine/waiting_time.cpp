@@ -1,0 +1,33 @@
+#include "engine/waiting_time.h"
+
+namespace trevalo::engine {
+
+std::optional<double> averageWaitingTime(double upPassengers, double ratedPersons, double interval)
+{
+    if (!(ratedPersons > 0))
+        return std::nullopt;
+    // The car's load factor on leaving the main floor.
+    const double loadFactor = upPassengers / ratedPersons;
+    if (loadFactor < 0.5)
+        return 0.4 * interval;
+    if (loadFactor <= 0.8) {
+        const double excess = 1.8 * loadFactor - 0.77;
+        return (0.4 + excess * excess) * interval;
+    }
+    return std::nullopt;
+}
+
+IntervalGrade intervalGrade(double interval)
+{
+    if (interval <= 20)
+        return IntervalGrade::Excellent;
+    if (interval <= 25)
+        return IntervalGrade::Good;
+    if (interval <= 30)
+        return IntervalGrade::Satisfactory;
+    if (interval < 50)
+        return IntervalGrade::Poor;
+    return IntervalGrade::Unsatisfactory;
+}
+
+}  // namespace trevalo::engine
