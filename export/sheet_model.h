@@ -63,6 +63,9 @@ public:
     // Widths (in character widths) set by the layout itself rather than fitted.
     void setColumnWidth(int column, double width) { m_columnWidths[column] = width; }
     const std::map<int, double>& columnWidths() const { return m_columnWidths; }
+    // Heights (in points) of rows whose wrapped text needs more than one line.
+    void setRowHeight(int row, double points) { m_rowHeights[row] = points; }
+    const std::map<int, double>& rowHeights() const { return m_rowHeights; }
 
 private:
     static CellPosition position(std::string_view address);
@@ -70,6 +73,7 @@ private:
     std::map<CellPosition, SheetCell> m_cells;
     CellRange m_fitRange{{1, 1}, {1, 1}};
     std::map<int, double> m_columnWidths;
+    std::map<int, double> m_rowHeights;
 };
 
 }  // namespace trevalo::workbook

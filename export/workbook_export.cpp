@@ -1,5 +1,7 @@
 #include "export/workbook_export.h"
 
+#include "engine/analysis.h"
+#include "export/calculation_sheet.h"
 #include "export/export_destination.h"
 #include "export/form_reading.h"
 #include "export/xlsx_writer.h"
@@ -58,6 +60,17 @@ void exportLayout(const workbook::WorkbookLayout& layout, const std::string& pro
     }
 }
 
+// The calculation sheet from the entries the result form was computed from: a result
+// form stands only after a run on the entries as they are now.
+template <typename Result>
+void addCalculation(workbook::WorkbookLayout& layout, const WizardState& state)
+{
+    const engine::AnalysisOutcome analysis = engine::runAnalysis(state.inputs);
+    const QString moment = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    if (const auto* result = std::get_if<Result>(&analysis))
+        layout.calculation = workbook::calculationSheet(workbook::calculationHeader(state, moment.toStdString()), *result);
+}
+
 }  // namespace
 
 void exportSingleResultWorkbook(const Navigator& navigator, QWidget* parentForMessages)
@@ -65,8 +78,9 @@ void exportSingleResultWorkbook(const Navigator& navigator, QWidget* parentForMe
     const WizardState state = readWizardState(navigator);
     const workbook::SingleResultCaptions form =
         workbook::readSingleResultForm(navigator.formAs<SingleResultForm>(FormId::Form5));
-    exportLayout(workbook::singleResultLayout(state, form), state.inputs.project.projectName,
-                 parentForMessages);
+    workbook::WorkbookLayout layout = workbook::singleResultLayout(state, form);
+    addCalculation<engine::SingleResult>(layout, state);
+    exportLayout(layout, state.inputs.project.projectName, parentForMessages);
 }
 
 void exportLoadTableWorkbook(const Navigator& navigator, QWidget* parentForMessages)
@@ -74,8 +88,9 @@ void exportLoadTableWorkbook(const Navigator& navigator, QWidget* parentForMessa
     const WizardState state = readWizardState(navigator);
     const workbook::LoadTableCaptions form =
         workbook::readLoadTableForm(navigator.formAs<LoadTableForm>(FormId::Form6));
-    exportLayout(workbook::loadTableLayout(state, form), state.inputs.project.projectName,
-                 parentForMessages);
+    workbook::WorkbookLayout layout = workbook::loadTableLayout(state, form);
+    addCalculation<engine::LoadTable>(layout, state);
+    exportLayout(layout, state.inputs.project.projectName, parentForMessages);
 }
 
 }  // namespace trevalo

@@ -33,7 +33,6 @@ public:
                 format_set_bold(format);
             if (cell.wrapped) {
                 format_set_text_wrap(format);
-                format_set_align(format, LXW_ALIGN_VERTICAL_TOP);
             }
             if (!numberFormat.empty())
                 format_set_num_format(format, numberFormat.c_str());
@@ -95,6 +94,10 @@ bool addReportSheet(lxw_workbook* book, const char* name, const SheetModel& mode
     for (const auto& [column, width] : model.columnWidths()) {
         const lxw_col_t index = columnIndex(column);
         if (worksheet_set_column(sheet, index, index, width, nullptr) != LXW_NO_ERROR)
+            return false;
+    }
+    for (const auto& [row, height] : model.rowHeights()) {
+        if (worksheet_set_row(sheet, rowIndex(row), height, nullptr) != LXW_NO_ERROR)
             return false;
     }
     worksheet_set_paper(sheet, kPaperA4);
