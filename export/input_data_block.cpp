@@ -10,15 +10,6 @@ using engine::BuildingType;
 using engine::DoorType;
 using engine::PopulationSpread;
 
-std::string buildingTypeText(BuildingType type)
-{
-    switch (type) {
-    case BuildingType::Residential: return "住宅";
-    case BuildingType::OfficeAndHotel: return "办公楼及酒店";
-    case BuildingType::OwnerOccupiedOffice: return "自用办公楼";
-    }
-    return {};
-}
 
 std::string doorTypeText(DoorType type)
 {
@@ -43,6 +34,16 @@ void writeFloorList(SheetModel& sheet, const std::vector<FloorListRow>& floors, 
 }
 
 }  // namespace
+
+std::string buildingTypeText(BuildingType type)
+{
+    switch (type) {
+    case BuildingType::Residential: return "住宅";
+    case BuildingType::OfficeAndHotel: return "办公楼及酒店";
+    case BuildingType::OwnerOccupiedOffice: return "自用办公楼";
+    }
+    return {};
+}
 
 void writeInputDataBlock(SheetModel& sheet, const EnteredData& entered, bool includeLoadAndNumber,
                          int listHeadingRow)

@@ -41,7 +41,17 @@ void SheetModel::write(std::string_view address, std::string text)
 
 void SheetModel::write(CellPosition position, std::string text)
 {
-    m_cells[position].text = std::move(text);
+    SheetCell& cell = m_cells[position];
+    cell.text = std::move(text);
+    cell.number.reset();
+}
+
+void SheetModel::writeNumber(CellPosition position, double value, std::string numberFormat)
+{
+    SheetCell& cell = m_cells[position];
+    cell.text.clear();
+    cell.number = value;
+    cell.numberFormat = std::move(numberFormat);
 }
 
 void SheetModel::setHeading(std::string_view address, int pointSize)

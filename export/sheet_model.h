@@ -21,6 +21,11 @@ std::optional<CellPosition> parseCellAddress(std::string_view address);
 struct SheetCell {
     std::string text;     // as written; an empty text leaves the cell empty
     int headingSize = 0;  // bold italic at this point size; 0: no heading format
+    // A number cell stores the full value and shows it through its number format.
+    std::optional<double> number;
+    std::string numberFormat;
+    bool bold = false;
+    bool wrapped = false;  // the text wraps within the column width
 };
 
 // A rectangle of cells, inclusive at both ends.
@@ -34,14 +39,18 @@ struct CellRange {
     }
 };
 
-// The first sheet of an export: every value is text, addressed like the
-// spreadsheet addresses it, plus the range whose contents the columns are fitted to.
+// A sheet of an export, addressed like the spreadsheet addresses it: the first sheet
+// holds text only and has a range whose contents the columns are fitted to; other
+// sheets may hold numbers and set their column widths.
 class SheetModel {
 public:
     // A later write to the same cell replaces its text and keeps its format.
     void write(std::string_view address, std::string text);
     void write(CellPosition position, std::string text);
     void setHeading(std::string_view address, int pointSize);
+    void writeNumber(CellPosition position, double value, std::string numberFormat);
+    void setBold(CellPosition position) { m_cells[position].bold = true; }
+    void setWrapped(CellPosition position) { m_cells[position].wrapped = true; }
 
     // The cell's text, empty for a cell never written.
     std::string text(std::string_view address) const;
@@ -51,11 +60,20 @@ public:
     void setFitRange(CellRange range) { m_fitRange = range; }
     const CellRange& fitRange() const { return m_fitRange; }
 
+    // Widths (in character widths) set by the layout itself rather than fitted.
+    void setColumnWidth(int column, double width) { m_columnWidths[column] = width; }
+    const std::map<int, double>& columnWidths() const { return m_columnWidths; }
+    // Heights (in points) of rows whose wrapped text needs more than one line.
+    void setRowHeight(int row, double points) { m_rowHeights[row] = points; }
+    const std::map<int, double>& rowHeights() const { return m_rowHeights; }
+
 private:
     static CellPosition position(std::string_view address);
 
     std::map<CellPosition, SheetCell> m_cells;
     CellRange m_fitRange{{1, 1}, {1, 1}};
+    std::map<int, double> m_columnWidths;
+    std::map<int, double> m_rowHeights;
 };
 
 }  // namespace trevalo::workbook

@@ -1,5 +1,7 @@
 #include "export/workbook_export.h"
 
+#include "engine/analysis.h"
+#include "export/calculation_sheet.h"
 #include "export/export_destination.h"
 #include "export/workbook_opener.h"
 #include "export/xlsx_writer.h"
@@ -24,13 +26,14 @@ public:
 
 // Writes under a working name and gives the workbook its name only when it is
 // complete, so a failure leaves neither a partial file nor an empty folder.
-QString writeNewWorkbook(const WorkbookLayout& layout, const std::string& projectName)
+QString writeNewWorkbook(const WorkbookLayout& layout, const std::string& projectName,
+                         const QDateTime& moment)
 {
     const QString folder = makeExportFolder();
     if (folder.isEmpty())
         return {};
     const QString path = QDir(folder).filePath(
-        workbookFileName(QString::fromStdString(projectName), QDateTime::currentDateTime()));
+        workbookFileName(QString::fromStdString(projectName), moment));
     const QString working = path + QStringLiteral(".part");
     if (writeWorkbook(layout, QFile::encodeName(working).toStdString()) && QFile::rename(working, path))
         return path;
@@ -46,8 +49,16 @@ void exportRecord(const std::optional<Record>& record, WorkbookLayout (*layoutOf
     QString path;
     {
         BusyCursor busy;
-        if (record)
-            path = writeNewWorkbook(layoutOf(*record), record->entered.inputs.project.projectName);
+        if (record) {
+            // The calculation sheet is dated with the moment that also names the file.
+            const QDateTime moment = QDateTime::currentDateTime();
+            WorkbookLayout layout = layoutOf(*record);
+            layout.calculation = calculationSheet(
+                calculationHeader(record->entered.inputs,
+                                  moment.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString()),
+                record->analysis);
+            path = writeNewWorkbook(layout, record->entered.inputs.project.projectName, moment);
+        }
         if (!path.isEmpty())
             openWorkbook(path, parent);
     }

@@ -18,10 +18,14 @@ struct LoadChart {
 
 struct WorkbookLayout {
     SheetModel sheet;
+    std::optional<SheetModel> calculation;  // the calculation behind the figures
     std::optional<LoadChart> chart;
     // A column printed on every page that the sheet's columns spread over.
     std::optional<int> repeatedColumn;
 };
+
+// "住宅", "办公楼及酒店" or "自用办公楼", as the input-data block names the building type.
+std::string buildingTypeText(engine::BuildingType type);
 
 // The input-data block in columns A and B, and the per-floor list below it.
 void writeInputDataBlock(SheetModel& sheet, const EnteredData& entered, bool includeLoadAndNumber,

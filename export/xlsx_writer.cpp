@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <map>
+#include <tuple>
 #include <utility>
 
 namespace trevalo::workbook {
@@ -25,16 +26,20 @@ class FormatCache {
 public:
     explicit FormatCache(lxw_workbook* book) : m_book(book) {}
 
-    lxw_format* format(int headingSize, const std::string& numberFormat)
+    lxw_format* format(const SheetCell& cell, const std::string& numberFormat)
     {
-        lxw_format*& format = m_formats[{headingSize, numberFormat}];
+        lxw_format*& format = m_formats[{cell.headingSize, cell.bold, cell.wrapped, numberFormat}];
         if (format == nullptr) {
             format = workbook_add_format(m_book);
             format_set_font_name(format, kFontName);
-            if (headingSize > 0) {
-                format_set_bold(format);
+            if (cell.headingSize > 0) {
                 format_set_italic(format);
-                format_set_font_size(format, headingSize);
+                format_set_font_size(format, cell.headingSize);
+            }
+            if (cell.headingSize > 0 || cell.bold)
+                format_set_bold(format);
+            if (cell.wrapped) {
+                format_set_text_wrap(format);
             }
             if (!numberFormat.empty())
                 format_set_num_format(format, numberFormat.c_str());
@@ -44,7 +49,7 @@ public:
 
 private:
     lxw_workbook* m_book;
-    std::map<std::pair<int, std::string>, lxw_format*> m_formats;
+    std::map<std::tuple<int, bool, bool, std::string>, lxw_format*> m_formats;
 };
 
 // A sheet row is this many times as tall as its largest font, in points.
@@ -60,15 +65,17 @@ bool writeCells(lxw_worksheet* sheet, const SheetModel& model, FormatCache& form
         const lxw_row_t row = rowIndex(position.row);
         const lxw_col_t column = columnIndex(position.column);
         lxw_error error = LXW_NO_ERROR;
-        if (cell.text.empty()) {
+        if (cell.number) {
+            error = worksheet_write_number(sheet, row, column, *cell.number,
+                                           formats.format(cell, cell.numberFormat));
+        } else if (cell.text.empty()) {
             if (cell.headingSize > 0)
-                error = worksheet_write_blank(sheet, row, column, formats.format(cell.headingSize, {}));
+                error = worksheet_write_blank(sheet, row, column, formats.format(cell, {}));
         } else if (const auto number = plainDecimalNumber(cell.text)) {
             error = worksheet_write_number(sheet, row, column, number->value,
-                                           formats.format(cell.headingSize, number->numberFormat));
+                                           formats.format(cell, number->numberFormat));
         } else {
-            error = worksheet_write_string(sheet, row, column, cell.text.c_str(),
-                                           formats.format(cell.headingSize, {}));
+            error = worksheet_write_string(sheet, row, column, cell.text.c_str(), formats.format(cell, {}));
         }
         if (error != LXW_NO_ERROR)
             return false;
@@ -113,6 +120,27 @@ bool setPageSetup(lxw_worksheet* sheet, const WorkbookLayout& layout)
         return true;
     const lxw_col_t column = columnIndex(*layout.repeatedColumn);
     return worksheet_repeat_columns(sheet, column, column) == LXW_NO_ERROR;
+}
+
+// A sheet with number cells and widths of its own, printed on A4 landscape one page wide.
+bool addReportSheet(lxw_workbook* book, const char* name, const SheetModel& model, FormatCache& formats)
+{
+    lxw_worksheet* sheet = workbook_add_worksheet(book, name);
+    if (sheet == nullptr || !writeCells(sheet, model, formats))
+        return false;
+    for (const auto& [column, width] : model.columnWidths()) {
+        const lxw_col_t index = columnIndex(column);
+        if (worksheet_set_column(sheet, index, index, width, nullptr) != LXW_NO_ERROR)
+            return false;
+    }
+    for (const auto& [row, height] : model.rowHeights()) {
+        if (worksheet_set_row(sheet, rowIndex(row), height, nullptr) != LXW_NO_ERROR)
+            return false;
+    }
+    worksheet_set_paper(sheet, kPaperA4);
+    worksheet_set_landscape(sheet);
+    worksheet_fit_to_pages(sheet, 1, 0);
+    return true;
 }
 
 void addSeries(lxw_chart* chart, const LoadChart& rows, int valueColumn, const char* name)
@@ -175,7 +203,9 @@ bool writeWorkbook(const WorkbookLayout& layout, const std::string& path)
                    setPageSetup(sheet, layout);
     if (written) {
         worksheet_activate(sheet);
-        if (layout.chart)
+        if (layout.calculation)
+            written = addReportSheet(book, kCalculationSheetName, *layout.calculation, formats);
+        if (written && layout.chart)
             written = addChartSheet(book, *layout.chart);
     }
     // Closing writes the file and frees the workbook whatever happened before.

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "engine/analysis.h"
+#include "export/sheet_model.h"
+
+#include <string>
+
+namespace trevalo::workbook {
+
+// What the calculation sheet states besides the engine's worked figures: the heading
+// and the choices of the entry that the figures do not carry.
+struct CalculationHeader {
+    std::string projectName;
+    std::string buildingType;  // as the input block writes it, e.g. "住宅"
+    std::string exportMoment;  // "2026-12-07 10:30:05"
+    bool officeBuilding = false;
+    bool perFloorSpread = false;
+    bool expressZoneSet = false;
+    std::string doorType;  // "2CO", "2SO", "4CO"
+    bool advanceOpening = false;
+    double lossPercent = 0;
+    double upPercent = 0;
+    double downPercent = 0;
+    double cars = 0;  // L; single result only
+};
+
+CalculationHeader calculationHeader(const engine::AnalysisInputs& inputs, std::string exportMoment);
+
+// The sheet "计算书": the inputs as the calculation used them, every intermediate
+// figure with its formula in the order the calculation reaches it, and the results.
+// The single result adds the group figures and two estimates beyond the up-peak
+// calculation: the average waiting time and, for office buildings, the interval grade.
+SheetModel calculationSheet(const CalculationHeader& header, const engine::SingleResult& result);
+// One value column per rated load the sweep evaluated.
+SheetModel calculationSheet(const CalculationHeader& header, const engine::LoadTable& table);
+
+}  // namespace trevalo::workbook
