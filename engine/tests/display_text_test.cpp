@@ -37,11 +37,11 @@ INSTANTIATE_TEST_SUITE_P(
                     TextCase{"tiny", 1e-20, "0"}),
     CaseName());
 
-TEST(SingleText, WritesTheSingleValueInFull)
+TEST(FigureText, SinglePrecisionHeadroomsReadAsTabulated)
 {
-    EXPECT_EQ(singleText(4.9f), "4.9");
-    EXPECT_EQ(singleText(6.0f), "6");
-    EXPECT_EQ(singleText(7.2f), "7.2");
+    EXPECT_EQ(figureText(4.9f), "4.9");
+    EXPECT_EQ(figureText(6.0f), "6");
+    EXPECT_EQ(figureText(7.2f), "7.2");
 }
 
 }  // namespace

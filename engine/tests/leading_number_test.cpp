@@ -48,8 +48,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 "000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
                                 "000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
                                 "0000000000000000000000001",
-                                0},
-                    ReadingCase{"fullWidthDigitsAreText", "\xEF\xBC\x91", 0}),
+                                0}),
     CaseName());
 
 TEST(LeadingNumberLocale, PointIsTheDecimalSeparatorInEveryLocale)
