@@ -66,7 +66,6 @@ SingleResult singleResult(const CaseResult& figures, const CalculationSteps& ste
     SingleResult result;
     result.figures = figures;
     result.steps = steps;
-    result.machineRoom = machineRoom;
     result.valueTexts = {figureText(figures.roundTripTime), figureText(figures.interval),
                          figureText(figures.handlingCapacity), figureText(figures.groupCapacity),
                          figureText(figures.handlingPercent), figureText(figures.groupPercent),
@@ -77,7 +76,9 @@ SingleResult singleResult(const CaseResult& figures, const CalculationSteps& ste
     result.pitAndHeadroomShown = machineRoom.pitDepth && machineRoom.headroom;
     if (result.pitAndHeadroomShown) {
         result.valueTexts[7] = figureText(*machineRoom.pitDepth);
-        result.valueTexts[8] = singleText(*machineRoom.headroom);
+        // The tabulated headrooms have at most one decimal: their single-precision
+        // values round back to it.
+        result.valueTexts[8] = figureText(*machineRoom.headroom);
     }
     return result;
 }

@@ -58,6 +58,8 @@ struct AnalysisInputs {
 // line feeds are ignored anywhere; "." is the decimal point whatever the locale;
 // an optional sign and exponent are read, and the prefixes &H and &O read a
 // hexadecimal or octal integer. A text without a leading number reads as 0.
+// Full-width digits, point, signs and exponent letters read as their ASCII
+// counterparts, and the ideographic space is a blank.
 // A number too large for a double reads as plus or minus infinity.
 double leadingNumber(std::string_view text);
 

@@ -18,8 +18,6 @@ std::string withoutTrailingZeros(const char* first, const char* last)
         if (last[-1] == '.')
             --last;
     }
-    if (last - first == 2 && first[0] == '-' && first[1] == '0')
-        ++first;
     return std::string(first, last);
 }
 
@@ -49,6 +47,7 @@ std::string figureText(double value)
         const std::uint64_t magnitude = count < 0 ? static_cast<std::uint64_t>(-count) : static_cast<std::uint64_t>(count);
         std::array<char, 32> buffer;
         char* end = buffer.data();
+        // A negative count is at least one thousandth, so no text reads "-0".
         if (count < 0)
             *end++ = '-';
         end = std::to_chars(end, buffer.data() + buffer.size(), magnitude / 1000).ptr;
@@ -66,15 +65,6 @@ std::string figureText(double value)
     std::array<char, 320> buffer;
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                       std::chars_format::fixed, 3);
-    return withoutTrailingZeros(buffer.data(), result.ptr);
-}
-
-std::string singleText(float value)
-{
-    // Shortest text that reads back as the same single-precision value.
-    std::array<char, 128> buffer;
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::fixed);
     return withoutTrailingZeros(buffer.data(), result.ptr);
 }
 

@@ -9,7 +9,4 @@ namespace trevalo::engine {
 // trailing zeros, never "-0" and never an exponent. Only finite values are shown.
 std::string figureText(double value);
 
-// A single-precision value as written in full, the way the headroom is shown.
-std::string singleText(float value);
-
 }  // namespace trevalo::engine

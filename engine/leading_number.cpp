@@ -12,6 +12,39 @@ namespace {
 bool isIgnored(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
+// The ASCII counterpart of the full-width character whose UTF-8 encoding starts at
+// text[pos], as a Chinese input method types it: digits, point, signs and the exponent
+// letter; the ideographic space is a blank (returned as ' '). 0 for anything else.
+char fullWidthCounterpart(std::string_view text, std::size_t pos)
+{
+    if (pos + 2 >= text.size())
+        return 0;
+    const auto lead = static_cast<unsigned char>(text[pos]);
+    const auto second = static_cast<unsigned char>(text[pos + 1]);
+    const auto third = static_cast<unsigned char>(text[pos + 2]);
+    if (lead == 0xE3 && second == 0x80 && third == 0x80)  // U+3000
+        return ' ';
+    if (lead != 0xEF)
+        return 0;
+    if (second == 0xBC) {  // U+FF00 .. U+FF3F
+        if (third >= 0x90 && third <= 0x99)
+            return static_cast<char>('0' + (third - 0x90));
+        switch (third) {
+        case 0x8B:
+            return '+';
+        case 0x8D:
+            return '-';
+        case 0x8E:
+            return '.';
+        case 0xA5:
+            return 'E';
+        default:
+            return 0;
+        }
+    }
+    return second == 0xBD && third == 0x85 ? 'e' : 0;  // U+FF45
+}
+
 int digitValue(char c, int radix)
 {
     int value = -1;
@@ -102,9 +135,16 @@ double leadingNumber(std::string_view text)
 {
     std::string s;
     s.reserve(text.size());
-    for (char c : text)
+    for (std::size_t pos = 0; pos < text.size(); ++pos) {
+        char c = text[pos];
+        const char counterpart = static_cast<unsigned char>(c) < 0x80 ? 0 : fullWidthCounterpart(text, pos);
+        if (counterpart != 0) {
+            c = counterpart;
+            pos += 2;
+        }
         if (!isIgnored(c))
             s.push_back(c);
+    }
 
     if (s.size() >= 2 && s[0] == '&') {
         if (s[1] == 'h' || s[1] == 'H')

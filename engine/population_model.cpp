@@ -27,9 +27,10 @@ double probableStops(const Population& population, const StopBases& bases, doubl
 double floorsAboveReversal(const Population& population, double upPassengers)
 {
     const double n = population.floorsServed;
+    const int floors = floorCount(n);
     double sum = 0;
     if (population.spread == PopulationSpread::Even) {
-        for (int i = 1; i <= n - 1; ++i)
+        for (int i = 1; i < floors; ++i)
             sum += std::pow(i / n, upPassengers);
         return sum;
     }
@@ -37,7 +38,7 @@ double floorsAboveReversal(const Population& population, double upPassengers)
     // as rebuilding it from floor 0 for every j.
     double cumulative = 0;
     const auto& values = population.floorValues;
-    for (int j = 0; j <= n - 2; ++j) {
+    for (int j = 0; j + 1 < floors; ++j) {
         cumulative += values[static_cast<std::size_t>(j)] / population.total;
         sum += std::pow(cumulative, upPassengers);
     }

@@ -27,7 +27,9 @@ struct StopBases {
 
 StopBases stopBases(const Population& population);
 
-// The floor indices i = 0, 1, ... with i <= N - 1, N being a double as entered.
+// How many served floors every floor loop visits: the count of the indices
+// i = 0, 1, ... with i <= N - 1, N unrounded as entered (N = 2.5 visits 2 floors,
+// N = 1 one). The one rule for every layer that walks the served floors.
 inline int floorCount(double floorsServed)
 {
     int count = 0;

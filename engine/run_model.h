@@ -8,8 +8,11 @@ namespace trevalo::engine {
 
 SpeedClass speedClass(double ratedSpeed);
 
-// The motion law of one speed class; the constants are tabulated values, not derived
-// from each other (High's D and F differ in the last digit).
+// The motion law of one speed class. A and B give the run distance from the peak
+// speed (A x^2 + B x), C and D the run time (C + D x); K, E, G and F the inverse, the
+// peak speed from the run distance ((sqrt(K d + E) - G) / F). The constants are used
+// exactly as published, not derived from each other: High's F differs from its D in
+// the last digit.
 struct MotionLaw {
     double a, b, c, d, k, e, g, f;
 };

@@ -7,13 +7,29 @@
 #include <cstdlib>
 #include <regex>
 #include <string>
+#include <utility>
 
 namespace {
+
+// Full-width characters of a Chinese input method read as their ASCII counterparts
+// (the ideographic space as a blank). No two encodings overlap, so the order of the
+// replacements does not matter.
+std::string withAsciiCounterparts(std::string text)
+{
+    static const std::pair<const char*, const char*> kCounterparts[] = {
+        {"\u3000", " "}, {"\uFF0B", "+"}, {"\uFF0D", "-"}, {"\uFF0E", "."}, {"\uFF25", "E"}, {"\uFF45", "e"},
+        {"\uFF10", "0"}, {"\uFF11", "1"}, {"\uFF12", "2"}, {"\uFF13", "3"}, {"\uFF14", "4"},
+        {"\uFF15", "5"}, {"\uFF16", "6"}, {"\uFF17", "7"}, {"\uFF18", "8"}, {"\uFF19", "9"}};
+    for (const auto& [wide, ascii] : kCounterparts)
+        for (auto at = text.find(wide); at != std::string::npos; at = text.find(wide, at))
+            text.replace(at, std::string(wide).size(), ascii);
+    return text;
+}
 
 double referenceReading(const std::string& entered)
 {
     std::string text;
-    for (char c : entered)
+    for (char c : withAsciiCounterparts(entered))
         if (c != ' ' && c != '\t' && c != '\n')
             text.push_back(c);
     static const std::regex hexadecimal("^&[hH]([0-9a-fA-F]*)");

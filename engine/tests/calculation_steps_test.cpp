@@ -21,7 +21,7 @@ using S = CalculationSteps;
 
 struct StepCase {
     const char* name;
-    double CalculationSteps::*member;
+    double S::*member;
     double expected;
 };
 
@@ -40,17 +40,15 @@ TEST_P(WorkedSteps, EachQuantityOfTheSingleResult)
 // n ta + (D - n da) / v plus the express run of 3 m.
 const StepCase kWorkedSteps[] = {
     {"floors", &S::floorsServed, 10}, {"population", &S::population, 500}, {"travel", &S::travel, 30},
-    {"floorHeight", &S::floorHeight, 3}, {"speed", &S::ratedSpeed, 1.75},
-    {"doorWidth", &S::doorWidth, 900}, {"load", &S::load, 975}, {"persons", &S::persons, 13},
-    {"upPassengers", &S::upPassengers, 3.9}, {"downPassengers", &S::downPassengers, 2.6},
-    {"totalPassengers", &S::totalPassengers, 6.5}, {"upStops", &S::upStops, 3.3695075204},
-    {"downStops", &S::downStops, 2.3962028138}, {"totalStops", &S::totalStops, 5.7657103342},
-    {"reversal", &S::highestReversal, 8.4267134161},
+    {"floorHeight", &S::floorHeight, 3}, {"speed", &S::ratedSpeed, 1.75}, {"doorWidth", &S::doorWidth, 900},
+    {"load", &S::load, 975}, {"persons", &S::persons, 13}, {"upPassengers", &S::upPassengers, 3.9},
+    {"downPassengers", &S::downPassengers, 2.6}, {"totalPassengers", &S::totalPassengers, 6.5},
+    {"upStops", &S::upStops, 3.3695075204}, {"downStops", &S::downStops, 2.3962028138},
+    {"totalStops", &S::totalStops, 5.7657103342}, {"reversal", &S::highestReversal, 8.4267134161},
     {"aboveReversal", &S::floorsAboveReversal, 1.5732865839},
-    {"fullSpeedDistance", &S::fullSpeedDistance, 5.113885},
-    {"fullSpeedTime", &S::fullSpeedTime, 6.84444}, {"expressTime", &S::expressTime, 5.6658643446},
-    {"upFlight", &S::upFlight, 27.6911028444}, {"downFlight", &S::downFlight, 23.8735876582},
-    {"doorPerStop", &S::doorTimePerStop, 4.5},
+    {"fullSpeedDistance", &S::fullSpeedDistance, 5.113885}, {"fullSpeedTime", &S::fullSpeedTime, 6.84444},
+    {"expressTime", &S::expressTime, 5.6658643446}, {"upFlight", &S::upFlight, 27.6911028444},
+    {"downFlight", &S::downFlight, 23.8735876582}, {"doorPerStop", &S::doorTimePerStop, 4.5},
     {"transferPerPassenger", &S::transferTimePerPassenger, 0.95},
     {"doorTotal", &S::doorTimeTotal, 25.9456965036}, {"transfer", &S::transferTime, 14.0594161989},
     {"loss", &S::lossTime, 2.0002556351}, {"roundTrip", &S::roundTripTime, 93.5700579739},
