@@ -37,8 +37,10 @@ struct Entries {
 AnalysisInputs inputsOf(const Entries& x)
 {
     AnalysisInputs inputs;
-    inputs.project = {"", x.type, x.floors, x.population, x.spread};
-    inputs.floors = {x.perFloor, x.population};
+    // The population is read from the form that the spread selects; the other one is left empty.
+    const bool perFloor = x.spread == PopulationSpread::PerFloor;
+    inputs.project = {"", x.type, x.floors, perFloor ? "" : x.population, x.spread};
+    inputs.floors = {x.perFloor, perFloor ? x.population : ""};
     inputs.elevator = {x.travel,  x.floorHeight, x.express != nullptr, x.express ? x.express : "",
                        x.door,    x.width,       x.advance,            x.loss,
                        x.up,      x.down,        x.speed,              x.fixed,
@@ -281,12 +283,9 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"negativeLoad", {.load = "-75"}, kInputError}, CheckCase{"upBelowOneStop", {.up = "0.5"}, kInputError},
         CheckCase{"expressLongerThanTravel", {.express = "100"}, kInputError},
         CheckCase{"vanishingPopulation", {.population = "1e-320"}, kInputError},
-        CheckCase{"floorBelowNothing", {.spread = kPerFloor, .floors = "3", .population = "100", .perFloor = {"50", "-10", "60"}},
-                  kInputError},
-        CheckCase{"floorAboveTotal", {.spread = kPerFloor, .floors = "2", .population = "100", .perFloor = {"150", "-50"}},
-                  kInputError},
-        CheckCase{"missingFloorsReadAsNobody", {.spread = kPerFloor, .floors = "3", .population = "100", .perFloor = {"100"}},
-                  kFigures},
+        CheckCase{"floorBelowNothing", {.spread = kPerFloor, .perFloor = {"-10"}}, kInputError},
+        CheckCase{"floorAboveTotal", {.spread = kPerFloor, .perFloor = {"600"}}, kInputError},
+        CheckCase{"missingFloorsReadAsNobody", {.spread = kPerFloor, .perFloor = {"500"}}, kFigures},
         CheckCase{"blankExpressDistanceReadsZero", {.express = "  "}, kFigures},
         CheckCase{"sweepNeedsNoLoadOrCars", {.fixed = false, .load = "", .cars = ""}, kFigures}),
     CaseName());

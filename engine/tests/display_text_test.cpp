@@ -30,7 +30,8 @@ INSTANTIATE_TEST_SUITE_P(
                     TextCase{"tieUp", 0.1875, "0.188"}, TextCase{"negativeTie", -2.0625, "-2.062"},
                     TextCase{"looksLikeTieBelow", 1.2345, "1.234"}, TextCase{"looksLikeTieAbove", 2.0005, "2.001"},
                     TextCase{"carry", 9.9996, "10"}, TextCase{"largeTie", 1099511627776.0625, "1099511627776.062"},
-                    TextCase{"noExponent", 1e20, "100000000000000000000"}, TextCase{"tiny", 1e-20, "0"}),
+                    TextCase{"hugeTie", 8000000000000.0625, "8000000000000.062"}, TextCase{"tiny", 1e-20, "0"},
+                    TextCase{"noExponent", 1e20, "100000000000000000000"}),
     CaseName());
 
 // The headroom is single precision; its tabulated values must still read as typed.

@@ -23,6 +23,7 @@ TEST_P(LeadingNumber, ReadsTheLongestLeadingNumber)
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
+// Worked out by hand from the reading rule, as are the whole numbers of the next table.
 INSTANTIATE_TEST_SUITE_P(
     Engine, LeadingNumber,
     testing::Values(ReadingCase{"empty", "", 0}, ReadingCase{"blanks", "   ", 0},

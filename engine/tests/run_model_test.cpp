@@ -31,8 +31,8 @@ INSTANTIATE_TEST_SUITE_P(
     Engine, RunDurations,
     testing::Values(RunCase{"lowShort", 1, 1, 4.059949151995}, RunCase{"lowZeroLength", 1, 0, 2.4},
                     RunCase{"lowFullSpeedExactly", 1, 1.96984, 4.93968}, RunCase{"lowLimitLong", 2, 10, 9.23968},
-                    RunCase{"lowSlightlyBackwards", 2, -0.05, 2.185831246422},
-                    RunCase{"lowTooFarBackwards", 1, -0.1, std::nullopt},
+                    RunCase{"lowSlightlyBackwards", 2, -0.05, 2.185831246422}, RunCase{"lowTooFar", 1, -0.1, std::nullopt},
+                    RunCase{"middleFullSpeedExactly", 4, 22.777776, 11.38888},
                     RunCase{"middleShort", 2.5, 5, 6.126956017846}, RunCase{"middleLong", 4.999, 40, 14.806034211064},
                     RunCase{"highLimitShort", 5, 10, 7.155150791969}, RunCase{"highLong", 6, 60, 16.92914}),
     CaseName());
