@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev libxlsxwriter-dev
+  qt6-base-dev libxlsxwriter-dev zlib1g-dev
   fonts-noto-cjk xdg-utils
 )
 if [[ "${1:-test}" == test ]]; then
