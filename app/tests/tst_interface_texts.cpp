@@ -16,8 +16,11 @@ namespace {
 // 10 floors of 500 persons, 30 m, 3 m, 2CO 900 mm, 1.75 m/s, 1000 kg, 2 cars) reaches them.
 enum Road {
     Splash = 1, BuildingData, FloorPopulation, ElevatorParameters, SingleResult, LoadTable,
-    PerFloorResult, PerFloorTable, DownHeavyTable, OfficeTable, DoorWidthRefused,
+    PerFloorResult, PerFloorTable, DownHeavyTable, OfficeTable, DoorWidthRefused, SlowResult, MachineRoomResult,
 };
+constexpr FormId kFormOf[] = {FormId::Form1, FormId::Form1, FormId::Form2, FormId::Form3, FormId::Form4, FormId::Form5,
+                              FormId::Form6, FormId::Form5, FormId::Form6, FormId::Form6, FormId::Form6, FormId::Form4,
+                              FormId::Form5, FormId::Form5};
 
 std::unique_ptr<ProgramDriver> driveTo(int road)
 {
@@ -30,7 +33,9 @@ std::unique_ptr<ProgramDriver> driveTo(int road)
     if (road == OfficeTable)
         building.buildingOption = QStringLiteral("Option2");
     ElevatorEntries elevator;
-    elevator.decided = road == SingleResult || road == PerFloorResult;
+    elevator.decided = kFormOf[road] == FormId::Form5;
+    elevator.speed = road == SlowResult ? QStringLiteral("1.5") : elevator.speed;  // no pit depth or headroom
+    elevator.finishingWeight = road == MachineRoomResult ? std::optional(QStringLiteral("300")) : std::nullopt;
     elevator.doorOption = road == DoorWidthRefused ? 2 : 0;  // 4CO halves 1100 mm below the standard
     elevator.doorWidth = road == DoorWidthRefused ? QStringLiteral("1100") : elevator.doorWidth;
     if (road == DownHeavyTable) {
@@ -151,6 +156,8 @@ private slots:
         rows(PerFloorTable, "Form6 of 10 floors of 50", {{"Label4_0", "72.641"}, {"Label8_15", "9.221"}});
         rows(OfficeTable, "Form6 of an office building",
              {{"Label1_0.visible", "false"}, {"Label8_0.visible", "false"}, {"Label1_1.visible", "true"}});
+        rows(SlowResult, "Form5 at 1.5 m/s", {{"Label6_2.visible", "false"}, {"Label7_8.visible", "false"}});
+        rows(MachineRoomResult, "Form5 with the machine-room load", {{"Label6_1.visible", "true"}, {"Label7_6.visible", "true"}});
         rows(DoorWidthRefused, "Form4 after OK", {{"notice", "注意 电梯门开启宽度不符合标准"}, {"Combo2.currentText", ""}});
         rows(DownHeavyTable, "Form6 with more traffic down",
              {{"Label17_1", "DN"}, {"Label17_2", "UP"}, {"Label17_6", "PS(DN)"}});
@@ -163,9 +170,7 @@ private slots:
         QFETCH(QString, text);
         NoticeCatcher catcher;  // "notice" reads the title and text of the boxes raised
         m_driver = driveTo(road);
-        const FormId form = road <= LoadTable ? static_cast<FormId>(road - 1)
-                              : road == PerFloorResult ? FormId::Form5
-                              : road == DoorWidthRefused ? FormId::Form4 : FormId::Form6;
+        const FormId form = kFormOf[road];
         QCOMPARE(visibleForms(), QStringList{QStringLiteral("Form%1").arg(static_cast<int>(form) + 1)});
         QCOMPARE(name == "notice" ? catcher.titles().join('|') + ' ' + catcher.texts().join('|')
                                   : shownText(*m_driver->form(form), name),

@@ -127,12 +127,10 @@ private:
         for (int row = 0; m_showing == FormId::Form3 && row < 223; ++row)
             entries.emplace_back(QStringLiteral("Text1_%1").arg(row), EntryKind::FloorPopulation);
         if (m_showing == FormId::Form4)
-            entries = {{"TEXT1_0", EntryKind::Travel},       {"TEXT1_1", EntryKind::FloorHeight},
-                       {"TEXT1_2", EntryKind::ExpressDistance}, {"Combo2", EntryKind::DoorWidth},
-                       {"TEXT1_3", EntryKind::LossPercent},  {"TEXT1_4", EntryKind::SharePercent},
-                       {"TEXT1_5", EntryKind::SharePercent}, {"Combo1", EntryKind::Speed},
-                       {"Combo3", EntryKind::RatedLoad},     {"TEXT1_7", EntryKind::Cars},
-                       {"Text2", EntryKind::FinishingWeight}};
+            entries = {{"TEXT1_0", EntryKind::Travel}, {"TEXT1_1", EntryKind::FloorHeight}, {"TEXT1_2", EntryKind::ExpressDistance},
+                       {"Combo2", EntryKind::DoorWidth}, {"TEXT1_3", EntryKind::LossPercent}, {"TEXT1_4", EntryKind::SharePercent},
+                       {"TEXT1_5", EntryKind::SharePercent}, {"Combo1", EntryKind::Speed}, {"Combo3", EntryKind::RatedLoad},
+                       {"TEXT1_7", EntryKind::Cars}, {"Text2", EntryKind::FinishingWeight}};
         std::erase_if(entries, [this](const auto& entry) { return !shows(entry.first); });
         return entries;
     }
@@ -292,17 +290,11 @@ private slots:
         QTest::addColumn<quint64>("seed");
         for (const quint64 seed : {quint64{1}, quint64{2}, quint64{3}, quint64{20261206}})
             QTest::addRow("seed %llu", seed) << seed;
-        // TREVALO_RANDOM_SEED=<number> adds a row replaying that seed, =fresh one drawing a new seed.
-        const QByteArray given = qgetenv("TREVALO_RANDOM_SEED");
-        if (!given.isEmpty())
-            QTest::newRow("TREVALO_RANDOM_SEED")
-                << (given == "fresh" ? QRandomGenerator::system()->generate64() : given.toULongLong());
     }
 
     void roads()
     {
         QFETCH(quint64, seed);
-        qInfo("random roads: seed %llu, %d steps", seed, kSteps);
         RoadWalker walker(seed);
         for (int step = 1; step <= kSteps + 1 && !QTest::currentTestFailed(); ++step)
             step <= kSteps ? walker.takeStep(step) : walker.finish();
