@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up everything the tests need and runs them all: the suite with warnings as
-# errors, the Debian package check, the suite again under AddressSanitizer and
-# UndefinedBehaviorSanitizer, and a bounded fuzzing run.
+# errors, the check that the install list brings every build dependency, the Debian
+# package check, the suite again under AddressSanitizer and UndefinedBehaviorSanitizer,
+# and a bounded fuzzing run.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -12,6 +13,8 @@ export QT_QPA_PLATFORM=offscreen
 
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTREVALO_WARNINGS_AS_ERRORS=ON
 cmake --build build/test -j "$jobs"
+# Every header, library and CMake package the build used comes from the install list.
+./scripts/check_build_dependencies.sh build/test
 ctest --test-dir build/test --output-on-failure -j "$jobs" | tee build/test/ctest.log
 
 rm -f build/test/trevalo_*.deb

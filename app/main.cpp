@@ -1,4 +1,4 @@
-#include "wizard/launch.h"
+#include "app/launch.h"
 
 #include <QApplication>
 

@@ -8,7 +8,7 @@
 #include "wizard/artwork.h"
 #include "wizard/elevator_parameters_form.h"
 #include "wizard/fonts.h"
-#include "wizard/launch.h"
+#include "app/launch.h"
 #include "wizard/wizard_forms.h"
 
 #include <QApplication>

@@ -30,3 +30,12 @@ function(trevalo_add_qtest name)
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()
+
+# A library's include root holds only its own folder, so "folder/header.h" resolves for the
+# library and for what links it, while a lower layer naming a higher one does not compile.
+function(trevalo_include_root target folder)
+  set(root ${PROJECT_BINARY_DIR}/include_roots/${folder})
+  file(MAKE_DIRECTORY ${root})
+  file(CREATE_LINK ${PROJECT_SOURCE_DIR}/${folder} ${root}/${folder} SYMBOLIC)
+  target_include_directories(${target} PUBLIC ${root})
+endfunction()

@@ -1,6 +1,6 @@
 #include "results/form_style.h"
 
-#include "results/twips.h"
+#include "wizard/twips.h"
 
 #include <QPushButton>
 #include <QWidget>

@@ -2,7 +2,7 @@
 
 #include "results/caption_label.h"
 #include "results/form_style.h"
-#include "results/twips.h"
+#include "wizard/twips.h"
 
 #include <QPalette>
 #include <QPushButton>
@@ -10,9 +10,6 @@
 namespace trevalo {
 
 using results::CaptionLabel;
-using results::pointAt;
-using results::px;
-using results::sizeOf;
 
 namespace {
 
@@ -48,7 +45,7 @@ LoadTableForm::LoadTableForm(QWidget* parent) : QWidget(parent)
         QStringLiteral("PS(UP)"),    QStringLiteral("HR"),
     };
     for (std::size_t i = 0; i < m_headers.size(); ++i) {
-        auto* header = new CaptionLabel(QStringLiteral("Label17_%1").arg(i), px(kLabelHeight), this);
+        auto* header = new CaptionLabel(QStringLiteral("Label17_%1").arg(i), twipsToPixels(kLabelHeight), this);
         header->move(pointAt(kColumnLeft[i], kHeaderTop));
         header->setCaption(headerTexts[i]);
         m_headers[i] = header;
@@ -61,7 +58,7 @@ LoadTableForm::LoadTableForm(QWidget* parent) : QWidget(parent)
         const auto column = static_cast<std::size_t>(array - 1);
         for (int row = 0; row < kRows; ++row) {
             const auto r = static_cast<std::size_t>(row);
-            auto* label = new CaptionLabel(QStringLiteral("Label%1_%2").arg(array).arg(row), px(kLabelHeight), this);
+            auto* label = new CaptionLabel(QStringLiteral("Label%1_%2").arg(array).arg(row), twipsToPixels(kLabelHeight), this);
             label->move(pointAt(kColumnLeft[column], kRowTop[r]));
             if (array == 1) {
                 label->setCaption(rowKey(row));

@@ -2,7 +2,7 @@
 
 #include "results/caption_label.h"
 #include "results/form_style.h"
-#include "results/twips.h"
+#include "wizard/twips.h"
 
 #include <QPalette>
 #include <QPushButton>
@@ -10,9 +10,6 @@
 namespace trevalo {
 
 using results::CaptionLabel;
-using results::pointAt;
-using results::px;
-using results::sizeOf;
 
 namespace {
 
@@ -50,7 +47,7 @@ void styleValue(CaptionLabel& label)
 
 CaptionLabel* makeCaption(QWidget* form, const QString& name, int line, const QString& caption)
 {
-    auto* label = new CaptionLabel(name, px(kLineHeight), form);
+    auto* label = new CaptionLabel(name, twipsToPixels(kLineHeight), form);
     styleCaption(*label);
     label->move(pointAt(kCaptionLeft, lineTop(line)));
     label->setCaption(caption);
@@ -88,7 +85,7 @@ SingleResultForm::SingleResultForm(QWidget* parent) : QWidget(parent)
         m_label6[i] = makeCaption(this, QStringLiteral("Label6_%1").arg(i), kLabel6Line[i], label6Texts[i]);
 
     for (std::size_t i = 0; i < m_values.size(); ++i) {
-        auto* value = new CaptionLabel(QStringLiteral("Label7_%1").arg(i), px(kLineHeight), this);
+        auto* value = new CaptionLabel(QStringLiteral("Label7_%1").arg(i), twipsToPixels(kLineHeight), this);
         styleValue(*value);
         value->move(pointAt(kValueLeft, lineTop(kValueLine[i])));
         value->setCaption(QString());

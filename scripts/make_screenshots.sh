@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 ./scripts/install_dependencies.sh run
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DTREVALO_BUILD_TESTS=OFF \
+cmake -S . -B build/screenshots -G Ninja -DCMAKE_BUILD_TYPE=Release -DTREVALO_BUILD_TESTS=ON \
   -DTREVALO_BUILD_BENCHMARKS=OFF
-cmake --build build/release -j "$(nproc)" --target trevalo_screenshots
-QT_QPA_PLATFORM=offscreen build/release/app/trevalo_screenshots docs
+cmake --build build/screenshots -j "$(nproc)" --target trevalo_screenshots
+QT_QPA_PLATFORM=offscreen build/screenshots/app/trevalo_screenshots docs

@@ -8,7 +8,6 @@
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOptionButton>
 #include <QTest>
@@ -100,8 +99,8 @@ void ProgramDriver::enterBuilding(const BuildingEntries& entries)
     type(FormId::Form2, QStringLiteral("Text1"), entries.population);
     click(FormId::Form2, entries.perFloor ? QStringLiteral("Option4") : QStringLiteral("Option3"));
     click(FormId::Form2, QStringLiteral("Command1"));
-    if (!entries.perFloor)
-        return;
+    if (!entries.perFloor || entries.floorPopulations.isEmpty())
+        return;  // per floor without floor entries: stays on Form3
     for (int row = 0; row < entries.floorPopulations.size(); ++row)
         type(FormId::Form3, QStringLiteral("Text1_%1").arg(row), entries.floorPopulations[row]);
     click(FormId::Form3, QStringLiteral("Command2"));
@@ -156,15 +155,25 @@ void NoticeCatcher::poll()
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (box == nullptr || !box->isVisible())
         return;
+    QAbstractButton* ok = box->button(QMessageBox::Ok);
+    const bool notice = box->windowTitle() == QStringLiteral("注意") && box->icon() == QMessageBox::Information &&
+                        box->buttons().size() == 1 && ok != nullptr;
     m_titles << box->windowTitle();
     m_texts << box->text();
+    m_otherBoxes += notice ? 0 : 1;
     if (m_observer)
         m_observer(*box);
-    QAbstractButton* ok = box->button(QMessageBox::Ok);
     if (ok != nullptr)
         QTest::mouseClick(ok, Qt::LeftButton);
     else
         box->done(QMessageBox::Ok);
+}
+
+bool dropProgram(std::unique_ptr<ProgramDriver>& driver)
+{
+    driver.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return QApplication::topLevelWidgets().isEmpty();
 }
 
 QStringList visibleForms()

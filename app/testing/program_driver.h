@@ -5,7 +5,6 @@
 
 #include <QAbstractButton>
 #include <QMessageBox>
-#include <QString>
 #include <QStringList>
 #include <QTimer>
 
@@ -65,7 +64,8 @@ public:
     // Replaces the text of a text box or an editable combo box by typing.
     void type(FormId id, const QString& name, const QString& text);
 
-    // Fills the building data form and presses its OK; per floor, fills Form3 and its OK too.
+    // Fills the building data form and presses its OK; per floor, fills Form3 and its OK too
+    // (given no floor entries, it stops there).
     void enterBuilding(const BuildingEntries& entries);
     // Fills the elevator parameters form (without pressing OK).
     void enterElevator(const ElevatorEntries& entries);
@@ -78,7 +78,8 @@ private:
     std::unique_ptr<Navigator> m_navigator;
 };
 
-// Answers modal message boxes as they appear: records title and text, hands the box to
+// Answers modal message boxes as they appear: records title and text and counts the boxes
+// not styled as a notice (title "注意", information icon, one OK button), shows the box to
 // the optional observer, then presses OK.
 class NoticeCatcher : public QObject {
     Q_OBJECT
@@ -88,6 +89,7 @@ public:
 
     QStringList texts() const { return m_texts; }
     QStringList titles() const { return m_titles; }
+    int otherBoxes() const { return m_otherBoxes; }
 
 private:
     void poll();
@@ -96,7 +98,11 @@ private:
     QTimer m_timer;
     QStringList m_texts;
     QStringList m_titles;
+    int m_otherBoxes = 0;
 };
+
+// Ends a test's program and its deferred deletions; true when no window is left.
+bool dropProgram(std::unique_ptr<ProgramDriver>& driver);
 
 // Every top-level widget that is visible, by object name.
 QStringList visibleForms();

@@ -1,4 +1,4 @@
-#include "wizard_fixture.h"
+#include "app/testing/program_driver.h"
 
 #include "wizard/floor_population_form.h"
 #include "wizard/twips.h"
@@ -31,24 +31,26 @@ private:
     QWidget* viewport() const { return m_form->findChild<QWidget*>(QStringLiteral("Frame2")); }
     QWidget* panel() const { return m_form->findChild<QWidget*>(QStringLiteral("Frame3")); }
 
-    trevalo::test::WizardFixture m_wizard;
+    std::unique_ptr<trevalo::testing::ProgramDriver> m_driver;
     FloorPopulationForm* m_form = nullptr;
 };
 
 void tst_FloorScrolling::init()
 {
-    m_wizard.start();
-    m_wizard.fillBuildingData("Option1", QStringLiteral("129"), QStringLiteral("1000"), "Option4");
-    m_wizard.click(FormId::Form2, "Command1");
-    m_form = m_wizard.navigator->formAs<FloorPopulationForm>(FormId::Form3);
+    m_driver = std::make_unique<trevalo::testing::ProgramDriver>();
+    trevalo::testing::BuildingEntries building;
+    building.floors = QStringLiteral("129");
+    building.population = QStringLiteral("1000");
+    building.perFloor = true;
+    m_driver->enterBuilding(building);
+    m_form = m_driver->navigator().formAs<FloorPopulationForm>(FormId::Form3);
     QVERIFY(m_form != nullptr && m_form->isVisible());
     QVERIFY(QTest::qWaitForWindowActive(m_form));
 }
 
 void tst_FloorScrolling::cleanup()
 {
-    m_wizard.reset();
-    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+    QVERIFY(trevalo::testing::dropProgram(m_driver));
 }
 
 void tst_FloorScrolling::focusStartsInTheFirstRow()
