@@ -183,6 +183,7 @@ AnalysisOutcome runAnalysis(const AnalysisInputs& inputs)
     figures.groupCapacity = cars * trip->handlingCapacity;
     figures.handlingPercent = trip->handlingPercent;
     figures.groupPercent = cars * trip->handlingPercent;
+    figures.cars = cars;
     const MachineRoomFigures machineRoom =
         machineRoomFigures(ratedLoad, installation.travel, installation.ratedSpeed, leadingNumber(e.finishingWeight));
 

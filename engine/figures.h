@@ -29,6 +29,7 @@ struct CaseResult {
     double groupCapacity = 0;
     double handlingPercent = 0;    // of the population
     double groupPercent = 0;
+    double cars = 0;               // the number of cars the group figures count
 };
 
 struct MachineRoomFigures {

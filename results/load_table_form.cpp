@@ -4,6 +4,7 @@
 #include "results/form_style.h"
 #include "wizard/twips.h"
 
+#include <QHash>
 #include <QPalette>
 #include <QPushButton>
 
@@ -28,6 +29,24 @@ constexpr std::array<int, LoadTableForm::kRows> kRowTop{840,  1275, 1695, 2130, 
 // Rated load of row r is 675 + 75 r kg, carrying 9 + r persons of 75 kg.
 QString rowKey(int row) { return QStringLiteral("%1/%2").arg(675 + 75 * row).arg(9 + row); }
 
+// A header names its figure in Chinese; a relabelled header names that of its new caption.
+void setHeader(CaptionLabel& header, const QString& caption)
+{
+    static const QHash<QString, QString> kNames{
+        {QStringLiteral("载重/人数"), QStringLiteral("额定载重（kg）/ 人数")},
+        {QStringLiteral("UP"), QStringLiteral("每趟上行乘客数")},
+        {QStringLiteral("DN"), QStringLiteral("每趟下行乘客数")},
+        {QStringLiteral("RTT(SEC)"), QStringLiteral("总行程时间（秒）")},
+        {QStringLiteral("HC(%)"), QStringLiteral("5分钟运载能力占总人数百分比")},
+        {QStringLiteral("HC(PERSONS)"), QStringLiteral("5分钟单机运载人数")},
+        {QStringLiteral("PS(UP)"), QStringLiteral("上行可能停站数")},
+        {QStringLiteral("PS(DN)"), QStringLiteral("下行可能停站数")},
+        {QStringLiteral("HR"), QStringLiteral("最高返回层")},
+    };
+    header.setCaption(caption);
+    header.setToolTip(kNames.value(caption));
+}
+
 QPushButton* makeButton(QWidget* form, const char* name, const QString& caption, int left)
 {
     return results::makeResultButton(*form, name, caption, left, kButtonTop, kButtonWidth, kButtonHeight);
@@ -47,12 +66,9 @@ LoadTableForm::LoadTableForm(QWidget* parent) : QWidget(parent)
     for (std::size_t i = 0; i < m_headers.size(); ++i) {
         auto* header = new CaptionLabel(QStringLiteral("Label17_%1").arg(i), twipsToPixels(kLabelHeight), this);
         header->move(pointAt(kColumnLeft[i], kHeaderTop));
-        header->setCaption(headerTexts[i]);
+        setHeader(*header, headerTexts[i]);
         m_headers[i] = header;
     }
-    m_headers[3]->setToolTip(QStringLiteral("总行程时间"));
-    m_headers[4]->setToolTip(QStringLiteral("5分钟内运载人数百分比"));
-    m_headers[5]->setToolTip(QStringLiteral("5分钟内运载人数"));
 
     for (int array = 1; array <= kColumns; ++array) {
         const auto column = static_cast<std::size_t>(array - 1);
@@ -86,9 +102,9 @@ LoadTableForm::LoadTableForm(QWidget* parent) : QWidget(parent)
 void LoadTableForm::showTable(const engine::LoadTable& table)
 {
     const auto headers = table.relabelledHeaders();
-    m_headers[1]->setCaption(QString::fromStdString(headers[0]));
-    m_headers[2]->setCaption(QString::fromStdString(headers[1]));
-    m_headers[6]->setCaption(QString::fromStdString(headers[2]));
+    setHeader(*m_headers[1], QString::fromStdString(headers[0]));
+    setHeader(*m_headers[2], QString::fromStdString(headers[1]));
+    setHeader(*m_headers[6], QString::fromStdString(headers[2]));
 
     for (int row = 0; row < kRows; ++row) {
         const auto r = static_cast<std::size_t>(row);

@@ -27,6 +27,38 @@ constexpr std::array<int, 4> kLabel6Line{5, 8, 6, 7};
 
 constexpr int lineTop(int line) { return 360 + 360 * line; }
 
+QString figure(double value) { return QString::number(value, 'f', 3); }
+
+// Each value label's formula with the engine's numbers that went into it; the form only
+// writes them out.
+std::array<QString, SingleResultForm::kValueCount> figureTooltips(const engine::SingleResult& result)
+{
+    const engine::CalculationSteps& steps = result.steps;
+    const engine::CaseResult& figures = result.figures;
+    const QString rtt = figure(figures.roundTripTime);
+    const QString cars = QString::number(figures.cars);
+    const QString population = figure(steps.population);
+    const QString speed = QString::number(steps.ratedSpeed);
+    return {
+        QStringLiteral("RTT = 飞行时间 + 开关门时间 + 乘客出入时间 + 损失时间 = %1 + %2 + %3 + %4 = %5 秒")
+            .arg(figure(steps.flightTime), figure(steps.doorTimeTotal), figure(steps.transferTime),
+                 figure(steps.lossTime), rtt),
+        QStringLiteral("HS = RTT / L（电梯数量）= %1 / %2 = %3 秒").arg(rtt, cars, figure(figures.interval)),
+        QStringLiteral("HC(P) = 300 × P / RTT（P：每趟乘客数）= 300 × %1 / %2 = %3 人")
+            .arg(figure(steps.totalPassengers), rtt, figure(figures.handlingCapacity)),
+        QStringLiteral("HC(T) = L × HC(P) = %1 × %2 = %3 人")
+            .arg(cars, figure(figures.handlingCapacity), figure(figures.groupCapacity)),
+        QStringLiteral("HC(P)% = 100 × HC(P) / U（总人数）= 100 × %1 / %2 = %3 %")
+            .arg(figure(figures.handlingCapacity), population, figure(figures.handlingPercent)),
+        QStringLiteral("HC(T)% = 100 × HC(T) / U（总人数）= 100 × %1 / %2 = %3 %")
+            .arg(figure(figures.groupCapacity), population, figure(figures.groupPercent)),
+        QStringLiteral("电梯机房的结构荷载：由额定载重、装修重量、电梯总行程和钢丝绳数（%1 根）决定")
+            .arg(result.machineRoom.ropeCount),
+        QStringLiteral("井深：按额定速度 %1 M/S 查表").arg(speed),
+        QStringLiteral("井顶缓冲高度：按额定速度 %1 M/S 查表").arg(speed),
+    };
+}
+
 void styleCaption(CaptionLabel& label)
 {
     label.setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -113,6 +145,9 @@ void SingleResultForm::showFigures(const engine::SingleResult& result)
         m_values[7]->setCaption(QString::fromStdString(result.valueTexts[7]));
         m_values[8]->setCaption(QString::fromStdString(result.valueTexts[8]));
     }
+    const auto tooltips = figureTooltips(result);
+    for (std::size_t i = 0; i < m_values.size(); ++i)
+        m_values[i]->setToolTip(tooltips[i]);
     setStructuralLoadRowShown(result.structuralLoadShown);
     setPitAndHeadroomRowsShown(result.pitAndHeadroomShown);
 }

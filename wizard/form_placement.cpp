@@ -51,10 +51,13 @@ void placeOnScreen(QWidget& form, const QRect& available, const QMargins& decora
     }
 
     holdInScrollArea(form, design);
+    // The window becomes resizable, and window managers may then draw a grip below it that the
+    // measured decoration of a fixed-size window lacks: leave room for it.
+    const QSize held = room - QSize(0, decoration.top() / 2);
     // A scroll bar along one side takes room from the other.
     const int bar = form.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    const QSize whole = design + QSize(design.height() > room.height() ? bar : 0, design.width() > room.width() ? bar : 0);
-    const QSize window = whole.boundedTo(room);
+    const QSize whole = design + QSize(design.height() > held.height() ? bar : 0, design.width() > held.width() ? bar : 0);
+    const QSize window = whole.boundedTo(held);
     form.setMinimumSize(window.boundedTo(QSize(200, 150)));
     form.setMaximumSize(whole);
     form.resize(window);
@@ -65,6 +68,8 @@ void placeOnScreen(QWidget& form, const QRect& available, const QMargins& decora
 
 QMargins windowDecoration()
 {
+    // Remembered, since a result form is loaded while no other window is shown.
+    static QMargins measured;
     for (const QWidget* window : QApplication::topLevelWidgets()) {
         if (!window->isVisible())
             continue;
@@ -72,10 +77,12 @@ QMargins windowDecoration()
         const QRect client = window->geometry();
         const QMargins margins(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
                                frame.bottom() - client.bottom());
-        if (!margins.isNull())
-            return margins;
+        if (!margins.isNull()) {
+            measured = margins;
+            break;
+        }
     }
-    return {};
+    return measured;
 }
 
 }  // namespace trevalo

@@ -14,7 +14,7 @@ namespace trevalo {
 void placeOnScreen(QWidget& form, const QRect& available, const QMargins& decoration);
 
 // The frame the window manager draws around a window, measured on a shown window (one not
-// yet shown has none to measure); none when no window is shown.
+// yet shown has none to measure) and remembered for when none is shown; none before that.
 QMargins windowDecoration();
 
 }  // namespace trevalo

@@ -1,0 +1,92 @@
+#include "results/load_table_form.h"
+#include "results/single_result_form.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QTest>
+
+using trevalo::LoadTableForm;
+using trevalo::SingleResultForm;
+
+// Every figure explains itself on hover: the single result's values by their formula and
+// numbers, the load table's headers by the Chinese name of their figure.
+class tst_ResultTooltips : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
+    void singleResult_data();
+    void singleResult();
+    void loadTableHeaders_data();
+    void loadTableHeaders();
+};
+
+// The worked example: residential, 10 floors, 500 persons, 1000 kg (975 kg, 13 persons
+// evaluated), 2 cars, 1.75 m/s; the parts of the round trip time are the spec's, the rest
+// worked by hand: P = 3.9 + 2.6 = 6.5, HC(P) = 300 x 6.5 / 93.570058 = 20.840,
+// HC(T) = 2 x 20.840 = 41.680, 100 x 20.840 / 500 = 4.168, 100 x 41.680 / 500 = 8.336.
+void tst_ResultTooltips::singleResult_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("tooltip");
+    QTest::newRow("round trip time") << 0
+        << "RTT = 飞行时间 + 开关门时间 + 乘客出入时间 + 损失时间 = 51.565 + 25.946 + 14.059 + 2.000 = 93.570 秒";
+    QTest::newRow("longest wait") << 1 << "HS = RTT / L（电梯数量）= 93.570 / 2 = 46.785 秒";
+    QTest::newRow("one car's capacity") << 2 << "HC(P) = 300 × P / RTT（P：每趟乘客数）= 300 × 6.500 / 93.570 = 20.840 人";
+    QTest::newRow("the group's capacity") << 3 << "HC(T) = L × HC(P) = 2 × 20.840 = 41.680 人";
+    QTest::newRow("one car's share") << 4 << "HC(P)% = 100 × HC(P) / U（总人数）= 100 × 20.840 / 500.000 = 4.168 %";
+    QTest::newRow("the group's share") << 5 << "HC(T)% = 100 × HC(T) / U（总人数）= 100 × 41.680 / 500.000 = 8.336 %";
+    QTest::newRow("structural load") << 6 << "电梯机房的结构荷载：由额定载重、装修重量、电梯总行程和钢丝绳数（4 根）决定";
+    QTest::newRow("pit depth") << 7 << "井深：按额定速度 1.75 M/S 查表";
+    QTest::newRow("headroom") << 8 << "井顶缓冲高度：按额定速度 1.75 M/S 查表";
+}
+
+void tst_ResultTooltips::singleResult()
+{
+    QFETCH(int, index);
+    QFETCH(QString, tooltip);
+    trevalo::engine::SingleResult result;
+    result.figures = {93.570058, 46.785029, 20.8399999, 41.6799998, 4.168, 8.336, 2};
+    result.steps.flightTime = 51.56469f;
+    result.steps.doorTimeTotal = 25.9456965;
+    result.steps.transferTime = 14.0594162;
+    result.steps.lossTime = 2.0002556;
+    result.steps.totalPassengers = 6.5;
+    result.steps.population = 500;
+    result.steps.ratedSpeed = 1.75;
+    result.machineRoom.ropeCount = 4;
+    result.structuralLoadShown = result.pitAndHeadroomShown = true;
+
+    SingleResultForm form;
+    form.showFigures(result);
+    QCOMPARE(form.findChild<QLabel*>(QStringLiteral("Label7_%1").arg(index))->toolTip(), tooltip);
+}
+
+// The names of the figures under each header, as the table defines them.
+void tst_ResultTooltips::loadTableHeaders_data()
+{
+    QTest::addColumn<bool>("relabelled");  // down traffic above up traffic
+    QTest::addColumn<QStringList>("tooltips");
+    const QStringList usual{"额定载重（kg）/ 人数", "每趟上行乘客数", "每趟下行乘客数", "总行程时间（秒）",
+                            "5分钟运载能力占总人数百分比", "5分钟单机运载人数", "上行可能停站数", "最高返回层"};
+    QStringList swapped = usual;
+    swapped[1] = usual[2];
+    swapped[2] = usual[1];
+    swapped[6] = "下行可能停站数";
+    QTest::newRow("up traffic ahead") << false << usual;
+    QTest::newRow("down traffic ahead") << true << swapped;
+}
+
+void tst_ResultTooltips::loadTableHeaders()
+{
+    QFETCH(bool, relabelled);
+    QFETCH(QStringList, tooltips);
+    LoadTableForm form;
+    trevalo::engine::LoadTable table;
+    table.directionRelabelled = relabelled;
+    form.showTable(table);
+    for (int i = 0; i < LoadTableForm::kColumns; ++i)
+        QCOMPARE(form.findChild<QLabel*>(QStringLiteral("Label17_%1").arg(i))->toolTip(), tooltips[i]);
+}
+
+QTEST_MAIN(tst_ResultTooltips)
+#include "tst_result_tooltips.moc"
