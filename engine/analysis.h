@@ -32,6 +32,9 @@ struct SingleResult {
 
 // What the load table form shows. Table row r belongs to the rated load tableRowLoad(r).
 struct LoadTable {
+    // Every member starts from its own initial value; a provided constructor spares the
+    // table (large with its steps) being zero-filled first on each sweep.
+    LoadTable() {}
     std::array<std::optional<LoadTableRow>, kLoadTableRows> rows;  // empty: not evaluated
     std::array<std::optional<CalculationSteps>, kLoadTableRows> steps;  // indexed like rows
     // Texts of the figure columns of each filled row, in column order.
