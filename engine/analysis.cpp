@@ -66,6 +66,7 @@ SingleResult singleResult(const CaseResult& figures, const CalculationSteps& ste
     SingleResult result;
     result.figures = figures;
     result.steps = steps;
+    result.machineRoom = machineRoom;
     result.valueTexts = {figureText(figures.roundTripTime), figureText(figures.interval),
                          figureText(figures.handlingCapacity), figureText(figures.groupCapacity),
                          figureText(figures.handlingPercent), figureText(figures.groupPercent),

@@ -25,6 +25,7 @@ struct Refusal {
 struct SingleResult {
     CaseResult figures;
     CalculationSteps steps;
+    MachineRoomFigures machineRoom;
     std::array<std::string, 9> valueTexts;
     bool structuralLoadShown = false;
     bool pitAndHeadroomShown = false;
