@@ -1,5 +1,6 @@
 #include "results/load_table_form.h"
 
+#include "engine/load_table.h"
 #include "results/caption_label.h"
 #include "results/form_style.h"
 #include "wizard/twips.h"
@@ -26,8 +27,10 @@ constexpr std::array<int, LoadTableForm::kColumns> kColumnLeft{600, 1680, 2520, 
 constexpr std::array<int, LoadTableForm::kRows> kRowTop{840,  1275, 1695, 2130, 2565, 3000, 3435, 3855,
                                                         4290, 4725, 5160, 5595, 6015, 6450, 6885, 7320};
 
-// Rated load of row r is 675 + 75 r kg, carrying 9 + r persons of 75 kg.
-QString rowKey(int row) { return QStringLiteral("%1/%2").arg(675 + 75 * row).arg(9 + row); }
+QString rowKey(int row)
+{
+    return QStringLiteral("%1/%2").arg(engine::tableRowLoad(row)).arg(engine::tableRowPersons(row));
+}
 
 // A header names its figure in Chinese; a relabelled header names that of its new caption.
 void setHeader(CaptionLabel& header, const QString& caption)

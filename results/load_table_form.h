@@ -19,8 +19,8 @@ namespace trevalo {
 class LoadTableForm : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kRows = 16;
-    static constexpr int kColumns = 8;
+    static constexpr int kRows = engine::kLoadTableRows;
+    static constexpr int kColumns = engine::kLoadTableColumns;
 
     explicit LoadTableForm(QWidget* parent = nullptr);
 
