@@ -17,9 +17,10 @@ namespace trevalo::workbook {
 namespace {
 
 constexpr std::uint8_t kPaperA4 = 9;
-// The font of every written cell: the default font of Chinese Excel, so that a Chinese
-// Excel lays the sheet out in its usual face.
-constexpr const char* kFontName = "等线";
+// The font of every written cell: a Simplified Chinese face that Debian packages, so that
+// LibreOffice draws the Chinese in Simplified Chinese glyph forms rather than falling back to
+// a pan-CJK face in its Japanese forms; Excel without it substitutes its own Chinese face.
+constexpr const char* kFontName = "WenQuanYi Zen Hei";
 
 // Formats are owned by the workbook; this hands out one per combination in use.
 class FormatCache {

@@ -15,6 +15,7 @@ check() {
 
 depends=$(dpkg-deb -f "$deb" Depends)
 check "depends on the CJK fonts" grep -q 'fonts-noto-cjk' <<<"$depends"
+check "depends on the workbook's Chinese font" grep -q 'fonts-wqy-zenhei' <<<"$depends"
 check "depends on xdg-utils" grep -q 'xdg-utils' <<<"$depends"
 check "depends on Qt's Chinese texts" grep -q 'qt6-translations-l10n' <<<"$depends"
 check "depends on Qt widgets" grep -q 'libqt6widgets6' <<<"$depends"

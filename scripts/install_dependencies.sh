@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libxlsxwriter-dev zlib1g-dev
-  fonts-noto-cjk xdg-utils qt6-translations-l10n
+  fonts-noto-cjk fonts-wqy-zenhei xdg-utils qt6-translations-l10n
 )
 if [[ "${1:-test}" == test ]]; then
   packages+=(
