@@ -22,6 +22,7 @@ constexpr std::size_t kLocalSize = 30;
 constexpr std::size_t kCentralSize = 46;
 constexpr std::size_t kEndSize = 22;
 constexpr const char* kContentTypes = "[Content_Types].xml";
+constexpr const char* kChartPrefix = "xl/charts/chart";
 constexpr std::string_view kWorkbookType = "spreadsheetml.sheet.main+xml";
 constexpr std::string_view kTemplateType = "spreadsheetml.template.main+xml";
 
@@ -62,8 +63,8 @@ struct Entry {
     std::size_t localEnd = 0;  // where the next entry or the directory starts
 };
 
-// The [Content_Types].xml text with the workbook part declared a template.
-std::optional<std::string> templateTypes(const Bytes& zip, const Entry& entry)
+// The entry's text, unpacked.
+std::optional<std::string> entryText(const Bytes& zip, const Entry& entry)
 {
     const std::size_t local = entry.local;
     if (read(zip, local, 4) != kLocalSignature)
@@ -73,15 +74,37 @@ std::optional<std::string> templateTypes(const Bytes& zip, const Entry& entry)
     const std::uint32_t method = read(entry.central, 10, 2);
     if (dataAt + packed > entry.localEnd || (method != 0 && method != Z_DEFLATED))
         return std::nullopt;
-    std::optional<std::string> text =
-        method == 0 ? std::string(reinterpret_cast<const char*>(&zip[dataAt]), packed)
-                    : inflated(&zip[dataAt], packed, read(entry.central, 24, 4));
-    const std::size_t type = text ? text->find(kWorkbookType) : std::string::npos;
+    return method == 0 ? std::string(reinterpret_cast<const char*>(&zip[dataAt]), packed)
+                       : inflated(&zip[dataAt], packed, read(entry.central, 24, 4));
+}
+
+// The [Content_Types].xml text with the workbook part declared a template.
+std::optional<std::string> templateTypes(std::string text)
+{
+    const std::size_t type = text.find(kWorkbookType);
     if (type == std::string::npos)
         return std::nullopt;
-    text->replace(type, kWorkbookType.size(), kTemplateType);
+    text.replace(type, kWorkbookType.size(), kTemplateType);
     return text;
 }
+
+// A chart names only the Latin face of its texts; Chinese is drawn in the East Asian
+// face, which otherwise falls to the spreadsheet's default. Each Latin face is named
+// again as the East Asian one, in the place the schema gives it (right after it).
+std::string withEastAsianFaces(std::string xml)
+{
+    static const std::string kLatin = "<a:latin typeface=\"";
+    for (std::size_t at = xml.find(kLatin); at != std::string::npos; at = xml.find(kLatin, at + 1)) {
+        const std::size_t close = xml.find("/>", at);
+        if (close == std::string::npos)
+            break;
+        const std::string face = xml.substr(at + kLatin.size(), close - at - kLatin.size());
+        xml.insert(close + 2, "<a:ea typeface=\"" + face + "/>");
+    }
+    return xml;
+}
+
+bool isChart(const std::string& name) { return name.rfind(kChartPrefix, 0) == 0; }
 
 // The entry stored uncompressed with its sizes in the header, no data descriptor.
 void storeEntry(Bytes& out, const Bytes& zip, Entry& entry, const std::string& name, const std::string& text)
@@ -149,12 +172,17 @@ std::optional<Bytes> withTemplateType(const Bytes& zip)
         const std::string name(reinterpret_cast<const char*>(&entry.central[kCentralSize]),
                                read(entry.central, 28, 2));
         const auto offset = static_cast<std::uint32_t>(out.size());
-        if (name == kContentTypes) {
-            const std::optional<std::string> text = templateTypes(zip, entry);
+        if (name == kContentTypes || isChart(name)) {
+            std::optional<std::string> text = entryText(zip, entry);
+            if (text && name == kContentTypes) {
+                text = templateTypes(std::move(*text));
+                replaced = text.has_value();
+            } else if (text) {
+                text = withEastAsianFaces(std::move(*text));
+            }
             if (!text)
                 return std::nullopt;
             storeEntry(out, zip, entry, name, *text);
-            replaced = true;
         } else {
             out.insert(out.end(), zip.begin() + static_cast<std::ptrdiff_t>(entry.local),
                        zip.begin() + static_cast<std::ptrdiff_t>(entry.localEnd));

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <map>
+#include <string>
 #include <tuple>
 #include <utility>
 
@@ -165,6 +166,18 @@ lxw_chart* lineChart(lxw_workbook* book, const LoadChart& rows, int valueColumn,
     chart_axis_set_name(chart->x_axis, "额定载重/人数 (kg/人)");
     chart_axis_set_name(chart->y_axis, valueAxisName);
     chart_legend_set_position(chart, LXW_CHART_LEGEND_BOTTOM);
+    // The charts name the cells' face too; the library copies the name.
+    std::string fontName = kFontName;
+    lxw_chart_font plain = {};
+    plain.name = fontName.data();
+    lxw_chart_font bold = plain;
+    bold.bold = 1;
+    chart_title_set_name_font(chart, &bold);
+    chart_axis_set_name_font(chart->x_axis, &bold);
+    chart_axis_set_name_font(chart->y_axis, &bold);
+    chart_axis_set_num_font(chart->x_axis, &plain);
+    chart_axis_set_num_font(chart->y_axis, &plain);
+    chart_legend_set_font(chart, &plain);
     return chart;
 }
 

@@ -110,6 +110,10 @@ def check(path, expected):
     with zipfile.ZipFile(path) as package:
         if b"spreadsheetml.template.main+xml" not in package.read("[Content_Types].xml"):
             problems.append("the workbook part is not declared a template")
+        for name in (n for n in package.namelist() if n.startswith("xl/charts/chart")):
+            # Chinese in a chart is drawn in its East Asian face, which must be named too.
+            if package.read(name).count(f'<a:ea typeface="{FONT}"/>'.encode()) < 3:
+                problems.append(f"{name} names no East Asian face {FONT}")
     if not sheet.print_options.gridLines or sheet.sheet_view.showGridLines is False:
         problems.append("gridlines not printed, or hidden on screen")
     return problems + (check_charts(book, expected["chartRow"]) if "图表" in book.sheetnames else [])
