@@ -18,10 +18,11 @@ namespace {
 enum Road {
     Splash = 1, BuildingData, FloorPopulation, ElevatorParameters, SingleResult, LoadTable,
     PerFloorResult, PerFloorTable, DownHeavyTable, OfficeTable, DoorWidthRefused, SlowResult, MachineRoomResult,
+    OfficeParameters, OwnerOccupiedParameters,
 };
 constexpr FormId kFormOf[] = {FormId::Form1, FormId::Form1, FormId::Form2, FormId::Form3, FormId::Form4, FormId::Form5,
                               FormId::Form6, FormId::Form5, FormId::Form6, FormId::Form6, FormId::Form6, FormId::Form4,
-                              FormId::Form5, FormId::Form5};
+                              FormId::Form5, FormId::Form5, FormId::Form4, FormId::Form4};
 
 std::unique_ptr<ProgramDriver> driveTo(int road)
 {
@@ -31,8 +32,10 @@ std::unique_ptr<ProgramDriver> driveTo(int road)
     building.population = building.perFloor ? QStringLiteral("0") : building.population;  // then not read
     if (road != FloorPopulation)
         building.floorPopulations = QStringList(10, QStringLiteral("50"));
-    if (road == OfficeTable)
+    if (road == OfficeTable || road == OfficeParameters)
         building.buildingOption = QStringLiteral("Option2");
+    if (road == OwnerOccupiedParameters)
+        building.buildingOption = QStringLiteral("Option5");
     ElevatorEntries elevator;
     elevator.decided = kFormOf[road] == FormId::Form5;
     elevator.speed = road == SlowResult ? QStringLiteral("1.5") : elevator.speed;  // no pit depth or headroom
@@ -43,7 +46,7 @@ std::unique_ptr<ProgramDriver> driveTo(int road)
         elevator.upPercent = QStringLiteral("20");
         elevator.downPercent = QStringLiteral("30");
     }
-    if (road == FloorPopulation || road == ElevatorParameters)
+    if (road == FloorPopulation || road == ElevatorParameters || road >= OfficeParameters)
         driver->enterBuilding(building);
     else if (road >= SingleResult)
         driver->runRoad(building, elevator);
@@ -160,6 +163,8 @@ private slots:
         rows(SlowResult, "Form5 at 1.5 m/s", {{"Label6_2.visible", "false"}, {"Label7_8.visible", "false"}});
         rows(MachineRoomResult, "Form5 with the machine-room load", {{"Label6_1.visible", "true"}, {"Label7_6.visible", "true"}});
         rows(DoorWidthRefused, "Form4 after OK", {{"notice", "注意 电梯门开启宽度不符合标准"}, {"Combo2.currentText", ""}});
+        rows(OfficeParameters, "Form4 of an office building", {{"TEXT1_4", "50"}, {"TEXT1_5", "50"}});
+        rows(OwnerOccupiedParameters, "Form4 of an owner-occupied office", {{"TEXT1_4", "80"}, {"TEXT1_5", "0"}});
         rows(DownHeavyTable, "Form6 with more traffic down",
              {{"Label17_1", "DN"}, {"Label17_2", "UP"}, {"Label17_6", "PS(DN)"}});
     }
