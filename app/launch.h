@@ -4,8 +4,10 @@
 //   engine/   the analysis: inputs, checks, traffic and machine-room figures (no Qt)
 //   wizard/   notices, splash and the three input forms, and the navigator that
 //             owns every form's lifetime
-//   results/  the single result and load table forms (show figures, compute none)
-//   export/   the workbook written from the forms' current state
+//   results/  the single result and load table forms (show figures, compute none);
+//             they use the wizard's twips and form placement
+//   export/   the workbook, laid out from a plain record of the entries, the result
+//             captions and the analysis (it sees no widget)
 //   app/      the assembly that wires the forms to the engine and the export, and main
 // launch() is defined by the assembly, the one place that knows every layer.
 
