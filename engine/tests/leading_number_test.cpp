@@ -44,6 +44,14 @@ INSTANTIATE_TEST_SUITE_P(
                     ReadingCase{"tooSmall", "1e-400", 0}, ReadingCase{"tooLargeCapitalExponent", ".2E+52155", kInfinity}),
     CaseName());
 
+// Full-width characters typed by a Chinese input method, read by hand as if they were ASCII.
+const ReadingCase kFullWidthTexts[] = {
+    {"digits", "１０００", 1000},          {"point", "３．５", 3.5},        {"minus", "－２", -2},
+    {"plus", "＋７", 7},                   {"mixed", "1０.5", 10.5},        {"ideographicSpace", "１　０", 10},
+    {"exponent", "２ｅ３", 2000},          {"capitalExponent", "１Ｅ－１", 0.1},
+    {"stopsAtOtherFullWidth", "９Ａ", 9},  {"otherFullWidthOnly", "Ａ１", 0}, {"hex", "&H１Ｆ", 1}};
+INSTANTIATE_TEST_SUITE_P(FullWidth, LeadingNumber, testing::ValuesIn(kFullWidthTexts), CaseName());
+
 struct RoundingCase {
     const char* name;
     double value;
