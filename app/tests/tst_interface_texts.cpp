@@ -18,11 +18,12 @@ namespace {
 enum Road {
     Splash = 1, BuildingData, FloorPopulation, ElevatorParameters, SingleResult, LoadTable,
     PerFloorResult, PerFloorTable, DownHeavyTable, OfficeTable, DoorWidthRefused, SlowResult, MachineRoomResult,
-    OfficeParameters, OwnerOccupiedParameters,
+    IncompleteRefused, UnusableRefused, OfficeParameters, OwnerOccupiedParameters, FloorsRefused,
 };
 constexpr FormId kFormOf[] = {FormId::Form1, FormId::Form1, FormId::Form2, FormId::Form3, FormId::Form4, FormId::Form5,
                               FormId::Form6, FormId::Form5, FormId::Form6, FormId::Form6, FormId::Form6, FormId::Form4,
-                              FormId::Form5, FormId::Form5, FormId::Form4, FormId::Form4};
+                              FormId::Form5, FormId::Form5, FormId::Form4, FormId::Form4, FormId::Form4,
+                              FormId::Form4, FormId::Form2};
 
 std::unique_ptr<ProgramDriver> driveTo(int road)
 {
@@ -36,7 +37,10 @@ std::unique_ptr<ProgramDriver> driveTo(int road)
         building.buildingOption = QStringLiteral("Option2");
     if (road == OwnerOccupiedParameters)
         building.buildingOption = QStringLiteral("Option5");
+    building.floors = road == FloorsRefused ? QStringLiteral("201") : building.floors;
     ElevatorEntries elevator;
+    elevator.travel = road == IncompleteRefused ? QString() : elevator.travel;
+    elevator.speed = road == UnusableRefused ? QStringLiteral("0") : elevator.speed;
     elevator.decided = kFormOf[road] == FormId::Form5;
     elevator.speed = road == SlowResult ? QStringLiteral("1.5") : elevator.speed;  // no pit depth or headroom
     elevator.finishingWeight = road == MachineRoomResult ? std::optional(QStringLiteral("300")) : std::nullopt;
@@ -162,6 +166,9 @@ private slots:
              {{"Label1_0.visible", "false"}, {"Label8_0.visible", "false"}, {"Label1_1.visible", "true"}});
         rows(SlowResult, "Form5 at 1.5 m/s", {{"Label6_2.visible", "false"}, {"Label7_8.visible", "false"}});
         rows(MachineRoomResult, "Form5 with the machine-room load", {{"Label6_1.visible", "true"}, {"Label7_6.visible", "true"}});
+        rows(IncompleteRefused, "Form4 without its travel", {{"notice", "注意 请完整输入数据"}});
+        rows(UnusableRefused, "Form4 at 0 m/s", {{"notice", "注意 输入数据有误！"}});
+        rows(FloorsRefused, "Form2 with 201 floors", {{"notice", "注意 楼层数超出范围！"}});
         rows(DoorWidthRefused, "Form4 after OK", {{"notice", "注意 电梯门开启宽度不符合标准"}, {"Combo2.currentText", ""}});
         rows(OfficeParameters, "Form4 of an office building", {{"TEXT1_4", "50"}, {"TEXT1_5", "50"}});
         rows(OwnerOccupiedParameters, "Form4 of an owner-occupied office", {{"TEXT1_4", "80"}, {"TEXT1_5", "0"}});

@@ -32,9 +32,13 @@ def check(single_path, table_path):
     _, rows = calculation_sheet(single_path, problems)
     for symbol, text in WORKED.items():
         digits = len(text.partition(".")[2])
-        value = rows[symbol][3].value if symbol in rows else None
+        cell = rows[symbol][3] if symbol in rows else None
+        value = cell.value if cell else None
         if shown(value, digits) != f"{float(text):.{digits}f}":
             problems.append(f"{symbol}: {shown(value, digits)}, expected {text}")
+        # The sheet must also show the figure to at least those digits.
+        elif len(cell.number_format.partition(".")[2].rstrip(";@")) < digits:
+            problems.append(f"{symbol}: shown as {cell.number_format!r}, fewer than {digits} decimals")
 
     book, rows = calculation_sheet(table_path, problems)
     # Each load's column against the round trip time of its row in the load table.
