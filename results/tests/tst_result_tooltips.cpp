@@ -21,8 +21,8 @@ private slots:
 };
 
 // The worked example: residential, 10 floors, 500 persons, 1000 kg (975 kg, 13 persons
-// evaluated), 2 cars, 1.75 m/s; the parts of the round trip time are the spec's, the rest
-// worked by hand: P = 3.9 + 2.6 = 6.5, HC(P) = 300 x 6.5 / 93.570058 = 20.840,
+// evaluated), 2 cars, 1.75 m/s; the parts of the round trip time are the published worked
+// figures, the rest worked by hand: P = 3.9 + 2.6 = 6.5, HC(P) = 300 x 6.5 / 93.570058 = 20.840,
 // HC(T) = 2 x 20.840 = 41.680, 100 x 20.840 / 500 = 4.168, 100 x 41.680 / 500 = 8.336.
 void tst_ResultTooltips::singleResult_data()
 {
