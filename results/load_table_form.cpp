@@ -5,7 +5,6 @@
 #include "results/form_style.h"
 #include "wizard/twips.h"
 
-#include <QHash>
 #include <QPalette>
 #include <QPushButton>
 
@@ -32,22 +31,18 @@ QString rowKey(int row)
     return QStringLiteral("%1/%2").arg(engine::tableRowLoad(row)).arg(engine::tableRowPersons(row));
 }
 
-// A header names its figure in Chinese; a relabelled header names that of its new caption.
-void setHeader(CaptionLabel& header, const QString& caption)
+// The figure each header names, in header order. When the down share is the larger, the
+// up and down headers trade captions, and with them these names; the stops header then
+// names the down stops.
+constexpr std::array<const char*, LoadTableForm::kColumns> kFigureNames{
+    "额定载重（kg）/ 人数", "每趟上行乘客数", "每趟下行乘客数", "总行程时间（秒）",
+    "5分钟运载能力占总人数百分比", "5分钟单机运载人数", "上行可能停站数", "最高返回层"};
+constexpr const char* kDownStopsName = "下行可能停站数";
+
+void setHeader(CaptionLabel& header, const QString& caption, const char* figureName)
 {
-    static const QHash<QString, QString> kNames{
-        {QStringLiteral("载重/人数"), QStringLiteral("额定载重（kg）/ 人数")},
-        {QStringLiteral("UP"), QStringLiteral("每趟上行乘客数")},
-        {QStringLiteral("DN"), QStringLiteral("每趟下行乘客数")},
-        {QStringLiteral("RTT(SEC)"), QStringLiteral("总行程时间（秒）")},
-        {QStringLiteral("HC(%)"), QStringLiteral("5分钟运载能力占总人数百分比")},
-        {QStringLiteral("HC(PERSONS)"), QStringLiteral("5分钟单机运载人数")},
-        {QStringLiteral("PS(UP)"), QStringLiteral("上行可能停站数")},
-        {QStringLiteral("PS(DN)"), QStringLiteral("下行可能停站数")},
-        {QStringLiteral("HR"), QStringLiteral("最高返回层")},
-    };
     header.setCaption(caption);
-    header.setToolTip(kNames.value(caption));
+    header.setToolTip(QString::fromUtf8(figureName));
 }
 
 QPushButton* makeButton(QWidget* form, const char* name, const QString& caption, int left)
@@ -69,7 +64,7 @@ LoadTableForm::LoadTableForm(QWidget* parent) : QWidget(parent)
     for (std::size_t i = 0; i < m_headers.size(); ++i) {
         auto* header = new CaptionLabel(QStringLiteral("Label17_%1").arg(i), twipsToPixels(kLabelHeight), this);
         header->move(pointAt(kColumnLeft[i], kHeaderTop));
-        setHeader(*header, headerTexts[i]);
+        setHeader(*header, headerTexts[i], kFigureNames[i]);
         m_headers[i] = header;
     }
 
@@ -105,9 +100,10 @@ LoadTableForm::LoadTableForm(QWidget* parent) : QWidget(parent)
 void LoadTableForm::showTable(const engine::LoadTable& table)
 {
     const auto headers = table.relabelledHeaders();
-    setHeader(*m_headers[1], QString::fromStdString(headers[0]));
-    setHeader(*m_headers[2], QString::fromStdString(headers[1]));
-    setHeader(*m_headers[6], QString::fromStdString(headers[2]));
+    const bool swapped = table.directionRelabelled;
+    setHeader(*m_headers[1], QString::fromStdString(headers[0]), kFigureNames[swapped ? 2 : 1]);
+    setHeader(*m_headers[2], QString::fromStdString(headers[1]), kFigureNames[swapped ? 1 : 2]);
+    setHeader(*m_headers[6], QString::fromStdString(headers[2]), swapped ? kDownStopsName : kFigureNames[6]);
 
     for (int row = 0; row < kRows; ++row) {
         const auto r = static_cast<std::size_t>(row);
