@@ -36,20 +36,10 @@ void holdInScrollArea(QWidget& form, const QSize& design)
     fill->addWidget(area);
 }
 
-}  // namespace
-
-void placeOnScreen(QWidget& form, const QRect& available, const QMargins& decoration)
+// Moves the form's contents into a scroll area and holds the window within room; returns the
+// window's outer size.
+QSize heldInScrollArea(QWidget& form, const QSize& design, const QSize& room, const QMargins& decoration)
 {
-    form.adjustSize();
-    const QSize design = form.size();
-    const QSize room = available.size().shrunkBy(decoration);
-    if (design.width() <= room.width() && design.height() <= room.height()) {
-        const QSize outer = form.frameGeometry().size();
-        form.move(available.x() + (available.width() - outer.width()) / 2,
-                  available.y() + (available.height() - outer.height()) / 2);
-        return;
-    }
-
     holdInScrollArea(form, design);
     // The window becomes resizable, and window managers may then draw a grip below it that the
     // measured decoration of a fixed-size window lacks: leave room for it.
@@ -61,7 +51,18 @@ void placeOnScreen(QWidget& form, const QRect& available, const QMargins& decora
     form.setMinimumSize(window.boundedTo(QSize(200, 150)));
     form.setMaximumSize(whole);
     form.resize(window);
-    const QSize outer = window.grownBy(decoration);
+    return window.grownBy(decoration);
+}
+
+}  // namespace
+
+void placeOnScreen(QWidget& form, const QRect& available, const QMargins& decoration)
+{
+    form.adjustSize();
+    const QSize design = form.size();
+    const QSize room = available.size().shrunkBy(decoration);
+    const bool fits = design.width() <= room.width() && design.height() <= room.height();
+    const QSize outer = fits ? form.frameGeometry().size() : heldInScrollArea(form, design, room, decoration);
     form.move(available.x() + (available.width() - outer.width()) / 2,
               available.y() + (available.height() - outer.height()) / 2);
 }
