@@ -142,7 +142,8 @@ AnalysisOutcome runAnalysis(const AnalysisInputs& inputs)
     }
 
     // The traffic model needs at least one served floor, floor populations between
-    // nothing and the whole population, and traffic shares and a rated load of no less than zero.
+    // nothing and the whole population, and traffic shares, a loss allowance and a rated load of
+    // no less than zero.
     Population population;
     population.floorsServed = installation.floorsServed;
     population.total = installation.population;
@@ -157,7 +158,7 @@ AnalysisOutcome runAnalysis(const AnalysisInputs& inputs)
             if (!(value >= 0 && value <= population.total))
                 return refuse(Notice::InputError);
     }
-    if (population.upPercent < 0 || population.downPercent < 0)
+    if (population.upPercent < 0 || population.downPercent < 0 || installation.lossPercent < 0)
         return refuse(Notice::InputError);
     if (e.fixedConfiguration && ratedLoad < 0)
         return refuse(Notice::InputError);

@@ -82,6 +82,15 @@ TrafficLoad trafficLoad(const Population& population, double load, const StopBas
         result.downStops = 1;
     if (result.upPassengers == 0)
         result.upStops = 1;
+    // A journey makes at least one stop: fewer than one passenger would otherwise make
+    // fewer stops than nobody at all, and a journey of less than one stop has a negative
+    // number of runs between stops. The tolerance absorbs the rounding around exactly one
+    // passenger, where the formula gives 1 in exact arithmetic but 1 - e or 1 + e in doubles.
+    constexpr double kOneStop = 1 + 1e-9;
+    if (result.upStops <= kOneStop)
+        result.upStops = 1;
+    if (result.downStops <= kOneStop)
+        result.downStops = 1;
     result.totalStops = result.upStops + result.downStops;
     result.totalPassengers = result.upPassengers + result.downPassengers;
 

@@ -8,9 +8,12 @@ std::optional<double> averageWaitingTime(double upPassengers, double ratedPerson
         return std::nullopt;
     // The car's load factor on leaving the main floor.
     const double loadFactor = upPassengers / ratedPersons;
-    if (loadFactor < 0.5)
+    // The load factor is the up share computed back from passengers and persons: 80 % of
+    // 12 persons comes back as 0.8000000000000002, so each limit is met within a rounding.
+    constexpr double kRounding = 1e-9;
+    if (loadFactor < 0.5 - kRounding)
         return 0.4 * interval;
-    if (loadFactor <= 0.8) {
+    if (loadFactor <= 0.8 + kRounding) {
         const double excess = 1.8 * loadFactor - 0.77;
         return (0.4 + excess * excess) * interval;
     }

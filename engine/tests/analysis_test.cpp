@@ -1,6 +1,7 @@
 #include "engine/analysis.h"
 
 #include "engine/tests/case_name.h"
+#include "engine/tests/entries.h"
 
 #include <gtest/gtest.h>
 
@@ -9,50 +10,6 @@
 
 namespace trevalo::engine {
 namespace {
-
-// The entries as a user types them; the defaults are the worked case of a residential
-// building with the load and number of cars decided.
-struct Entries {
-    BuildingType type = BuildingType::Residential;
-    std::optional<PopulationSpread> spread = PopulationSpread::Even;
-    const char* floors = "10";
-    const char* population = "500";  // for a per-floor spread: the stored total
-    std::vector<std::string> perFloor = {};
-    const char* travel = "30";
-    const char* floorHeight = "3";
-    const char* express = nullptr;  // the express zone is set when a distance is given
-    std::optional<DoorType> door = DoorType::TwoPanelCentre;
-    const char* width = "900";
-    bool advance = false;
-    const char* loss = "5";
-    const char* up = "30";
-    const char* down = "20";
-    const char* speed = "1.75";
-    bool fixed = true;
-    const char* load = "1000";
-    const char* cars = "2";
-    const char* finishing = nullptr;  // the machine room is requested when a weight is given
-};
-
-AnalysisInputs inputsOf(const Entries& x)
-{
-    AnalysisInputs inputs;
-    // The population is read from the form that the spread selects; the other one is left empty.
-    const bool perFloor = x.spread == PopulationSpread::PerFloor;
-    inputs.project = {"", x.type, x.floors, perFloor ? "" : x.population, x.spread};
-    inputs.floors = {x.perFloor, perFloor ? x.population : ""};
-    inputs.elevator = {x.travel,  x.floorHeight, x.express != nullptr, x.express ? x.express : "",
-                       x.door,    x.width,       x.advance,            x.loss,
-                       x.up,      x.down,        x.speed,              x.fixed,
-                       x.load,    x.cars,        x.finishing != nullptr, x.finishing ? x.finishing : ""};
-    return inputs;
-}
-
-constexpr auto kOffice = BuildingType::OfficeAndHotel;
-constexpr auto kOwner = BuildingType::OwnerOccupiedOffice;
-constexpr auto kCentre = DoorType::TwoPanelCentre;
-constexpr auto kSide = DoorType::TwoPanelSide;
-constexpr auto kFour = DoorType::FourPanelCentre;
 
 struct SingleCase {
     const char* name;
@@ -253,7 +210,6 @@ TEST_P(Checks, TheFirstFailingCheckGivesItsNotice)
 constexpr auto kIncomplete = Notice::IncompleteInput;
 constexpr auto kInputError = Notice::InputError;
 constexpr auto kDoorWidth = Notice::DoorWidthNonStandard;
-constexpr auto kPerFloor = PopulationSpread::PerFloor;
 constexpr std::optional<Notice> kFigures;
 
 // One row per required entry, then pairs of failures that must give the notice of the
@@ -280,13 +236,16 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"fourPanelHalfTooWide", {.door = kFour, .width = "3001"}, kDoorWidth},
         CheckCase{"speedOfLetters", {.speed = "abc"}, kInputError}, CheckCase{"zeroCars", {.cars = "0"}, kInputError},
         CheckCase{"halfAFloor", {.floors = "0.5"}, kInputError}, CheckCase{"negativeDown", {.down = "-1"}, kInputError},
-        CheckCase{"negativeLoad", {.load = "-75"}, kInputError}, CheckCase{"upBelowOneStop", {.up = "0.5"}, kInputError},
+        CheckCase{"negativeLoad", {.load = "-75"}, kInputError}, CheckCase{"negativeLoss", {.loss = "-5"}, kInputError},
+        CheckCase{"doorWidthBeforeLoss", {.width = "799", .loss = "-5"}, kDoorWidth},
+        CheckCase{"upBelowOneStopMakesOne", {.up = "0.5"}, kFigures},
         CheckCase{"expressLongerThanTravel", {.express = "100"}, kInputError},
         CheckCase{"vanishingPopulation", {.population = "1e-320"}, kInputError},
         CheckCase{"floorBelowNothing", {.spread = kPerFloor, .perFloor = {"-10"}}, kInputError},
         CheckCase{"floorAboveTotal", {.spread = kPerFloor, .perFloor = {"600"}}, kInputError},
         CheckCase{"missingFloorsReadAsNobody", {.spread = kPerFloor, .perFloor = {"500"}}, kFigures},
         CheckCase{"blankExpressDistanceReadsZero", {.express = "  "}, kFigures},
+        CheckCase{"noLossAllowance", {.loss = "0"}, kFigures},
         CheckCase{"sweepNeedsNoLoadOrCars", {.fixed = false, .load = "", .cars = ""}, kFigures}),
     CaseName());
 

@@ -26,10 +26,12 @@ TEST_P(AverageWaiting, EachSideOfTheLoadFactorBounds)
 
 // By hand: below a load factor of 0.5, 0.4 x 30 = 12; from 0.5 to 0.8,
 // (0.4 + (1.8 LF - 0.77)^2) x 30: LF 0.5 -> 0.4169 x 30, LF 0.501 -> 0.41737124 x 30,
-// LF 0.8 -> 0.8489 x 30; above 0.8, or with no rated persons, no estimate.
+// LF 0.8 -> 0.8489 x 30; above 0.8, or with no rated persons, no estimate. 80 % of 12 and
+// of 24 persons are a load factor of 0.8 that doubles compute as 0.8000000000000002.
 const WaitingCase kWaiting[] = {
     {"justBelowHalf", 4.99, 10, 12}, {"atHalf", 5, 10, 12.507}, {"justAboveHalf", 5.01, 10, 12.5211372},
     {"atEightTenths", 8, 10, 25.467}, {"aboveEightTenths", 8.01, 10, std::nullopt},
+    {"eightyPercentOf12", 0.8 * 12, 12, 25.467}, {"eightyPercentOf24", 0.8 * 24, 24, 25.467},
     {"noRatedPersons", 0, 0, std::nullopt}};
 INSTANTIATE_TEST_SUITE_P(Engine, AverageWaiting, testing::ValuesIn(kWaiting), CaseName());
 
