@@ -39,6 +39,11 @@ EnteredData enteredData(const Navigator& navigator)
     entered.inputs = std::move(state.inputs);
     entered.dateCaption = std::move(state.dateCaption);
     entered.timeCaption = std::move(state.timeCaption);
+    // The one place the workbook's targets are chosen: the building type's presets.
+    if (entered.inputs.project.buildingType) {
+        entered.targets = engine::presetTargets(*entered.inputs.project.buildingType);
+        entered.targetSources = engine::presetSources(*entered.inputs.project.buildingType);
+    }
     return entered;
 }
 
