@@ -34,6 +34,8 @@ public:
         if (format == nullptr) {
             format = workbook_add_format(m_book);
             format_set_font_name(format, kFontName);
+            // A row grown for wrapped text reads from its top line across.
+            format_set_align(format, LXW_ALIGN_VERTICAL_TOP);
             if (cell.headingSize > 0) {
                 format_set_italic(format);
                 format_set_font_size(format, cell.headingSize);
