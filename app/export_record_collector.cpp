@@ -1,5 +1,7 @@
 #include "app/export_record_collector.h"
 
+#include "app/target_choice.h"
+
 #include "engine/population_model.h"
 #include "results/load_table_form.h"
 #include "results/single_result_form.h"
@@ -39,10 +41,9 @@ EnteredData enteredData(const Navigator& navigator)
     entered.inputs = std::move(state.inputs);
     entered.dateCaption = std::move(state.dateCaption);
     entered.timeCaption = std::move(state.timeCaption);
-    // The one place the workbook's targets are chosen: the building type's presets.
-    if (entered.inputs.project.buildingType) {
-        entered.targets = engine::presetTargets(*entered.inputs.project.buildingType);
-        entered.targetSources = engine::presetSources(*entered.inputs.project.buildingType);
+    if (const auto chosen = chosenTargets(entered.inputs)) {
+        entered.targets = chosen->targets;
+        entered.targetSources = chosen->sources;
     }
     return entered;
 }

@@ -279,6 +279,9 @@ void tst_WorkbookExport::workbook()
             const bool shown = i < 6 || (i == 6 ? form->structuralLoadRowVisible() : form->pitDepthRowVisible());
             cells.insert(QStringLiteral("E%1").arg(5 + i), shown ? form->valueText(i) : QString());
         }
+        // The form judges the group's figures against the building type's targets.
+        for (int which = 0; which < 2; ++which)
+            QVERIFY(QStringList({"满足", "不满足"}).contains(form->verdictMark(which)));
         cells.insert("E15", elevator.finishingWeight ? "是" : "否");
         cells.insert("E16", elevator.finishingWeight.value_or(""));
     } else {
