@@ -7,7 +7,10 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
+#include <utility>
 #include <variant>
+#include <vector>
 
 namespace trevalo::workbook {
 namespace {
@@ -77,6 +80,112 @@ TEST_P(Estimates, WaitingTimeAndGrade)
             EXPECT_NE(note->text.find("CIBSE Guide D (Barney)"), std::string::npos) << estimate;
         }
     }
+}
+
+// The rows whose column A holds `symbol`, top down.
+std::vector<int> rowsOf(const SheetModel& sheet, const std::string& symbol)
+{
+    std::vector<int> rows;
+    for (const auto& [position, cell] : sheet.cells())
+        if (position.column == 1 && cell.text == symbol)
+            rows.push_back(position.row);
+    return rows;
+}
+
+double numberAt(const SheetModel& sheet, int row, int column)
+{
+    const SheetCell* cell = sheet.cell({row, column});
+    return cell != nullptr && cell->number ? *cell->number : -1;
+}
+
+std::string textAt(const SheetModel& sheet, int row, int column)
+{
+    const SheetCell* cell = sheet.cell({row, column});
+    return cell == nullptr ? "" : cell->text;
+}
+
+// Every coefficient under its own letter: distinct values catch a letter showing another
+// coefficient, which equal published values (B and G, and D and F below 5 m/s) would hide.
+TEST(CalculationSheet, EachCoefficientUnderItsLetter)
+{
+    engine::SingleResult result;
+    result.steps.motionLaw = {1, 2, 3, 4, 5, 6, 7, 8};  // a, b, c, d, k, e, g, f
+    engine::LoadTable table;
+    table.steps[0] = result.steps;
+    const std::pair<const char*, double> letters[] = {{"A", 1}, {"B", 2}, {"C", 3}, {"D", 4},
+                                                      {"K", 5}, {"E", 6}, {"G", 7}, {"F", 8}};
+    for (const SheetModel& sheet : {calculationSheet({}, result), calculationSheet({}, table)}) {
+        const int column = sheet.cell({2, 4}) != nullptr && sheet.cell({2, 4})->text == "数值" ? 4 : 5;
+        for (const auto& [letter, value] : letters) {
+            const auto rows = rowsOf(sheet, letter);
+            ASSERT_EQ(rows.size(), 1u) << letter;
+            EXPECT_EQ(numberAt(sheet, rows[0], column), value) << letter;
+        }
+    }
+}
+
+struct VerdictCase {
+    const char* name;
+    double groupPercent, interval;
+    std::optional<double> waitingTarget;
+    const char* hc;        // verdict of the group's share
+    const char* wait;      // of the interval
+    const char* waiting;   // of the waiting time; empty: no verdict row
+    const char* overall;
+};
+
+void PrintTo(const VerdictCase& c, std::ostream* out) { *out << c.name; }
+
+class Conclusion : public testing::TestWithParam<VerdictCase> {};
+
+// Targets 6 % and 60 s; the waiting time of 3 up passengers of 13 rated persons (below half)
+// is 0.4 x the interval.
+INSTANTIATE_TEST_SUITE_P(
+    CalculationSheet, Conclusion,
+    testing::Values(VerdictCase{"bothMet", 8, 50, std::nullopt, "满足", "满足", "", "满足"},
+                    VerdictCase{"shareMissed", 5.5, 50, std::nullopt, "不满足", "满足", "", "不满足"},
+                    VerdictCase{"intervalMissed", 8, 70, std::nullopt, "满足", "不满足", "", "不满足"},
+                    VerdictCase{"onBothTargets", 6, 60, std::nullopt, "满足", "满足", "", "满足"},
+                    VerdictCase{"waitingMissed", 8, 50, 19.0, "满足", "满足", "不满足", "不满足"},
+                    VerdictCase{"waitingMet", 8, 50, 21.0, "满足", "满足", "满足", "满足"}),
+    engine::CaseName());
+
+TEST_P(Conclusion, EachFigureAgainstItsTarget)
+{
+    const VerdictCase& c = GetParam();
+    engine::SingleResult result;
+    result.steps.persons = 13;
+    result.steps.upPassengers = 3;
+    result.figures.groupPercent = c.groupPercent;
+    result.figures.interval = c.interval;
+    CalculationHeader header;
+    header.targets = {6, 60, c.waitingTarget};
+    const SheetModel sheet = calculationSheet(header, result);
+    // The last row of a symbol is its conclusion: figure, then target, margin and verdict below.
+    const auto check = [&](const char* symbol, double figure, double target, double margin, const char* verdict) {
+        const auto rows = rowsOf(sheet, symbol);
+        ASSERT_FALSE(rows.empty()) << symbol;
+        const int at = rows.back();
+        EXPECT_DOUBLE_EQ(numberAt(sheet, at, 4), figure) << symbol;
+        EXPECT_EQ(textAt(sheet, at + 1, 2), "目标") << symbol;
+        EXPECT_DOUBLE_EQ(numberAt(sheet, at + 1, 4), target) << symbol;
+        EXPECT_NEAR(numberAt(sheet, at + 2, 4), margin, 1e-12) << symbol;
+        EXPECT_EQ(textAt(sheet, at + 3, 4), verdict) << symbol;
+    };
+    check("HC(T) %", c.groupPercent, 6, c.groupPercent - 6, c.hc);
+    check("INT", c.interval, 60, 60 - c.interval, c.wait);
+    if (*c.waiting != '\0')
+        check("AWT", 0.4 * c.interval, *c.waitingTarget, *c.waitingTarget - 0.4 * c.interval, c.waiting);
+    else
+        EXPECT_EQ(textAt(sheet, rowsOf(sheet, "AWT").back(), 3), "未设定目标，不作判定");
+    bool found = false;
+    for (const auto& [position, cell] : sheet.cells()) {
+        if (position.column == 2 && cell.text == "综合结论") {
+            EXPECT_EQ(textAt(sheet, position.row, 4), c.overall);
+            found = true;
+        }
+    }
+    EXPECT_TRUE(found);
 }
 
 struct ReadBackCase {
