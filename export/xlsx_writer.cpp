@@ -195,6 +195,10 @@ lxw_chart* lineChart(lxw_workbook* book, const LoadChart& rows, int valueColumn,
     return chart;
 }
 
+// A chart 1.6 x 1.7 times the default 480 x 288 px fills the width of an A4 landscape page and
+// 26 default rows of its height; the second starts two rows below.
+constexpr lxw_row_t kSecondChartRow = 28;
+
 // libxlsxwriter 1.1.4 has no secondary value axis, so the round trip time and the
 // handling capacity each get a chart with a value axis of its own, one above the other.
 bool addChartSheet(lxw_workbook* book, const LoadChart& rows)
@@ -207,16 +211,21 @@ bool addChartSheet(lxw_workbook* book, const LoadChart& rows)
     lxw_chart* handling = lineChart(book, rows, kHandlingPercentColumn,
                                     "5分钟内单机运载人数百分比与额定载重", "运载人数百分比 HC (%)",
                                     "运载人数百分比 (%)");
+    // Each chart on a page of its own at full size, so that no label prints smaller than its
+    // 10 pt; the second chart starts the second page.
     PageSetup page = rows.page;
-    page.fitToWidth = 1;
-    if (!applyPageSetup(sheet, page))
+    page.fitToWidth = 0;
+    lxw_row_t breaks[] = {kSecondChartRow, 0};
+    if (!applyPageSetup(sheet, page) || worksheet_set_h_pagebreaks(sheet, breaks) != LXW_NO_ERROR)
         return false;
-    worksheet_fit_to_pages(sheet, 1, 1);
     lxw_chart_options size = {};
-    size.x_scale = 1.5;
-    size.y_scale = 1.25;
-    return worksheet_insert_chart_opt(sheet, 1, 1, roundTrip, &size) == LXW_NO_ERROR &&
-           worksheet_insert_chart_opt(sheet, 21, 1, handling, &size) == LXW_NO_ERROR;
+    size.x_scale = 1.6;
+    size.y_scale = 1.7;
+    // Clear of the page break, so that its frame does not print on the first page.
+    lxw_chart_options below = size;
+    below.y_offset = 4;
+    return worksheet_insert_chart_opt(sheet, 0, 0, roundTrip, &size) == LXW_NO_ERROR &&
+           worksheet_insert_chart_opt(sheet, kSecondChartRow, 0, handling, &below) == LXW_NO_ERROR;
 }
 
 }  // namespace

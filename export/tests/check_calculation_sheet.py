@@ -101,6 +101,10 @@ def calculation_sheet(path, case, problems, table):
     problems += page_problems(book["Sheet1"], case["project"], "输入数据与结果")
     if table:
         problems += page_problems(book["图表"], case["project"], "图表")
+        # Each chart on a page of its own at full size, the second from row 29.
+        chart = book["图表"]
+        if fits_to_width(chart) or [brk.id for brk in chart.row_breaks.brk] != [28]:
+            problems.append(f"图表: fitted {fits_to_width(chart)}, page breaks {chart.row_breaks.brk}")
     rows = {}
     for row in sheet.iter_rows():
         if row[0].value or row[1].value:
