@@ -15,8 +15,8 @@ namespace {
 // full size, and the load table's label columns leave room for four loads on each page.
 constexpr double kNameWidthSingle = 26;
 constexpr double kFormulaWidthSingle = 46;
-constexpr double kNameWidthTable = 18;
-constexpr double kFormulaWidthTable = 26;
+constexpr double kNameWidthTable = 16;
+constexpr double kFormulaWidthTable = 24;
 
 const std::vector<Figure> kLoadInputs = {
     {"Q", "评估载重", "kg", "输入载重按 75 kg 向下取整", kAsEntered, [](const Steps& s) { return s.load; }},
