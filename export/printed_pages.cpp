@@ -38,22 +38,22 @@ std::string shortened(const std::string& text, std::size_t bytes)
     return cut + "…";
 }
 
-void setHeaderAndFooter(PageSetup& page, const std::string& name, const std::string& title,
-                        const std::string& moment)
+}  // namespace
+
+void setPrintedPage(PageSetup& page, const std::string& name, const std::string& title,
+                    const std::string& moment)
 {
     page.header = shortened("&L" + shortened(literal(name), kMostNameBytes) + "&R" + literal(title), kMostHeaderBytes);
     page.footer = shortened("&L第 &P 页 共 &N 页&R导出时间 " + literal(moment), kMostHeaderBytes);
 }
 
-}  // namespace
-
 void setPrintedPages(WorkbookLayout& layout, const std::string& projectName, const std::string& exportMoment)
 {
-    setHeaderAndFooter(layout.sheet.page(), projectName, "输入数据与结果", exportMoment);
+    setPrintedPage(layout.sheet.page(), projectName, "输入数据与结果", exportMoment);
     if (layout.calculation)
-        setHeaderAndFooter(layout.calculation->page(), projectName, "计算书", exportMoment);
+        setPrintedPage(layout.calculation->page(), projectName, "计算书", exportMoment);
     if (layout.chart)
-        setHeaderAndFooter(layout.chart->page, projectName, "图表", exportMoment);
+        setPrintedPage(layout.chart->page, projectName, "图表", exportMoment);
 }
 
 }  // namespace trevalo::workbook
