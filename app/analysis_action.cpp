@@ -1,5 +1,7 @@
 #include "app/analysis_action.h"
 
+#include "app/target_choice.h"
+
 #include "engine/analysis.h"
 #include "results/load_table_form.h"
 #include "results/single_result_form.h"
@@ -20,14 +22,16 @@ struct Overloaded : Handlers... {
 
 // The result form is filled before it appears, so it never shows an earlier run's figures.
 template <class ResultForm, class Outcome>
-void showResult(Navigator& navigator, FormId id, const Outcome& outcome)
+void showResult(Navigator& navigator, FormId id, const Outcome& outcome, const engine::AnalysisInputs& inputs)
 {
     auto* form = qobject_cast<ResultForm*>(navigator.load(id));
     Q_ASSERT(form != nullptr);
-    if constexpr (std::is_same_v<Outcome, engine::SingleResult>)
+    if constexpr (std::is_same_v<Outcome, engine::SingleResult>) {
         form->showFigures(outcome);
-    else
+        form->showTargetVerdict(targetVerdict(inputs, outcome));
+    } else {
         form->showTable(outcome);
+    }
     navigator.hide(FormId::Form4);
     navigator.show(id);
 }
@@ -36,7 +40,8 @@ void showResult(Navigator& navigator, FormId id, const Outcome& outcome)
 
 void runAnalysisFromForms(Navigator& navigator)
 {
-    const engine::AnalysisOutcome outcome = engine::runAnalysis(gatherInputs(navigator));
+    const engine::AnalysisInputs inputs = gatherInputs(navigator);
+    const engine::AnalysisOutcome outcome = engine::runAnalysis(inputs);
     std::visit(Overloaded{
                    [&navigator](const engine::Refusal& refusal) {
                        auto* parameters = navigator.formAs<ElevatorParametersForm>(FormId::Form4);
@@ -44,11 +49,11 @@ void runAnalysisFromForms(Navigator& navigator)
                        if (refusal.clearDoorWidth && parameters != nullptr)
                            parameters->clearAndFocusDoorWidth();
                    },
-                   [&navigator](const engine::SingleResult& result) {
-                       showResult<SingleResultForm>(navigator, FormId::Form5, result);
+                   [&navigator, &inputs](const engine::SingleResult& result) {
+                       showResult<SingleResultForm>(navigator, FormId::Form5, result, inputs);
                    },
-                   [&navigator](const engine::LoadTable& table) {
-                       showResult<LoadTableForm>(navigator, FormId::Form6, table);
+                   [&navigator, &inputs](const engine::LoadTable& table) {
+                       showResult<LoadTableForm>(navigator, FormId::Form6, table, inputs);
                    },
                },
                outcome);

@@ -1,5 +1,7 @@
 #include "app/export_record_collector.h"
 
+#include "app/target_choice.h"
+
 #include "engine/population_model.h"
 #include "results/load_table_form.h"
 #include "results/single_result_form.h"
@@ -39,6 +41,10 @@ EnteredData enteredData(const Navigator& navigator)
     entered.inputs = std::move(state.inputs);
     entered.dateCaption = std::move(state.dateCaption);
     entered.timeCaption = std::move(state.timeCaption);
+    if (const auto chosen = chosenTargets(entered.inputs)) {
+        entered.targets = chosen->targets;
+        entered.targetSources = chosen->sources;
+    }
     return entered;
 }
 

@@ -8,6 +8,15 @@ namespace trevalo::engine {
 // including 2 m/s, High from 5 m/s, Middle between.
 enum class SpeedClass { Low, Middle, High };
 
+// The motion law of one speed class. A and B give the run distance from the peak
+// speed (A x^2 + B x), C and D the run time (C + D x); K, E, G and F the inverse, the
+// peak speed from the run distance ((sqrt(K d + E) - G) / F). The constants are used
+// exactly as published, not derived from each other: High's F differs from its D in
+// the last digit.
+struct MotionLaw {
+    double a, b, c, d, k, e, g, f;
+};
+
 // Passengers, probable stops and highest reversal floor for one rated load.
 struct TrafficLoad {
     double persons = 0;  // rated persons of the load, 75 kg each
@@ -34,9 +43,16 @@ struct CaseResult {
 
 struct MachineRoomFigures {
     double structuralLoad = 0;          // kg on the machine-room floor
+    double structuralForce = 0;         // kN, the same load under standard gravity
     int ropeCount = 4;
     std::optional<double> pitDepth;     // m; only for the rated speeds of the table
     std::optional<float> headroom;      // m, single precision like the table it comes from
+    // The terms of the structural load, as the calculation used them (kg).
+    double ratedLoad = 0;        // as entered, not rounded down to whole persons
+    double finishingWeight = 0;
+    double carWeight = 0;        // twice the rated load plus the finishing
+    double counterweight = 0;    // the car and half the rated load
+    double ropeWeight = 0;       // every rope twice the travel at 50 kg per 100 m
 };
 
 // One row of the load table.
@@ -60,6 +76,7 @@ struct CalculationSteps {
     double floorHeight = 0;      // df, m
     double ratedSpeed = 0;       // v, m/s
     SpeedClass speedClass = SpeedClass::Low;
+    MotionLaw motionLaw{};       // the coefficients of that class
     float expressDistance = 0;   // Ze, m (entered, or derived from H, df, N)
     double doorWidth = 0;        // W normalised, mm
     double load = 0;             // evaluated load, kg
@@ -75,6 +92,9 @@ struct CalculationSteps {
     double upFlight = 0, downFlight = 0;
     float flightTime = 0;
     // door, transfer and losses
+    double baseDoorTime = 0;             // t_d as the door table gives it
+    double advanceOpeningReduction = 0;  // s taken off t_d for opening while levelling
+    double fastOfficeReduction = 0;      // s taken off t_d for a fast office or hotel car
     double doorTimePerStop = 0;          // t_d after its reductions
     double transferTimePerPassenger = 0; // t_p
     double doorTimeTotal = 0, transferTime = 0, lossTime = 0, roundTripTime = 0;

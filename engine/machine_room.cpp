@@ -6,6 +6,8 @@ namespace trevalo::engine {
 
 namespace {
 
+constexpr double kStandardGravity = 9.80665;  // m/s2, kg to N
+
 struct ShaftRow {
     double speed;
     double pitDepth;
@@ -31,12 +33,16 @@ MachineRoomFigures machineRoomFigures(double ratedLoad, double travel, double ra
     figures.ropeCount = ratedSpeed <= 2.5 && ratedLoad <= 1300 ? 4 : 6;
     // The car weighs twice its rated load plus its finishing; the counterweight
     // balances the car and half the rated load.
-    const double car = 2 * ratedLoad + finishingWeight;
-    const double counterweight = car + 0.5 * ratedLoad;
+    figures.ratedLoad = ratedLoad;
+    figures.finishingWeight = finishingWeight;
+    figures.carWeight = 2 * ratedLoad + finishingWeight;
+    figures.counterweight = figures.carWeight + 0.5 * ratedLoad;
     // Each rope runs twice the travel at 50 kg per 100 m.
-    const double ropes = figures.ropeCount * (2 * travel) * 50 / 100;
+    figures.ropeWeight = figures.ropeCount * (2 * travel) * 50 / 100;
     // 1500 kg allows for the machine's weight; 1.25 is the safety factor on the static load.
-    figures.structuralLoad = 1.25 * (1500 + 2 * (car + ropes + ratedLoad + counterweight));
+    figures.structuralLoad =
+        1.25 * (1500 + 2 * (figures.carWeight + figures.ropeWeight + ratedLoad + figures.counterweight));
+    figures.structuralForce = figures.structuralLoad * kStandardGravity / 1000;
     // Speeds between the tabulated ones have no determined pit depth or headroom.
     for (const ShaftRow& row : kShaft) {
         if (row.speed == ratedSpeed) {

@@ -89,13 +89,14 @@ std::optional<RoundTrip> roundTrip(const Installation& installation, const Traff
     trip.flightTime = static_cast<float>(trip.upFlight + trip.downFlight);
 
     const DoorTiming timing = doorTiming(installation.doorType, installation.doorWidth);
-    trip.doorTimePerStop = timing.doorTime;
+    trip.baseDoorTime = timing.doorTime;
     // Opening the doors while the car levels saves about a second per stop; office and
     // hotel lifts above 1.75 m/s have faster doors, another second.
     if (installation.advanceOpening)
-        trip.doorTimePerStop -= 1;
+        trip.advanceOpeningReduction = 1;
     if (installation.buildingType == BuildingType::OfficeAndHotel && speed > 1.75)
-        trip.doorTimePerStop -= 1;
+        trip.fastOfficeReduction = 1;
+    trip.doorTimePerStop = trip.baseDoorTime - trip.advanceOpeningReduction - trip.fastOfficeReduction;
     trip.transferTimePerPassenger = timing.transferTime;
     trip.doorTimeTotal = load.totalStops * trip.doorTimePerStop;
     trip.transferTime = transferTime(installation, load, timing.transferTime);
@@ -117,6 +118,7 @@ CalculationSteps calculationSteps(const Installation& installation, double load,
     steps.floorHeight = installation.floorHeight;
     steps.ratedSpeed = installation.ratedSpeed;
     steps.speedClass = speedClass(installation.ratedSpeed);
+    steps.motionLaw = motionLaw(installation.ratedSpeed);
     steps.expressDistance = trip.expressDistance;
     steps.doorWidth = installation.doorWidth;
     steps.load = load;
@@ -135,6 +137,9 @@ CalculationSteps calculationSteps(const Installation& installation, double load,
     steps.upFlight = trip.upFlight;
     steps.downFlight = trip.downFlight;
     steps.flightTime = trip.flightTime;
+    steps.baseDoorTime = trip.baseDoorTime;
+    steps.advanceOpeningReduction = trip.advanceOpeningReduction;
+    steps.fastOfficeReduction = trip.fastOfficeReduction;
     steps.doorTimePerStop = trip.doorTimePerStop;
     steps.transferTimePerPassenger = trip.transferTimePerPassenger;
     steps.doorTimeTotal = trip.doorTimeTotal;

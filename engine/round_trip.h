@@ -32,6 +32,9 @@ struct RoundTrip {
     double upFlight = 0;        // s, each journey with its express run when it makes one
     double downFlight = 0;
     float flightTime = 0;       // s, up and down journeys
+    double baseDoorTime = 0;  // from the door table
+    double advanceOpeningReduction = 0;
+    double fastOfficeReduction = 0;
     double doorTimePerStop = 0;
     double transferTimePerPassenger = 0;
     double doorTimeTotal = 0;

@@ -8,15 +8,6 @@ namespace trevalo::engine {
 
 SpeedClass speedClass(double ratedSpeed);
 
-// The motion law of one speed class. A and B give the run distance from the peak
-// speed (A x^2 + B x), C and D the run time (C + D x); K, E, G and F the inverse, the
-// peak speed from the run distance ((sqrt(K d + E) - G) / F). The constants are used
-// exactly as published, not derived from each other: High's F differs from its D in
-// the last digit.
-struct MotionLaw {
-    double a, b, c, d, k, e, g, f;
-};
-
 const MotionLaw& motionLaw(double ratedSpeed);
 
 // Length (m) of a run that accelerates to peak speed x (m/s) and stops.

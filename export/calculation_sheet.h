@@ -1,6 +1,8 @@
 #pragma once
 
 #include "engine/analysis.h"
+#include "engine/design_targets.h"
+#include "export/export_record.h"
 #include "export/sheet_model.h"
 
 #include <string>
@@ -22,16 +24,24 @@ struct CalculationHeader {
     double upPercent = 0;
     double downPercent = 0;
     double cars = 0;  // L; single result only
+    // What the conclusion checks the figures against, and where the targets come from.
+    engine::DesignTargets targets;
+    engine::TargetSources targetSources;
 };
 
+// The header of the entries, with the targets the entered data carries.
+CalculationHeader calculationHeader(const EnteredData& entered, std::string exportMoment);
 CalculationHeader calculationHeader(const engine::AnalysisInputs& inputs, std::string exportMoment);
 
-// The sheet "计算书": the inputs as the calculation used them, every intermediate
-// figure with its formula in the order the calculation reaches it, and the results.
-// The single result adds the group figures and two estimates beyond the up-peak
-// calculation: the average waiting time and, for office buildings, the interval grade.
+// The sheet "计算书": the basis of the calculation, the inputs as the calculation used
+// them with the motion-law coefficients and the door table row, every intermediate
+// figure with its formula in the order the calculation reaches it, the results, a
+// conclusion against the design targets and a block to sign.
+// The single result adds the group figures, the machine-room derivation and two estimates
+// beyond the up-peak calculation: the average waiting time and, for office buildings, the
+// interval grade.
 SheetModel calculationSheet(const CalculationHeader& header, const engine::SingleResult& result);
-// One value column per rated load the sweep evaluated.
+// One value column per rated load the sweep evaluated; the label columns print on every page.
 SheetModel calculationSheet(const CalculationHeader& header, const engine::LoadTable& table);
 
 }  // namespace trevalo::workbook

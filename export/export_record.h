@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/analysis.h"
+#include "engine/design_targets.h"
 
 #include <array>
 #include <string>
@@ -21,6 +22,10 @@ struct EnteredData {
     std::string timeCaption;
     // The floors the per-floor list shows; empty unless the population was given per floor.
     std::vector<FloorListRow> floorList;
+    // The targets the calculation sheet's conclusion checks the figures against, with
+    // where they come from.
+    engine::DesignTargets targets;
+    engine::TargetSources targetSources;
 };
 
 // The single result form as the export reads it: the value captions Label7(0..8)

@@ -29,7 +29,7 @@ std::optional<LoadChart> filledRows(const SheetModel& sheet)
         if (cell == nullptr || cell->text.empty())
             continue;
         if (!chart)
-            chart = LoadChart{row, row};
+            chart = LoadChart{row, row, {}};
         chart->lastRow = row;
     }
     return chart;
@@ -76,6 +76,7 @@ WorkbookLayout singleResultLayout(const SingleResultRecord& record)
     sheet.write("E16", elevator.finishingWeight);
 
     sheet.setFitRange({{1, 1}, {18, 5}});
+    sheet.page().gridlines = true;
     return layout;
 }
 
@@ -116,7 +117,12 @@ WorkbookLayout loadTableLayout(const LoadTableRecord& record)
 
     sheet.setFitRange({{1, 1}, {18, 13}});
     layout.chart = filledRows(sheet);
-    layout.repeatedColumn = kLoadKeyColumn;
+    sheet.page().gridlines = true;
+    // The load keys and the table's headers stand beside and above every page of the table.
+    sheet.page().repeatedColumns = std::pair{kLoadKeyColumn, kLoadKeyColumn};
+    sheet.page().repeatedRows = std::pair{5, 5};
+    // Fitted to one page width the table would print under 9 pt: it prints at full size.
+    sheet.page().fitToWidth = 0;
     return layout;
 }
 

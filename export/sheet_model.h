@@ -26,6 +26,7 @@ struct SheetCell {
     std::string numberFormat;
     bool bold = false;
     bool wrapped = false;  // the text wraps within the column width
+    bool signatureLine = false;  // a line along the bottom to sign on
 };
 
 // A rectangle of cells, inclusive at both ends.
@@ -37,6 +38,18 @@ struct CellRange {
         return position.row >= first.row && position.row <= last.row &&
                position.column >= first.column && position.column <= last.column;
     }
+};
+
+// How a sheet prints, on A4. Header and footer use the spreadsheet's codes (&L, &C, &R
+// for the thirds, &P the page number, &N the page count, && a literal ampersand).
+struct PageSetup {
+    std::string header;
+    std::string footer;
+    std::optional<std::pair<int, int>> repeatedRows;     // first and last, 1-based
+    std::optional<std::pair<int, int>> repeatedColumns;  // first and last, 1-based
+    bool landscape = true;
+    int fitToWidth = 1;  // pages wide; 0: full size, over as many pages as the columns need
+    bool gridlines = false;
 };
 
 // A sheet of an export, addressed like the spreadsheet addresses it: the first sheet
@@ -51,11 +64,15 @@ public:
     void writeNumber(CellPosition position, double value, std::string numberFormat);
     void setBold(CellPosition position) { m_cells[position].bold = true; }
     void setWrapped(CellPosition position) { m_cells[position].wrapped = true; }
+    void setSignatureLine(CellPosition position) { m_cells[position].signatureLine = true; }
 
     // The cell's text, empty for a cell never written.
     std::string text(std::string_view address) const;
     const SheetCell* cell(CellPosition position) const;
     const std::map<CellPosition, SheetCell>& cells() const { return m_cells; }
+
+    PageSetup& page() { return m_page; }
+    const PageSetup& page() const { return m_page; }
 
     void setFitRange(CellRange range) { m_fitRange = range; }
     const CellRange& fitRange() const { return m_fitRange; }
@@ -74,6 +91,7 @@ private:
     CellRange m_fitRange{{1, 1}, {1, 1}};
     std::map<int, double> m_columnWidths;
     std::map<int, double> m_rowHeights;
+    PageSetup m_page;
 };
 
 }  // namespace trevalo::workbook

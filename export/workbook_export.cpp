@@ -52,11 +52,10 @@ void exportRecord(const std::optional<Record>& record, WorkbookLayout (*layoutOf
         if (record) {
             // The calculation sheet is dated with the moment that also names the file.
             const QDateTime moment = QDateTime::currentDateTime();
+            const std::string shownMoment = moment.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString();
             WorkbookLayout layout = layoutOf(*record);
-            layout.calculation = calculationSheet(
-                calculationHeader(record->entered.inputs,
-                                  moment.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString()),
-                record->analysis);
+            layout.calculation = calculationSheet(calculationHeader(record->entered, shownMoment), record->analysis);
+            setPrintedPages(layout, record->entered.inputs.project.projectName, shownMoment);
             path = writeNewWorkbook(layout, record->entered.inputs.project.projectName, moment);
         }
         if (!path.isEmpty())

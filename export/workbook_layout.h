@@ -14,15 +14,23 @@ namespace trevalo::workbook {
 struct LoadChart {
     int firstRow = 0;
     int lastRow = 0;
+    PageSetup page;
 };
 
 struct WorkbookLayout {
     SheetModel sheet;
     std::optional<SheetModel> calculation;  // the calculation behind the figures
     std::optional<LoadChart> chart;
-    // A column printed on every page that the sheet's columns spread over.
-    std::optional<int> repeatedColumn;
 };
+
+// The header (the project name, the sheet's title) and the footer (page number, page count,
+// export moment) of one printed sheet.
+void setPrintedPage(PageSetup& page, const std::string& projectName, const std::string& title,
+                    const std::string& exportMoment);
+
+// Every sheet of the layout prints with the project name and its title in the page header,
+// and the page number, the page count and the export moment in the footer.
+void setPrintedPages(WorkbookLayout& layout, const std::string& projectName, const std::string& exportMoment);
 
 // "住宅", "办公楼及酒店" or "自用办公楼", as the input-data block names the building type.
 std::string buildingTypeText(engine::BuildingType type);

@@ -30,10 +30,12 @@ public:
 
     lxw_format* format(const SheetCell& cell, const std::string& numberFormat)
     {
-        lxw_format*& format = m_formats[{cell.headingSize, cell.bold, cell.wrapped, numberFormat}];
+        lxw_format*& format = m_formats[{cell.headingSize, cell.bold, cell.wrapped, cell.signatureLine, numberFormat}];
         if (format == nullptr) {
             format = workbook_add_format(m_book);
             format_set_font_name(format, kFontName);
+            // A row grown for wrapped text reads from its top line across.
+            format_set_align(format, LXW_ALIGN_VERTICAL_TOP);
             if (cell.headingSize > 0) {
                 format_set_italic(format);
                 format_set_font_size(format, cell.headingSize);
@@ -43,6 +45,8 @@ public:
             if (cell.wrapped) {
                 format_set_text_wrap(format);
             }
+            if (cell.signatureLine)
+                format_set_bottom(format, LXW_BORDER_THIN);
             if (!numberFormat.empty())
                 format_set_num_format(format, numberFormat.c_str());
         }
@@ -51,7 +55,7 @@ public:
 
 private:
     lxw_workbook* m_book;
-    std::map<std::tuple<int, bool, bool, std::string>, lxw_format*> m_formats;
+    std::map<std::tuple<int, bool, bool, bool, std::string>, lxw_format*> m_formats;
 };
 
 // A sheet row is this many times as tall as its largest font, in points.
@@ -71,7 +75,7 @@ bool writeCells(lxw_worksheet* sheet, const SheetModel& model, FormatCache& form
             error = worksheet_write_number(sheet, row, column, *cell.number,
                                            formats.format(cell, cell.numberFormat));
         } else if (cell.text.empty()) {
-            if (cell.headingSize > 0)
+            if (cell.headingSize > 0 || cell.signatureLine)
                 error = worksheet_write_blank(sheet, row, column, formats.format(cell, {}));
         } else if (const auto number = plainDecimalNumber(cell.text)) {
             error = worksheet_write_number(sheet, row, column, number->value,
@@ -111,20 +115,33 @@ bool setRowHeights(lxw_worksheet* sheet, const SheetModel& model)
     return true;
 }
 
-// A4 landscape, every column on one page width, gridlines printed.
-bool setPageSetup(lxw_worksheet* sheet, const WorkbookLayout& layout)
+// The sheet's own page setup on A4: orientation, fitting, header and footer, the rows and
+// columns printed on every page, printed gridlines.
+bool applyPageSetup(lxw_worksheet* sheet, const PageSetup& page)
 {
     worksheet_set_paper(sheet, kPaperA4);
-    worksheet_set_landscape(sheet);
-    worksheet_fit_to_pages(sheet, 1, 0);
-    worksheet_gridlines(sheet, LXW_SHOW_ALL_GRIDLINES);
-    if (!layout.repeatedColumn)
-        return true;
-    const lxw_col_t column = columnIndex(*layout.repeatedColumn);
-    return worksheet_repeat_columns(sheet, column, column) == LXW_NO_ERROR;
+    if (page.landscape)
+        worksheet_set_landscape(sheet);
+    else
+        worksheet_set_portrait(sheet);
+    if (page.fitToWidth > 0)
+        worksheet_fit_to_pages(sheet, static_cast<std::uint16_t>(page.fitToWidth), 0);
+    if (page.gridlines)
+        worksheet_gridlines(sheet, LXW_SHOW_ALL_GRIDLINES);
+    if (!page.header.empty() && worksheet_set_header(sheet, page.header.c_str()) != LXW_NO_ERROR)
+        return false;
+    if (!page.footer.empty() && worksheet_set_footer(sheet, page.footer.c_str()) != LXW_NO_ERROR)
+        return false;
+    if (page.repeatedRows &&
+        worksheet_repeat_rows(sheet, rowIndex(page.repeatedRows->first), rowIndex(page.repeatedRows->second)) !=
+            LXW_NO_ERROR)
+        return false;
+    return !page.repeatedColumns ||
+           worksheet_repeat_columns(sheet, columnIndex(page.repeatedColumns->first),
+                                    columnIndex(page.repeatedColumns->second)) == LXW_NO_ERROR;
 }
 
-// A sheet with number cells and widths of its own, printed on A4 landscape one page wide.
+// A sheet with number cells and widths of its own.
 bool addReportSheet(lxw_workbook* book, const char* name, const SheetModel& model, FormatCache& formats)
 {
     lxw_worksheet* sheet = workbook_add_worksheet(book, name);
@@ -139,10 +156,7 @@ bool addReportSheet(lxw_workbook* book, const char* name, const SheetModel& mode
         if (worksheet_set_row(sheet, rowIndex(row), height, nullptr) != LXW_NO_ERROR)
             return false;
     }
-    worksheet_set_paper(sheet, kPaperA4);
-    worksheet_set_landscape(sheet);
-    worksheet_fit_to_pages(sheet, 1, 0);
-    return true;
+    return applyPageSetup(sheet, model.page());
 }
 
 void addSeries(lxw_chart* chart, const LoadChart& rows, int valueColumn, const char* name)
@@ -181,6 +195,10 @@ lxw_chart* lineChart(lxw_workbook* book, const LoadChart& rows, int valueColumn,
     return chart;
 }
 
+// A chart 1.6 x 1.7 times the default 480 x 288 px fills the width of an A4 landscape page and
+// 26 default rows of its height; the second starts two rows below.
+constexpr lxw_row_t kSecondChartRow = 28;
+
 // libxlsxwriter 1.1.4 has no secondary value axis, so the round trip time and the
 // handling capacity each get a chart with a value axis of its own, one above the other.
 bool addChartSheet(lxw_workbook* book, const LoadChart& rows)
@@ -193,14 +211,21 @@ bool addChartSheet(lxw_workbook* book, const LoadChart& rows)
     lxw_chart* handling = lineChart(book, rows, kHandlingPercentColumn,
                                     "5分钟内单机运载人数百分比与额定载重", "运载人数百分比 HC (%)",
                                     "运载人数百分比 (%)");
-    worksheet_set_paper(sheet, kPaperA4);
-    worksheet_set_landscape(sheet);
-    worksheet_fit_to_pages(sheet, 1, 1);
+    // Each chart on a page of its own at full size, so that no label prints smaller than its
+    // 10 pt; the second chart starts the second page.
+    PageSetup page = rows.page;
+    page.fitToWidth = 0;
+    lxw_row_t breaks[] = {kSecondChartRow, 0};
+    if (!applyPageSetup(sheet, page) || worksheet_set_h_pagebreaks(sheet, breaks) != LXW_NO_ERROR)
+        return false;
     lxw_chart_options size = {};
-    size.x_scale = 1.5;
-    size.y_scale = 1.25;
-    return worksheet_insert_chart_opt(sheet, 1, 1, roundTrip, &size) == LXW_NO_ERROR &&
-           worksheet_insert_chart_opt(sheet, 21, 1, handling, &size) == LXW_NO_ERROR;
+    size.x_scale = 1.6;
+    size.y_scale = 1.7;
+    // Clear of the page break, so that its frame does not print on the first page.
+    lxw_chart_options below = size;
+    below.y_offset = 4;
+    return worksheet_insert_chart_opt(sheet, 0, 0, roundTrip, &size) == LXW_NO_ERROR &&
+           worksheet_insert_chart_opt(sheet, kSecondChartRow, 0, handling, &below) == LXW_NO_ERROR;
 }
 
 }  // namespace
@@ -214,7 +239,7 @@ bool writeWorkbook(const WorkbookLayout& layout, const std::string& path)
     FormatCache formats(book);
     bool written = sheet != nullptr && writeCells(sheet, layout.sheet, formats) &&
                    setColumnWidths(sheet, layout.sheet) && setRowHeights(sheet, layout.sheet) &&
-                   setPageSetup(sheet, layout);
+                   applyPageSetup(sheet, layout.sheet.page());
     if (written) {
         worksheet_activate(sheet);
         if (layout.calculation)

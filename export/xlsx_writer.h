@@ -11,9 +11,9 @@ inline constexpr const char* kDataSheetName = "Sheet1";
 inline constexpr const char* kCalculationSheetName = "计算书";
 inline constexpr const char* kChartSheetName = "图表";
 
-// Writes the layout as a spreadsheet template (.xltx) at path (UTF-8): the data sheet
-// on A4 landscape, one page wide, gridlines printed and on screen, columns fitted and
-// column C narrow; then the calculation sheet and a chart sheet when the layout has them.
+// Writes the layout as a spreadsheet template (.xltx) at path (UTF-8): the data sheet with
+// its columns fitted and column C narrow, then the calculation sheet and a chart sheet when
+// the layout has them; each sheet printed on A4 as its page setup says.
 // False when the file could not be written completely; the caller removes what may be
 // left at path.
 bool writeWorkbook(const WorkbookLayout& layout, const std::string& path);

@@ -7,6 +7,8 @@
 #include <QPalette>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace trevalo {
 
 using results::CaptionLabel;
@@ -59,12 +61,21 @@ std::array<QString, SingleResultForm::kValueCount> figureTooltips(const engine::
     };
 }
 
+const QColor kCaptionColour(192, 255, 192);
+// A caption whose figure misses its target.
+const QColor kMissedColour(255, 204, 204);
+
+void setBackground(QLabel& label, const QColor& colour)
+{
+    QPalette palette = label.palette();
+    palette.setColor(QPalette::Window, colour);
+    label.setPalette(palette);
+}
+
 void styleCaption(CaptionLabel& label)
 {
     label.setFrameStyle(QFrame::Box | QFrame::Plain);
-    QPalette palette = label.palette();
-    palette.setColor(QPalette::Window, QColor(192, 255, 192));
-    label.setPalette(palette);
+    setBackground(label, kCaptionColour);
     label.setAutoFillBackground(true);
     label.setForegroundRole(QPalette::Text);
 }
@@ -104,8 +115,12 @@ SingleResultForm::SingleResultForm(QWidget* parent) : QWidget(parent)
         QStringLiteral(" 5分钟内总运载人数 HC (T) "),
         QStringLiteral(" 5分钟内单机运载人数百分比 HC (P) % "),
     };
-    for (int i = 0; i < 5; ++i)
-        makeCaption(this, QStringLiteral("Label%1").arg(i + 1), i, captionTexts[static_cast<std::size_t>(i)]);
+    for (int i = 0; i < 5; ++i) {
+        CaptionLabel* caption =
+            makeCaption(this, QStringLiteral("Label%1").arg(i + 1), i, captionTexts[static_cast<std::size_t>(i)]);
+        if (i == 1)
+            m_intervalCaption = caption;
+    }
 
     const std::array<QString, 4> label6Texts{
         QStringLiteral(" 5分钟内总运载人数百分比 HC (T) % "),
@@ -122,6 +137,12 @@ SingleResultForm::SingleResultForm(QWidget* parent) : QWidget(parent)
         value->move(pointAt(kValueLeft, lineTop(kValueLine[i])));
         value->setCaption(QString());
         m_values[i] = value;
+    }
+
+    for (std::size_t i = 0; i < m_verdictMarks.size(); ++i) {
+        m_verdictMarks[i] = makeCaption(this, i == 0 ? QStringLiteral("VerdictHS") : QStringLiteral("VerdictHCT"),
+                                        i == 0 ? 1 : 5, QString());
+        m_verdictMarks[i]->hide();
     }
 
     // Created in tab order, left to right.
@@ -150,6 +171,57 @@ void SingleResultForm::showFigures(const engine::SingleResult& result)
         m_values[i]->setToolTip(tooltips[i]);
     setStructuralLoadRowShown(result.structuralLoadShown);
     setPitAndHeadroomRowsShown(result.pitAndHeadroomShown);
+}
+
+void SingleResultForm::showTargetVerdict(const std::optional<TargetVerdict>& verdict)
+{
+    struct Row {
+        CaptionLabel* caption;
+        CaptionLabel* value;
+        CaptionLabel* mark;
+    };
+    const std::array<Row, 2> rows{Row{m_intervalCaption, m_values[1], m_verdictMarks[0]},
+                                  Row{m_label6[0], m_values[5], m_verdictMarks[1]}};
+    for (const Row& row : rows) {
+        setBackground(*row.caption, kCaptionColour);
+        row.caption->setToolTip(QString());
+        row.mark->hide();
+    }
+    if (!verdict)
+        return;
+    const engine::TargetCheck& check = verdict->check;
+    const auto verdictText = [](bool met) { return met ? QStringLiteral("满足") : QStringLiteral("不满足"); };
+    const std::array<QString, 2> tooltips{
+        QStringLiteral("设计目标：HS ≤ %1 秒（%2）\n%3，裕量 %4 秒")
+            .arg(QString::number(verdict->targets.interval), QString::fromStdString(verdict->sources.interval),
+                 verdictText(check.intervalMet), figure(check.intervalMargin)),
+        QStringLiteral("设计目标：HC(T)% ≥ %1 %（%2）\n%3，裕量 %4 %")
+            .arg(QString::number(verdict->targets.hcPercent), QString::fromStdString(verdict->sources.hcPercent),
+                 verdictText(check.hcMet), figure(check.hcMargin)),
+    };
+    const std::array<bool, 2> met{check.intervalMet, check.hcMet};
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const Row& row = rows[i];
+        const QColor colour = met[i] ? kCaptionColour : kMissedColour;
+        setBackground(*row.caption, colour);
+        row.caption->setToolTip(tooltips[i]);
+        setBackground(*row.mark, colour);
+        row.mark->setCaption(verdictText(met[i]));
+        row.mark->setToolTip(tooltips[i]);
+        // Beside its value, inside the form.
+        const int gap = twipsToPixels(60);
+        const int left = std::min(row.value->geometry().right() + gap, width() - row.mark->width() - gap);
+        row.mark->move(left, row.value->y());
+        row.mark->show();
+    }
+}
+
+QString SingleResultForm::verdictMark(int which) const
+{
+    if (which < 0 || which >= static_cast<int>(m_verdictMarks.size()))
+        return {};
+    const CaptionLabel* mark = m_verdictMarks[static_cast<std::size_t>(which)];
+    return mark->isHidden() ? QString() : mark->text();
 }
 
 QString SingleResultForm::valueText(int index) const

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "engine/analysis.h"
+#include "engine/design_targets.h"
 
 #include <QString>
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 class QPushButton;
 
@@ -14,6 +16,13 @@ class CaptionLabel;
 }
 
 namespace trevalo {
+
+// The group's figures against the design targets, as the caller checked them.
+struct TargetVerdict {
+    engine::DesignTargets targets;
+    engine::TargetSources sources;
+    engine::TargetCheck check;
+};
 
 // Form5: the figures of one configuration in caption/value pairs. The analysis decides every
 // text and which optional rows stand; the form only shows them and reports its buttons.
@@ -27,6 +36,13 @@ public:
     // Writes the value captions of the rows the outcome shows and sets the visibility of both
     // optional groups; a hidden row keeps whatever caption it held.
     void showFigures(const engine::SingleResult& result);
+
+    // The captions of the interval and of the group's percentage take a colour, a tooltip
+    // and a mark beside their value saying whether each target is met; colour is never the
+    // only sign. Empty: no targets, the captions as designed.
+    void showTargetVerdict(const std::optional<TargetVerdict>& verdict);
+    // The mark beside the interval (0) or the group's percentage (1); empty when none is shown.
+    QString verdictMark(int which) const;
 
     // Caption of value label Label7(index), whether it is shown or not.
     QString valueText(int index) const;
@@ -45,6 +61,8 @@ private:
 
     std::array<results::CaptionLabel*, 4> m_label6{};  // Label6(0..3), captions of the lower lines
     std::array<results::CaptionLabel*, kValueCount> m_values{};
+    results::CaptionLabel* m_intervalCaption = nullptr;           // Label2
+    std::array<results::CaptionLabel*, 2> m_verdictMarks{};       // beside the interval, HC(T) %
 };
 
 }  // namespace trevalo

@@ -7,7 +7,10 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
+#include <utility>
 #include <variant>
+#include <vector>
 
 namespace trevalo::workbook {
 namespace {
@@ -79,35 +82,182 @@ TEST_P(Estimates, WaitingTimeAndGrade)
     }
 }
 
-engine::AnalysisInputs workedCase(bool decided)
+// The rows whose column A holds `symbol`, top down.
+std::vector<int> rowsOf(const SheetModel& sheet, const std::string& symbol)
+{
+    std::vector<int> rows;
+    for (const auto& [position, cell] : sheet.cells())
+        if (position.column == 1 && cell.text == symbol)
+            rows.push_back(position.row);
+    return rows;
+}
+
+double numberAt(const SheetModel& sheet, int row, int column)
+{
+    const SheetCell* cell = sheet.cell({row, column});
+    return cell != nullptr && cell->number ? *cell->number : -1;
+}
+
+std::string textAt(const SheetModel& sheet, int row, int column)
+{
+    const SheetCell* cell = sheet.cell({row, column});
+    return cell == nullptr ? "" : cell->text;
+}
+
+// Every coefficient under its own letter: distinct values catch a letter showing another
+// coefficient, which equal published values (B and G, and D and F below 5 m/s) would hide.
+TEST(CalculationSheet, EachCoefficientUnderItsLetter)
+{
+    engine::SingleResult result;
+    result.steps.motionLaw = {1, 2, 3, 4, 5, 6, 7, 8};  // a, b, c, d, k, e, g, f
+    engine::LoadTable table;
+    table.steps[0] = result.steps;
+    const std::pair<const char*, double> letters[] = {{"A", 1}, {"B", 2}, {"C", 3}, {"D", 4},
+                                                      {"K", 5}, {"E", 6}, {"G", 7}, {"F", 8}};
+    for (const SheetModel& sheet : {calculationSheet({}, result), calculationSheet({}, table)}) {
+        const int column = sheet.cell({2, 4}) != nullptr && sheet.cell({2, 4})->text == "数值" ? 4 : 5;
+        for (const auto& [letter, value] : letters) {
+            const auto rows = rowsOf(sheet, letter);
+            ASSERT_EQ(rows.size(), 1u) << letter;
+            EXPECT_EQ(numberAt(sheet, rows[0], column), value) << letter;
+        }
+    }
+}
+
+struct VerdictCase {
+    const char* name;
+    double groupPercent, interval;
+    std::optional<double> waitingTarget;
+    const char* hc;        // verdict of the group's share
+    const char* wait;      // of the interval
+    const char* waiting;   // of the waiting time; empty: no verdict row
+    const char* overall;
+};
+
+void PrintTo(const VerdictCase& c, std::ostream* out) { *out << c.name; }
+
+class Conclusion : public testing::TestWithParam<VerdictCase> {};
+
+// Targets 6 % and 60 s; the waiting time of 3 up passengers of 13 rated persons (below half)
+// is 0.4 x the interval.
+INSTANTIATE_TEST_SUITE_P(
+    CalculationSheet, Conclusion,
+    testing::Values(VerdictCase{"bothMet", 8, 50, std::nullopt, "满足", "满足", "", "满足"},
+                    VerdictCase{"shareMissed", 5.5, 50, std::nullopt, "不满足", "满足", "", "不满足"},
+                    VerdictCase{"intervalMissed", 8, 70, std::nullopt, "满足", "不满足", "", "不满足"},
+                    VerdictCase{"onBothTargets", 6, 60, std::nullopt, "满足", "满足", "", "满足"},
+                    VerdictCase{"waitingMissed", 8, 50, 19.0, "满足", "满足", "不满足", "不满足"},
+                    VerdictCase{"waitingMet", 8, 50, 21.0, "满足", "满足", "满足", "满足"}),
+    engine::CaseName());
+
+TEST_P(Conclusion, EachFigureAgainstItsTarget)
+{
+    const VerdictCase& c = GetParam();
+    engine::SingleResult result;
+    result.steps.persons = 13;
+    result.steps.upPassengers = 3;
+    result.figures.groupPercent = c.groupPercent;
+    result.figures.interval = c.interval;
+    CalculationHeader header;
+    header.targets = {6, 60, c.waitingTarget};
+    const SheetModel sheet = calculationSheet(header, result);
+    // The last row of a symbol is its conclusion: figure, then target, margin and verdict below.
+    const auto check = [&](const char* symbol, double figure, double target, double margin, const char* verdict) {
+        const auto rows = rowsOf(sheet, symbol);
+        ASSERT_FALSE(rows.empty()) << symbol;
+        const int at = rows.back();
+        EXPECT_DOUBLE_EQ(numberAt(sheet, at, 4), figure) << symbol;
+        EXPECT_EQ(textAt(sheet, at + 1, 2), "目标") << symbol;
+        EXPECT_DOUBLE_EQ(numberAt(sheet, at + 1, 4), target) << symbol;
+        EXPECT_NEAR(numberAt(sheet, at + 2, 4), margin, 1e-12) << symbol;
+        EXPECT_EQ(textAt(sheet, at + 3, 4), verdict) << symbol;
+    };
+    check("HC(T) %", c.groupPercent, 6, c.groupPercent - 6, c.hc);
+    check("INT", c.interval, 60, 60 - c.interval, c.wait);
+    if (*c.waiting != '\0')
+        check("AWT", 0.4 * c.interval, *c.waitingTarget, *c.waitingTarget - 0.4 * c.interval, c.waiting);
+    else
+        EXPECT_EQ(textAt(sheet, rowsOf(sheet, "AWT").back(), 3), "未设定目标，不作判定");
+    bool found = false;
+    for (const auto& [position, cell] : sheet.cells()) {
+        if (position.column == 2 && cell.text == "综合结论") {
+            EXPECT_EQ(textAt(sheet, position.row, 4), c.overall);
+            found = true;
+        }
+    }
+    EXPECT_TRUE(found);
+}
+
+struct ReadBackCase {
+    const char* name;  // also the checker's case
+    engine::AnalysisInputs inputs;  // with the rated load and number of cars decided
+};
+
+engine::AnalysisInputs workedCase()
 {
     engine::AnalysisInputs inputs;
     inputs.project = {"计算书", engine::BuildingType::Residential, "10", "500", engine::PopulationSpread::Even};
-    engine::ElevatorParameters& e = inputs.elevator;
-    e = {"30", "3", false, "", engine::DoorType::TwoPanelCentre, "900", false, "5", "30", "20", "1.75",
-         decided, "1000", "2", false, ""};
+    inputs.elevator = {"30", "3", false, "", engine::DoorType::TwoPanelCentre, "900", false, "5", "30", "20", "1.75",
+                       true, "1000", "2", true, "300"};
     return inputs;
 }
 
-// Both workbooks of the worked case written by the real writer and read back by openpyxl.
-TEST(CalculationSheet, WorkedCaseReadsBack)
+// An office with both door reductions, the middle speed class and six ropes; its name
+// holds an ampersand, which the page header must show as it is.
+engine::AnalysisInputs officeCase()
+{
+    engine::AnalysisInputs inputs;
+    inputs.project = {"办公楼 A&B", engine::BuildingType::OfficeAndHotel, "12", "1200", engine::PopulationSpread::Even};
+    inputs.elevator = {"42", "3.5", false, "", engine::DoorType::TwoPanelSide, "1000", true, "10", "80", "10", "2.5",
+                       true, "1350", "4", true, "400"};
+    return inputs;
+}
+
+void PrintTo(const ReadBackCase& c, std::ostream* out) { *out << c.name; }
+
+class ReadBack : public testing::TestWithParam<ReadBackCase> {};
+
+INSTANTIATE_TEST_SUITE_P(CalculationSheet, ReadBack,
+                         testing::Values(ReadBackCase{"worked", workedCase()}, ReadBackCase{"office", officeCase()}),
+                         engine::CaseName());
+
+EnteredData entered(engine::AnalysisInputs inputs)
+{
+    EnteredData data;
+    data.inputs = std::move(inputs);
+    data.targets = engine::presetTargets(*data.inputs.project.buildingType);
+    data.targetSources = engine::presetSources(*data.inputs.project.buildingType);
+    return data;
+}
+
+void finishLayout(WorkbookLayout& layout, const EnteredData& data, const auto& analysis)
+{
+    constexpr const char* kMoment = "2026-12-07 10:30:05";
+    layout.calculation = calculationSheet(calculationHeader(data, kMoment), analysis);
+    setPrintedPages(layout, data.inputs.project.projectName, kMoment);
+}
+
+// Both workbooks of a case written by the real writer and read back by openpyxl.
+TEST_P(ReadBack, BothWorkbooks)
 {
     const auto folder = std::filesystem::temp_directory_path() /
-                        ("trevalo-calculation-" + std::to_string(testing::UnitTest::GetInstance()->random_seed()));
+                        ("trevalo-calculation-" + std::string(GetParam().name) + "-" +
+                         std::to_string(testing::UnitTest::GetInstance()->random_seed()));
     std::filesystem::create_directories(folder);
     SingleResultRecord single;
-    single.entered.inputs = workedCase(true);
+    single.entered = entered(GetParam().inputs);
     single.analysis = std::get<engine::SingleResult>(engine::runAnalysis(single.entered.inputs));
     single.form = {single.analysis.valueTexts, single.analysis.structuralLoadShown,
                    single.analysis.pitAndHeadroomShown};
     WorkbookLayout singleLayout = singleResultLayout(single);
-    singleLayout.calculation =
-        calculationSheet(calculationHeader(single.entered.inputs, "2026-12-07 10:30:05"), single.analysis);
+    finishLayout(singleLayout, single.entered, single.analysis);
     ASSERT_TRUE(writeWorkbook(singleLayout, (folder / "single.xlsx").string()));
 
     LoadTableRecord table;
-    table.entered.inputs = workedCase(false);
+    table.entered = entered(GetParam().inputs);
+    table.entered.inputs.elevator.fixedConfiguration = false;
     table.analysis = std::get<engine::LoadTable>(engine::runAnalysis(table.entered.inputs));
+    table.form.rowZeroHidden = !table.analysis.rowZeroShown;
     for (int r = 0; r < engine::kLoadTableRows; ++r) {
         const auto row = static_cast<std::size_t>(r);
         table.form.cellTexts[0][row] = std::to_string(675 + 75 * r) + "/" + std::to_string(9 + r);
@@ -115,12 +265,12 @@ TEST(CalculationSheet, WorkedCaseReadsBack)
             table.form.cellTexts[k][row] = table.analysis.cellTexts[row][k - 1];
     }
     WorkbookLayout tableLayout = loadTableLayout(table);
-    tableLayout.calculation =
-        calculationSheet(calculationHeader(table.entered.inputs, "2026-12-07 10:30:05"), table.analysis);
+    finishLayout(tableLayout, table.entered, table.analysis);
     ASSERT_TRUE(writeWorkbook(tableLayout, (folder / "table.xlsx").string()));
 
     const std::string command = std::string("/usr/bin/python3 ") + CHECK_CALCULATION_SCRIPT + " " +
-                                (folder / "single.xlsx").string() + " " + (folder / "table.xlsx").string();
+                                GetParam().name + " " + (folder / "single.xlsx").string() + " " +
+                                (folder / "table.xlsx").string();
     EXPECT_EQ(std::system(command.c_str()), 0);
     std::filesystem::remove_all(folder);
 }

@@ -1,58 +1,193 @@
 #!/usr/bin/python3
-"""check_calculation_sheet.py SINGLE.xlsx TABLE.xlsx: reads back the calculation sheets of the
-worked case and of its load sweep, prints every difference and exits 1 when there is any."""
+"""check_calculation_sheet.py CASE SINGLE.xlsx TABLE.xlsx: reads back the calculation sheets of a
+case ("worked" or "office") and of its load sweep, prints every difference and exits 1 when there is any."""
+import math
 import sys
 
 import openpyxl
 
-# The worked case's figures, worked by hand from the formulas; compared to the digits given.
-WORKED = {"P_up": "3.9", "P_dn": "2.6", "S_up": "3.3695075", "S_dn": "2.3962028", "HR": "8.4267134",
-          "da": "5.113885", "ta": "6.84444", "t_x": "5.6658643", "T_f": "51.56469", "t_d": "4.5",
-          "t_p": "0.95", "T_d": "25.9456965", "T_p": "14.0594162", "T_l": "2.0002556", "RTT": "93.570058"}
+MOMENT = "2026-12-07 10:30:05"
+LOW = {"A": 1.26984, "B": 0.7, "C": 2.4, "D": 2.53968, "E": 0.49, "F": 2.53968, "G": 0.7, "K": 5.07936}
+MIDDLE = {"A": 1.111111, "B": 1.25, "C": 2.5, "D": 2.22222, "E": 1.5625, "F": 2.22222, "G": 1.25, "K": 4.44444}
+
+# Worked by hand and with a model written from the published formulas, tables and targets.
+# single: symbol -> value; machine: the structural-load terms and shaft row; conclusion:
+# symbol -> (value, target, margin, verdict); table: load -> (cars, HC(T) %, interval, verdict).
+CASES = {
+    "worked": {
+        "project": "计算书", "coefficients": LOW,
+        "single": {"P_up": 3.9, "P_dn": 2.6, "S_up": 3.3695075, "S_dn": 2.3962028, "HR": 8.4267134,
+                   "da": 5.113885, "ta": 6.84444, "t_x": 5.6658643, "T_f": 51.56469, "t_d0": 4.5, "Δt_a": 0,
+                   "Δt_o": 0, "t_d": 4.5, "t_p": 0.95, "T_d": 25.9456965, "T_p": 14.0594162, "T_l": 2.0002556,
+                   "RTT": 93.570058, "W": 900},
+        "machine": {"Q_e": 1000, "f": 300, "n_r": 4, "c": 2300, "w": 2800, "r": 120, "G_m": 1500, "γ": 1.25,
+                    "W_s": 17425, "W_s kN": 170.88087625, "井深": 1.7, "井顶缓冲高度": 4.9},
+        "conclusion": {"HC(T) %": (8.336, 6, 2.336, "满足"), "INT": (46.785029, 60, 13.214971, "满足")},
+        "overall": "满足", "targets": ("≥ 6 %", "≤ 60 s"),
+        "table": {"675/9": (2, 7.433858, 36.320307, "满足"), "1350/18": (2, 9.2328, 58.487135, "满足"),
+                  "1425/19": (2, 9.392783, 60.684888, "不满足"), "1800/24": (2, 10.128928, 71.083535, "不满足")},
+    },
+    "office": {
+        "project": "办公楼 A&B", "coefficients": MIDDLE,
+        "single": {"P_up": 14.4, "P_dn": 1.8, "S_up": 8.5721172, "S_dn": 1.739658, "HR": 11.6226652,
+                   "da": 10.0694437, "ta": 8.05555, "t_x": 5.3873953, "T_f": 74.7079926, "t_d0": 6.3, "Δt_a": 1,
+                   "Δt_o": 1, "t_d": 4.3, "t_p": 0.9, "T_d": 44.3406333, "T_p": 36.9150712, "T_l": 8.1255704,
+                   "RTT": 164.0892675, "W": 1000},
+        "machine": {"Q_e": 1350, "f": 400, "n_r": 6, "c": 3100, "w": 3775, "r": 252, "G_m": 1500, "γ": 1.25,
+                    "W_s": 23067.5, "W_s kN": 226.214898875, "井深": 2.5, "井顶缓冲高度": 5.2},
+        "conclusion": {"HC(T) %": (9.872675, 12, -2.127325, "不满足"), "INT": (41.022317, 30, -11.022317, "不满足")},
+        "overall": "不满足", "targets": ("≥ 12 %", "≤ 30 s"),
+        "table": {"750/10": (7, 13.722074, 16.396939, "满足"), "825/11": (6, 12.191934, 20.300307, "满足"),
+                  "1200/16": (6, 14.111694, 25.510758, "满足"), "1275/17": (5, 12.053665, 31.733087, "不满足"),
+                  "1800/24": (5, 13.947416, 38.716849, "不满足")},
+    },
+}
+RESULTS = {"RTT", "INT", "HC(T) %", "HC(P)", "HC(P) %", "W_s"}
+INTERMEDIATES = {"P_up", "S_up", "HR", "da", "ta", "t_x", "T_f", "T_d", "T_p", "T_l"}
+# The printable width of A4 landscape between the default margins of 0.7 inch, in points.
+PRINTABLE_WIDTH = 842 - 2 * 0.7 * 72
 
 
-def calculation_sheet(path, problems):
+def close(actual, expected):
+    return isinstance(actual, (int, float)) and math.isclose(actual, expected, rel_tol=2e-7, abs_tol=2e-6)
+
+
+def column_points(sheet, letter):
+    dimension = sheet.column_dimensions.get(letter)
+    width = dimension.width if dimension is not None and dimension.width else 8.43
+    # LibreOffice prints a width unit of these workbooks at about 9.3 px (96 per inch), wider
+    # than Excel's 7 px; the larger one is taken.
+    return (width * 9.5 + 5) * 0.75
+
+
+def fits_to_width(sheet):
+    properties = sheet.sheet_properties.pageSetUpPr
+    return bool(properties and properties.fitToPage)
+
+
+def page_problems(sheet, project, title):
+    problems, fit = [], fits_to_width(sheet)
+    header, footer = sheet.oddHeader, sheet.oddFooter
+    shown = (header.left.text, header.right.text, footer.left.text, footer.right.text)
+    wanted = (project.replace("&", "&&"), title, "第 &P 页 共 &N 页", f"导出时间 {MOMENT}")
+    if shown != wanted:
+        problems.append(f"{title}: header and footer {shown}, expected {wanted}")
+    scale = 1.0
+    if fit and sheet.max_column > 1:
+        used = {cell.column_letter for row in sheet.iter_rows() for cell in row if cell.value is not None}
+        scale = min(1.0, PRINTABLE_WIDTH / max(1, sum(column_points(sheet, letter) for letter in used)))
+    smallest = min(((cell.font.sz or 11) for row in sheet.iter_rows() for cell in row if cell.value is not None),
+                   default=11)
+    if smallest * scale < 9:
+        problems.append(f"{title}: text prints at {smallest * scale:.1f} pt")
+    return problems
+
+
+def calculation_sheet(path, case, problems, table):
     book = openpyxl.load_workbook(path)
-    if book.sheetnames[1:2] != ["计算书"] or book.active is not book.worksheets[0]:
+    if book.sheetnames[:2] != ["Sheet1", "计算书"] or book.active is not book.worksheets[0]:
         problems.append(f"{path}: sheets {book.sheetnames}, active {book.active.title}")
     sheet = book["计算书"]
-    setup = sheet.page_setup  # an absent fitToWidth means one page wide
-    if (str(setup.paperSize), setup.orientation, setup.fitToWidth or 1, setup.fitToHeight) != ("9", "landscape", 1, 0) \
-            or not sheet.sheet_properties.pageSetUpPr.fitToPage:
-        problems.append(f"{path}: page setup {setup.paperSize} {setup.orientation} {setup.fitToWidth}x{setup.fitToHeight}")
-    return book, {row[0].value: row for row in sheet.iter_rows() if row[0].value}
+    setup = sheet.page_setup
+    fit = fits_to_width(sheet)
+    # The single result prints one page wide; the load table at full size over its pages.
+    if (str(setup.paperSize), setup.orientation, fit) != ("9", "landscape", not table) \
+            or (not table and (setup.fitToWidth or 1, setup.fitToHeight) != (1, 0)):
+        problems.append(f"{path}: page setup {setup.paperSize} {setup.orientation} fit {fit}")
+    titles = (sheet.print_title_rows, sheet.print_title_cols)
+    if titles != ("$2:$2", "$A:$D" if table else None):
+        problems.append(f"{path}: print titles {titles}")
+    problems += page_problems(sheet, case["project"], "计算书")
+    problems += page_problems(book["Sheet1"], case["project"], "输入数据与结果")
+    if table:
+        problems += page_problems(book["图表"], case["project"], "图表")
+        # Each chart on a page of its own at full size, the second from row 29.
+        chart = book["图表"]
+        if fits_to_width(chart) or [brk.id for brk in chart.row_breaks.brk] != [28]:
+            problems.append(f"图表: fitted {fits_to_width(chart)}, page breaks {chart.row_breaks.brk}")
+    rows = {}
+    for row in sheet.iter_rows():
+        if row[0].value or row[1].value:
+            rows.setdefault(row[0].value or "", []).append(row)
+    last = [row[0].value for row in sheet.iter_rows() if row[0].value][-4:]
+    if last != ["计算", "校对", "审核", "日期"]:
+        problems.append(f"{path}: sheet ends with {last}, not the sign-off block")
+    text = " ".join(str(cell.value) for row in sheet.iter_rows() for cell in row if cell.value is not None)
+    for needed in ("上行高峰总行程时间", "CIBSE Guide D (Barney)", "不足 1 时按 1 计", "四扇中分门",
+                   "HC(T) % " + case["targets"][0], "INT " + case["targets"][1]):
+        if needed not in text:
+            problems.append(f"{path}: the basis does not say {needed!r}")
+    return book, rows
 
 
-def shown(value, digits):
-    return f"{value:.{digits}f}" if isinstance(value, (int, float)) else f"text {value!r}"
+def expect(problems, where, cell, value, number_format=None):
+    if not close(cell.value, value):
+        problems.append(f"{where}: {cell.value!r}, expected {value}")
+    elif number_format is not None and cell.number_format != number_format:
+        problems.append(f"{where}: shown as {cell.number_format!r}, expected {number_format!r}")
 
 
-def check(single_path, table_path):
-    problems = []
-    _, rows = calculation_sheet(single_path, problems)
-    for symbol, text in WORKED.items():
-        digits = len(text.partition(".")[2])
-        cell = rows[symbol][3] if symbol in rows else None
-        value = cell.value if cell else None
-        if shown(value, digits) != f"{float(text):.{digits}f}":
-            problems.append(f"{symbol}: {shown(value, digits)}, expected {text}")
-        # The sheet must also show the figure to at least those digits.
-        elif len(cell.number_format.partition(".")[2].rstrip(";@")) < digits:
-            problems.append(f"{symbol}: shown as {cell.number_format!r}, fewer than {digits} decimals")
+def check(name, single_path, table_path):
+    case, problems = CASES[name], []
+    book, rows = calculation_sheet(single_path, case, problems, False)
+    sheet = book["计算书"]
+    value = lambda symbol, index=0: rows[symbol][index][3] if len(rows.get(symbol, [])) > index else None
+    for symbol, number in {**case["coefficients"], **case["single"]}.items():
+        form = "0.0000" if symbol in INTERMEDIATES else "0.000" if symbol in RESULTS else None
+        if value(symbol) is None:
+            problems.append(f"no row {symbol}")
+        else:
+            expect(problems, symbol, value(symbol), number, form)
+    shaft = {row[1].value: row for row in rows.get("", []) if row[1].value in ("井深", "井顶缓冲高度")}
+    for symbol, number in case["machine"].items():
+        cell = value("W_s", 1) if symbol == "W_s kN" else shaft[symbol][3] if symbol in shaft else value(symbol)
+        if cell is None:
+            problems.append(f"no row {symbol}")
+        else:
+            expect(problems, symbol, cell, number)
+    # Each figure's row of the conclusion, followed by its target, margin and verdict.
+    cells = list(sheet.iter_rows())
+    for symbol, (figure, target, margin, verdict) in case["conclusion"].items():
+        at = rows[symbol][-1][0].row - 1
+        names = [row[1].value for row in cells[at:at + 4]]
+        if names[1:] != ["目标", "裕量", "判定"]:
+            problems.append(f"conclusion {symbol}: rows {names}")
+            continue
+        expect(problems, f"conclusion {symbol}", cells[at][3], figure, "0.000")
+        expect(problems, f"conclusion {symbol} target", cells[at + 1][3], target)
+        expect(problems, f"conclusion {symbol} margin", cells[at + 2][3], margin, "0.000")
+        if cells[at + 3][3].value != verdict:
+            problems.append(f"conclusion {symbol}: {cells[at + 3][3].value!r}, expected {verdict}")
+    overall = [row for row in rows.get("", []) if row[1].value == "综合结论"]
+    if not overall or overall[0][3].value != case["overall"]:
+        problems.append(f"overall verdict {overall[0][3].value if overall else None!r}, expected {case['overall']}")
 
-    book, rows = calculation_sheet(table_path, problems)
+    book, rows = calculation_sheet(table_path, case, problems, True)
     # Each load's column against the round trip time of its row in the load table.
-    table = {row[3].value: row[6].value for row in book.worksheets[0].iter_rows(min_row=6, max_row=21)}
-    keys = [cell.value for cell in rows["符号"][4:]]
+    table = {row[3].value: row[6].value for row in book.worksheets[0].iter_rows(min_row=6, max_row=21) if row[6].value}
+    keys = [cell.value for cell in rows["符号"][0][4:] if cell.value]
     if keys != list(table):
         problems.append(f"load columns {keys}, table rows {list(table)}")
-    for key, cell in zip(keys, rows["RTT"][4:]):
-        if shown(cell.value, 3) != shown(table.get(key), 3):
-            problems.append(f"{key}: RTT {cell.value}, table {table.get(key)}")
+    for key, cell in zip(keys, rows["RTT"][0][4:]):
+        if round(cell.value, 3) != table.get(key) or cell.number_format != "0.000":
+            problems.append(f"{key}: RTT {cell.value} as {cell.number_format}, table {table.get(key)}")
+    for symbol, number in case["coefficients"].items():
+        expect(problems, f"table {symbol}", rows[symbol][0][4], number)
+    conclusion = {row[1].value: row for row in rows.get("", []) if row[1].value in ("间隔是否满足目标",)}
+    for key, (cars, percent, interval, verdict) in case["table"].items():
+        at = 4 + keys.index(key) if key in keys else None
+        if at is None:
+            problems.append(f"no column {key}")
+            continue
+        expect(problems, f"{key} cars", rows["L"][-1][at], cars)
+        expect(problems, f"{key} HC(T) %", rows["HC(T) %"][-1][at], percent, "0.000")
+        expect(problems, f"{key} interval", rows["INT"][-1][at], interval, "0.000")
+        if conclusion["间隔是否满足目标"][at].value != verdict:
+            problems.append(f"{key}: interval verdict {conclusion['间隔是否满足目标'][at].value!r}, expected {verdict}")
     return problems
 
 
 if __name__ == "__main__":
-    PROBLEMS = check(sys.argv[1], sys.argv[2])
+    PROBLEMS = check(sys.argv[1], sys.argv[2], sys.argv[3])
     print("\n".join(PROBLEMS))
     sys.exit(1 if PROBLEMS else 0)

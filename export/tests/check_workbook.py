@@ -90,6 +90,27 @@ def check_charts(book, first):
     return problems
 
 
+def check_printed_pages(book, path, expected):
+    """Every sheet names the project and itself in the header and numbers its pages in the
+    footer, with the moment that also names the file; the conclusion checks the building
+    type's targets."""
+    problems = []
+    moment = re.search(r"(\d{4}-\d\d-\d\d) (\d\d)-(\d\d)-(\d\d)\.xltx$", path)
+    stamp = f"导出时间 {moment[1]} {moment[2]}:{moment[3]}:{moment[4]}" if moment else None
+    titles = {"Sheet1": "输入数据与结果", "计算书": "计算书", "图表": "图表"}
+    for sheet in book.worksheets:
+        shown = (sheet.oddHeader.left.text, sheet.oddHeader.right.text, sheet.oddFooter.left.text,
+                 sheet.oddFooter.right.text)
+        wanted = ("测试项目", titles.get(sheet.title), "第 &P 页 共 &N 页", stamp)
+        if shown != wanted:
+            problems.append(f"{sheet.title}: header and footer {shown}, expected {wanted}")
+    text = " ".join(str(c.value) for row in book["计算书"].iter_rows() for c in row if c.value is not None)
+    for target in expected.get("targets", []):
+        if target not in text:
+            problems.append(f"计算书 does not state the target {target!r}")
+    return problems
+
+
 def check(path, expected):
     book = openpyxl.load_workbook(path)
     sheet, table = book.worksheets[0], "chartRow" in expected
@@ -98,12 +119,16 @@ def check(path, expected):
         problems.append(f"sheets {book.sheetnames}")
     problems += check_cells(sheet, expected) + check_widths(sheet, 13 if table else 5)
     setup = sheet.page_setup
-    # A4 (paper 9), landscape, one page wide (an absent fitToWidth means 1), any number high.
-    if (setup.paperSize, setup.orientation, setup.fitToWidth or 1, setup.fitToHeight) != (9, "landscape", 1, 0) \
-            or not sheet.sheet_properties.pageSetUpPr.fitToPage:
+    fit = bool(sheet.sheet_properties.pageSetUpPr and sheet.sheet_properties.pageSetUpPr.fitToPage)
+    # A4 (paper 9), landscape; the single result one page wide (an absent fitToWidth means 1),
+    # the load table at full size over its pages, its keys and headings on each.
+    if (setup.paperSize, setup.orientation, fit) != (9, "landscape", not table) \
+            or (fit and (setup.fitToWidth or 1, setup.fitToHeight) != (1, 0)):
         problems.append(f"page setup {setup.paperSize} {setup.orientation} {setup.fitToWidth}x{setup.fitToHeight}")
-    if sheet.print_title_cols != ("$D:$D" if table else None):
-        problems.append(f"columns repeated on every page: {sheet.print_title_cols}")
+    titles = (sheet.print_title_rows, sheet.print_title_cols)
+    if titles != (("$5:$5", "$D:$D") if table else (None, None)):
+        problems.append(f"rows and columns repeated on every page: {titles}")
+    problems += check_printed_pages(book, path, expected)
     for row, points in ((1, 16), (4, 14)):
         if (sheet.row_dimensions[row].height or 15) < points * 1.3:
             problems.append(f"row {row} height {sheet.row_dimensions[row].height} for a {points} pt heading")

@@ -8,9 +8,11 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QDir>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QFileInfo>
+#include <QMap>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -266,12 +268,20 @@ void tst_WorkbookExport::workbook()
 
     QJsonObject cells = enteredCells(building, elevator, single);
     QJsonObject expected{{"listRow", building.perFloor ? (single ? 20 : 18) : 0}};
+    // The design guides' targets of each building type, as the conclusion states them.
+    const QMap<QString, QStringList> targets{{"Option1", {"HC(T) % ≥ 6 %", "INT ≤ 60 s"}},
+                                             {"Option2", {"HC(T) % ≥ 12 %", "INT ≤ 30 s"}},
+                                             {"Option5", {"HC(T) % ≥ 15 %", "INT ≤ 30 s"}}};
+    expected.insert("targets", QJsonArray::fromStringList(targets.value(building.buildingOption)));
     if (single) {
         const auto* form = m_driver->navigator().formAs<SingleResultForm>(id);
         for (int i = 0; i < 9; ++i) {
             const bool shown = i < 6 || (i == 6 ? form->structuralLoadRowVisible() : form->pitDepthRowVisible());
             cells.insert(QStringLiteral("E%1").arg(5 + i), shown ? form->valueText(i) : QString());
         }
+        // The form judges the group's figures against the building type's targets.
+        for (int which = 0; which < 2; ++which)
+            QVERIFY(QStringList({"满足", "不满足"}).contains(form->verdictMark(which)));
         cells.insert("E15", elevator.finishingWeight ? "是" : "否");
         cells.insert("E16", elevator.finishingWeight.value_or(""));
     } else {

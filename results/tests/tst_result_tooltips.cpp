@@ -2,6 +2,8 @@
 #include "results/single_result_form.h"
 
 #include <QApplication>
+#include <QColor>
+#include <QPalette>
 #include <QLabel>
 #include <QTest>
 
@@ -18,6 +20,8 @@ private slots:
     void singleResult();
     void loadTableHeaders_data();
     void loadTableHeaders();
+    void targetVerdict_data();
+    void targetVerdict();
 };
 
 // The worked example: residential, 10 floors, 500 persons, 1000 kg (975 kg, 13 persons
@@ -86,6 +90,78 @@ void tst_ResultTooltips::loadTableHeaders()
     form.showTable(table);
     for (int i = 0; i < LoadTableForm::kColumns; ++i)
         QCOMPARE(form.findChild<QLabel*>(QStringLiteral("Label17_%1").arg(i))->toolTip(), tooltips[i]);
+}
+
+// The verdict is the caller's; the form shows it as a mark, a tooltip and a colour on the
+// captions of the interval (Label2) and the group's percentage (Label6_0). The figures are the
+// worked example's (HS 46.785 s, HC(T)% 8.336 %); the margins worked by hand.
+void tst_ResultTooltips::targetVerdict_data()
+{
+    QTest::addColumn<bool>("judged");
+    QTest::addColumn<double>("hcTarget");
+    QTest::addColumn<double>("intervalTarget");
+    QTest::addColumn<QStringList>("marks");     // beside HS, beside HC(T)%
+    QTest::addColumn<QStringList>("tooltips");  // of Label2, of Label6_0
+    QTest::newRow("residential targets, both met")
+        << true << 6.0 << 60.0 << QStringList{"满足", "满足"}
+        << QStringList{"设计目标：HS ≤ 60 秒（间隔来源）\n满足，裕量 13.215 秒",
+                       "设计目标：HC(T)% ≥ 6 %（运载来源）\n满足，裕量 2.336 %"};
+    QTest::newRow("office targets, both missed")
+        << true << 12.0 << 30.0 << QStringList{"不满足", "不满足"}
+        << QStringList{"设计目标：HS ≤ 30 秒（间隔来源）\n不满足，裕量 -16.785 秒",
+                       "设计目标：HC(T)% ≥ 12 %（运载来源）\n不满足，裕量 -3.664 %"};
+    QTest::newRow("capacity met, interval missed")
+        << true << 8.0 << 45.0 << QStringList{"不满足", "满足"}
+        << QStringList{"设计目标：HS ≤ 45 秒（间隔来源）\n不满足，裕量 -1.785 秒",
+                       "设计目标：HC(T)% ≥ 8 %（运载来源）\n满足，裕量 0.336 %"};
+    QTest::newRow("no targets") << false << 0.0 << 0.0 << QStringList{"", ""} << QStringList{"", ""};
+}
+
+void tst_ResultTooltips::targetVerdict()
+{
+    QFETCH(bool, judged);
+    QFETCH(double, hcTarget);
+    QFETCH(double, intervalTarget);
+    QFETCH(QStringList, marks);
+    QFETCH(QStringList, tooltips);
+    trevalo::engine::SingleResult result;
+    result.figures = {93.570058, 46.785029, 20.8399999, 41.6799998, 4.168, 8.336, 2};
+    result.valueTexts = {"93.57", "46.785", "20.84", "41.68", "4.168", "8.336", "", "", ""};
+    SingleResultForm form;
+    form.showFigures(result);
+    // An earlier verdict leaves nothing behind.
+    form.showTargetVerdict(trevalo::TargetVerdict{{1, 1, std::nullopt}, {"a", "b"}, {}});
+    std::optional<trevalo::TargetVerdict> verdict;
+    if (judged) {
+        trevalo::engine::TargetCheck check;
+        check.hcMet = 8.336 >= hcTarget;
+        check.hcMargin = 8.336 - hcTarget;
+        check.intervalMet = 46.785029 <= intervalTarget;
+        check.intervalMargin = intervalTarget - 46.785029;
+        verdict = trevalo::TargetVerdict{{hcTarget, intervalTarget, std::nullopt}, {"运载来源", "间隔来源"}, check};
+    }
+    form.showTargetVerdict(verdict);
+    form.show();
+    const std::array<QLabel*, 2> captions{form.findChild<QLabel*>(QStringLiteral("Label2")),
+                                          form.findChild<QLabel*>(QStringLiteral("Label6_0"))};
+    const std::array<QLabel*, 2> values{form.findChild<QLabel*>(QStringLiteral("Label7_1")),
+                                        form.findChild<QLabel*>(QStringLiteral("Label7_5"))};
+    for (int i = 0; i < 2; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        QCOMPARE(form.verdictMark(i), marks[i]);
+        QCOMPARE(captions[at]->toolTip(), tooltips[i]);
+        // Missed targets turn their caption from the designed light green to light red.
+        const QColor colour = captions[at]->palette().color(QPalette::Window);
+        QCOMPARE(colour, marks[i] == "不满足" ? QColor(255, 204, 204) : QColor(192, 255, 192));
+        if (marks[i].isEmpty())
+            continue;
+        // The mark stands on its value's line, right of it and inside the form.
+        const QLabel* mark = form.findChild<QLabel*>(i == 0 ? QStringLiteral("VerdictHS") : QStringLiteral("VerdictHCT"));
+        QVERIFY(mark->isVisible());
+        QCOMPARE(mark->y(), values[at]->y());
+        QVERIFY(mark->x() > values[at]->geometry().right());
+        QVERIFY(form.rect().contains(mark->geometry()));
+    }
 }
 
 QTEST_MAIN(tst_ResultTooltips)
