@@ -12,6 +12,8 @@
 #include <QFile>
 #include <QMessageBox>
 
+#include <type_traits>
+
 namespace trevalo::workbook {
 
 namespace {
@@ -53,10 +55,11 @@ void exportRecord(const std::optional<Record>& record, WorkbookLayout (*layoutOf
             // The calculation sheet is dated with the moment that also names the file.
             const QDateTime moment = QDateTime::currentDateTime();
             WorkbookLayout layout = layoutOf(*record);
-            layout.calculation = calculationSheet(
-                calculationHeader(record->entered.inputs,
-                                  moment.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString()),
-                record->analysis);
+            if constexpr (!std::is_same_v<Record, SizingRecord>)
+                layout.calculation = calculationSheet(
+                    calculationHeader(record->entered.inputs,
+                                      moment.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString()),
+                    record->analysis);
             path = writeNewWorkbook(layout, record->entered.inputs.project.projectName, moment);
         }
         if (!path.isEmpty())
@@ -79,6 +82,11 @@ void exportSingleResultWorkbook(const std::optional<SingleResultRecord>& record,
 void exportLoadTableWorkbook(const std::optional<LoadTableRecord>& record, QWidget* parentForMessages)
 {
     exportRecord(record, &loadTableLayout, parentForMessages);
+}
+
+void exportSizingWorkbook(const std::optional<SizingRecord>& record, QWidget* parentForMessages)
+{
+    exportRecord(record, &sizingLayout, parentForMessages);
 }
 
 }  // namespace trevalo::workbook
