@@ -55,10 +55,12 @@ void runSizingFromForms(Navigator& navigator)
             parameters->clearAndFocusDoorWidth();
         return;
     }
-    const bool first = sizing == nullptr;
+    // The form keeps its entries between visits, unless the building type changed since: its
+    // presets and sources then no longer belong to the building.
+    const bool fresh = sizing == nullptr || sizing->buildingType() != buildingTypeOf(inputs);
     sizing = qobject_cast<SizingForm*>(navigator.load(FormId::Form7));
     sizing->setBuildingType(buildingTypeOf(inputs));
-    if (first)
+    if (fresh)
         sizing->setEntries(presets);
     else
         sizing->refresh();

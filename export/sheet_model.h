@@ -26,6 +26,8 @@ struct SheetCell {
     std::string numberFormat;
     bool bold = false;
     bool wrapped = false;  // the text wraps within the column width
+    // The text runs on into the empty cells to its right: fitting the columns passes it over.
+    bool runsOn = false;
 };
 
 // A rectangle of cells, inclusive at both ends.
@@ -51,6 +53,7 @@ public:
     void writeNumber(CellPosition position, double value, std::string numberFormat);
     void setBold(CellPosition position) { m_cells[position].bold = true; }
     void setWrapped(CellPosition position) { m_cells[position].wrapped = true; }
+    void setRunsOn(CellPosition position) { m_cells[position].runsOn = true; }
 
     // The cell's text, empty for a cell never written.
     std::string text(std::string_view address) const;

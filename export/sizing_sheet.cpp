@@ -32,31 +32,40 @@ std::string sourceOf(double target, double preset, const std::string& source)
     return target == preset ? source : "用户设定";
 }
 
+// The targets stand above the table: each name runs on over the table's first columns, the
+// value stands in the table's interval column and the source runs on to its right.
+constexpr int kTargetValueColumn = 8;   // H
+constexpr int kTargetSourceColumn = 9;  // I
+
+void writeTarget(SheetModel& sheet, int row, const std::string& name, const std::string& value,
+                 const std::string& source)
+{
+    const CellPosition at[] = {{row, kFirstColumn}, {row, kTargetValueColumn}, {row, kTargetSourceColumn}};
+    const std::string texts[] = {name, value, source};
+    for (int i = 0; i < 3; ++i) {
+        sheet.write(at[i], texts[i]);
+        sheet.setRunsOn(at[i]);
+    }
+}
+
 void writeTargets(SheetModel& sheet, const SizingRecord& record)
 {
     const auto& targets = record.analysis.targets;
     const auto type = record.entered.inputs.project.buildingType.value_or(engine::BuildingType::Residential);
     const engine::DesignTargets presets = engine::presetTargets(type);
     const engine::TargetSources sources = engine::presetSources(type);
-    const int r = kTargetsRow;
-    sheet.write({r, 4}, "设计目标");
-    sheet.write({r, 5}, "目标值");
-    sheet.write({r, 6}, "来源");
-    for (int column = 4; column <= 6; ++column)
+    int r = kTargetsRow;
+    writeTarget(sheet, r, "设计目标", "目标值", "来源");
+    for (int column : {kFirstColumn, kTargetValueColumn, kTargetSourceColumn})
         sheet.setBold({r, column});
-    sheet.write({r + 1, 4}, "5分钟总运载能力 HC (%) ≥");
-    sheet.write({r + 1, 5}, record.entries.hcPercent);
-    sheet.write({r + 1, 6}, sourceOf(targets.targets.hcPercent, presets.hcPercent, sources.hcPercent));
-    sheet.write({r + 2, 4}, "间隔 (秒) ≤");
-    sheet.write({r + 2, 5}, record.entries.interval);
-    sheet.write({r + 2, 6}, sourceOf(targets.targets.interval, presets.interval, sources.interval));
-    sheet.write({r + 3, 4}, "平均候梯时间 AWT (秒) ≤");
-    sheet.write({r + 3, 5}, targets.targets.awt ? record.entries.awt : "不检查");
-    sheet.write({r + 3, 6}, targets.targets.awt ? "用户设定；AWT 按 CIBSE Guide D（Barney）估算" : "");
-    sheet.write({r + 4, 4}, "最多台数");
-    sheet.write({r + 4, 5}, std::to_string(targets.maxCars));
-    sheet.write({r + 5, 4}, "试算速度 (米/秒)");
-    sheet.write({r + 5, 5}, speedsText(record.entries.speeds));
+    writeTarget(sheet, ++r, "5分钟总运载能力 HC (%) ≥", record.entries.hcPercent,
+                sourceOf(targets.targets.hcPercent, presets.hcPercent, sources.hcPercent));
+    writeTarget(sheet, ++r, "间隔 (秒) ≤", record.entries.interval,
+                sourceOf(targets.targets.interval, presets.interval, sources.interval));
+    writeTarget(sheet, ++r, "平均候梯时间 AWT (秒) ≤", targets.targets.awt ? record.entries.awt : "不检查",
+                targets.targets.awt ? "用户设定；AWT 按 CIBSE Guide D（Barney）估算" : "");
+    writeTarget(sheet, ++r, "最多台数", std::to_string(targets.maxCars), "");
+    writeTarget(sheet, ++r, "试算速度 (米/秒)", speedsText(record.entries.speeds), "");
 }
 
 struct Column {
@@ -100,15 +109,16 @@ WorkbookLayout sizingLayout(const SizingRecord& record)
     SheetModel& sheet = layout.sheet;
     // The search decides the rated load and number of cars, so the block leaves them out.
     writeInputDataBlock(sheet, record.entered, false, 18);
-    // The summary stands above the heading, outside the fitted rows: it runs on into the
-    // empty cells to its right instead of widening its column.
+    // The summary stands above the heading and runs on into the empty cells to its right.
     sheet.write("D3", engine::sizingSummary(record.analysis));
+    sheet.setRunsOn({3, kFirstColumn});
     sheet.write("D4", "Trevalo——电梯选型");
     sheet.setHeading("D4", kResultHeadingSize);
     writeTargets(sheet, record);
 
     const std::vector<Column> columns = tableColumns(record);
     sheet.write({kTableHeadingRow - 1, kFirstColumn}, "全部试算配置（按台数、载重、速度排列）");
+    sheet.setRunsOn({kTableHeadingRow - 1, kFirstColumn});
     for (std::size_t i = 0; i < columns.size(); ++i) {
         const CellPosition heading{kTableHeadingRow, kFirstColumn + static_cast<int>(i)};
         sheet.write(heading, columns[i].heading);

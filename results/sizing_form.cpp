@@ -21,7 +21,7 @@ namespace trevalo {
 namespace {
 
 constexpr int kEntryWidth = 60;
-constexpr int kSpeedColumns = 5;
+constexpr int kSpeedColumns = 4;
 
 QLineEdit* makeEntry(const QString& name, QWidget* parent)
 {
@@ -92,8 +92,8 @@ SizingForm::SizingForm(QWidget* parent) : QWidget(parent)
     m_export = makeButton("Command4", QStringLiteral("生成Excel表格"), this);
 
     auto* top = new QHBoxLayout;
-    top->addWidget(targetsFrame, 3);
-    top->addWidget(speedFrame, 2);
+    top->addWidget(targetsFrame, 1);
+    top->addWidget(speedFrame, 0);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_adopt);
     buttons->addStretch();
@@ -106,7 +106,8 @@ SizingForm::SizingForm(QWidget* parent) : QWidget(parent)
     layout->addWidget(m_explanation);
     layout->addWidget(m_table, 1);
     layout->addLayout(buttons);
-    resize(820, 600);
+    // A fixed design size like the other forms; the list scrolls within it.
+    setFixedSize(780, 560);
 
     for (QLineEdit* entry : {m_hc, m_interval, m_awt, m_maxCars})
         connect(entry, &QLineEdit::textChanged, this, &SizingForm::entriesEdited);
@@ -127,8 +128,11 @@ void SizingForm::buildTargets(QGridLayout* grid)
     m_maxCars = makeEntry(QStringLiteral("Text1_3"), frame);
     m_hcSource = makeLabel({}, frame);
     m_intervalSource = makeLabel({}, frame);
-    for (QLabel* source : {m_hcSource, m_intervalSource})
+    for (QLabel* source : {m_hcSource, m_intervalSource}) {
         source->setForegroundRole(QPalette::PlaceholderText);
+        // A long source takes a second line rather than being cut.
+        source->setWordWrap(true);
+    }
     const struct {
         QString caption;
         QLineEdit* entry;
@@ -166,7 +170,7 @@ void SizingForm::setSearch(Search search) { m_search = std::move(search); }
 
 void SizingForm::setBuildingType(engine::BuildingType type)
 {
-    m_office = type != engine::BuildingType::Residential;
+    m_type = type;
     const engine::TargetSources sources = engine::presetSources(type);
     m_hcSource->setText(QString::fromStdString(sources.hcPercent));
     m_intervalSource->setText(QString::fromStdString(sources.interval));
@@ -222,7 +226,8 @@ void SizingForm::showResult(const engine::SizingResult& result)
 {
     const auto* outcome = std::get_if<engine::SizingOutcome>(&result);
     m_outcome = outcome != nullptr ? std::optional(*outcome) : std::nullopt;
-    m_model->setOutcome(m_outcome ? &*m_outcome : nullptr, m_office);
+    m_model->setOutcome(m_outcome ? &*m_outcome : nullptr,
+                        m_type.value_or(engine::BuildingType::Residential) != engine::BuildingType::Residential);
     if (m_outcome) {
         m_summary->setText(QString::fromStdString(engine::sizingSummary(*m_outcome)));
         const std::string why = engine::firstRowExplanation(*m_outcome);

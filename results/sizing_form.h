@@ -33,6 +33,7 @@ public:
     void setSearch(Search search);
     // The building type decides the sources shown beside the targets and the grade column.
     void setBuildingType(engine::BuildingType type);
+    std::optional<engine::BuildingType> buildingType() const { return m_type; }
     // Shows the entries (a speed beyond the standard list gets a box of its own) and searches.
     void setEntries(const engine::SizingEntries& entries);
     engine::SizingEntries entries() const;
@@ -59,7 +60,7 @@ private:
 
     Search m_search;
     bool m_setting = false;  // entries being set: one search at the end, not one per field
-    bool m_office = false;
+    std::optional<engine::BuildingType> m_type;
     std::optional<engine::SizingOutcome> m_outcome;
     QLineEdit* m_hc = nullptr;
     QLineEdit* m_interval = nullptr;

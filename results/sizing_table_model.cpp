@@ -88,24 +88,26 @@ QVariant SizingTableModel::data(const QModelIndex& index, int role) const
 
 QVariant SizingTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (role != Qt::DisplayRole)
-        return {};
     if (orientation == Qt::Vertical)
-        return section + 1;
-    if (section < 0 || section >= columnCount())
+        return role == Qt::DisplayRole ? QVariant(section + 1) : QVariant();
+    if (section < 0 || section >= columnCount() || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
         return {};
+    // Short captions keep every column readable at the form's width; the tooltip names the
+    // figure and its unit.
+    const bool caption = role == Qt::DisplayRole;
     switch (columnAt(section)) {
-    case Column::Cars: return QStringLiteral("台数");
-    case Column::Load: return QStringLiteral("载重/人数");
-    case Column::Speed: return QStringLiteral("速度 (M/S)");
-    case Column::Rtt: return QStringLiteral("RTT (秒)");
-    case Column::Interval: return QStringLiteral("间隔 (秒)");
-    case Column::Hc: return QStringLiteral("HC (%)");
-    case Column::Awt: return QStringLiteral("AWT 估算 (秒)");
-    case Column::Grade: return QStringLiteral("间隔评级");
-    case Column::HcMargin: return QStringLiteral("HC 差距");
-    case Column::IntervalMargin: return QStringLiteral("间隔差距 (秒)");
-    case Column::AwtMargin: return QStringLiteral("AWT 差距 (秒)");
+    case Column::Cars: return caption ? QStringLiteral("台数") : QStringLiteral("电梯数量（台）");
+    case Column::Load: return caption ? QStringLiteral("载重/人数") : QStringLiteral("额定载重（kg）/ 人数");
+    case Column::Speed: return caption ? QStringLiteral("速度") : QStringLiteral("额定速度（M/S）");
+    case Column::Rtt: return caption ? QStringLiteral("RTT") : QStringLiteral("总行程时间（秒）");
+    case Column::Interval: return caption ? QStringLiteral("间隔") : QStringLiteral("平均间隔 = RTT / 台数（秒）");
+    case Column::Hc: return caption ? QStringLiteral("HC(%)") : QStringLiteral("5分钟总运载人数占总人数百分比");
+    case Column::Awt:
+        return caption ? QStringLiteral("AWT 估算") : QStringLiteral("平均候梯时间估算（秒），CIBSE Guide D（Barney）");
+    case Column::Grade: return caption ? QStringLiteral("间隔评级") : QStringLiteral("办公楼间隔评级");
+    case Column::HcMargin: return caption ? QStringLiteral("HC 差距") : QStringLiteral("HC(%) − 目标（百分点）");
+    case Column::IntervalMargin: return caption ? QStringLiteral("间隔差距") : QStringLiteral("目标 − 间隔（秒）");
+    case Column::AwtMargin: return caption ? QStringLiteral("AWT 差距") : QStringLiteral("目标 − AWT 估算（秒）");
     }
     return {};
 }
