@@ -45,6 +45,14 @@ QString cell(ProgramDriver& driver, int row, int column)
     return view->model()->index(row, column).data().toString();
 }
 
+QStringList rowTexts(ProgramDriver& driver, int row)
+{
+    QStringList texts;
+    for (int column = 0; column < table(driver)->model()->columnCount(); ++column)
+        texts << cell(driver, row, column);
+    return texts;
+}
+
 }  // namespace
 
 class TestSizingForm : public QObject {
@@ -121,19 +129,22 @@ void TestSizingForm::aTargetChangedReranksAtOnce()
     m_driver->click(FormId::Form4, QStringLiteral("Command4"));
     QCOMPARE(cell(*m_driver, 0, 0), QStringLiteral("6"));
     // One millionth above 6 x 1050 kg's 12.190748 %: the first row moves to seven cars, and the
-    // explanation names what six cars of 750 kg miss.
+    // explanation names what six cars of 750 kg miss. (Figures from the throwaway model.)
     m_driver->type(FormId::Form7, QStringLiteral("Text1_0"), QStringLiteral("12.190749"));
-    QCOMPARE(cell(*m_driver, 0, 0), QStringLiteral("7"));
-    QCOMPARE(cell(*m_driver, 0, 1), QStringLiteral("750/10"));
-    QCOMPARE(cell(*m_driver, 0, 7), QStringLiteral("优"));  // an office's interval grade: 19.426 s
+    // Written like the result forms' figures, with an office's interval grade (19.426 s: 优).
+    QCOMPARE(rowTexts(*m_driver, 0),
+             (QStringList{"7", "750/10", "2.5", "135.979", "19.426", "12.87", "8.099", "优"}));
     const QString why = m_driver->control<QLabel>(FormId::Form7, QStringLiteral("Label2"))->text();
     QVERIFY2(why.contains(QStringLiteral("6 台 750/10")) && why.contains(QStringLiteral("HC 11.031%")), qPrintable(why));
-    // Two cars at most: nothing serves, the closest are listed with their margins.
-    m_driver->type(FormId::Form7, QStringLiteral("Text1_3"), QStringLiteral("2"));
+    // Three cars at most: nothing serves, the closest are listed with their margins.
+    m_driver->type(FormId::Form7, QStringLiteral("Text1_3"), QStringLiteral("3"));
     const QString summary = m_driver->control<QLabel>(FormId::Form7, QStringLiteral("Label1"))->text();
     QVERIFY2(summary.contains(QStringLiteral("没有满足全部目标的配置")), qPrintable(summary));
     QCOMPARE(table(*m_driver)->model()->rowCount(), 5);
     QCOMPARE(table(*m_driver)->model()->headerData(8, Qt::Horizontal).toString(), QStringLiteral("HC 差距"));
+    QCOMPARE(rowTexts(*m_driver, 0), (QStringList{"3", "750/10", "2.5", "135.979", "45.326", "5.516", "18.897", "差",
+                                                  "-6.675", "-15.326"}));
+    QVERIFY(m_driver->control<QLabel>(FormId::Form7, QStringLiteral("Label2"))->isHidden());
     // No speed ticked: the form says its entries are refused and nothing can be adopted.
     m_driver->click(FormId::Form7, QStringLiteral("Check1_4"));
     QCOMPARE(table(*m_driver)->model()->rowCount(), 0);

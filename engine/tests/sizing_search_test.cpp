@@ -177,6 +177,42 @@ TEST(SizingExplanation, NothingMetIsSaidPlainly)
               "在最多 3 台以内，没有满足全部目标的配置。下表列出最接近的 5 种配置及其与各目标的差距。");
 }
 
+struct ExplanationCase {
+    const char* name;
+    double groupPercent;
+    double interval;
+    std::optional<double> awt;
+    const char* text;
+};
+
+class RowExplanations : public testing::TestWithParam<ExplanationCase> {};
+
+TEST_P(RowExplanations, NameEachTargetAndItsMargin)
+{
+    const DesignTargets targets{12, 30, 20.0};
+    SizingCandidate c;
+    c.groupPercent = GetParam().groupPercent;
+    c.interval = GetParam().interval;
+    c.awt = GetParam().awt;
+    c.check = checkTargets(targets, c.groupPercent, c.interval, c.awt);
+    EXPECT_EQ(candidateExplanation(c, targets), GetParam().text);
+    // Without a waiting time target the estimate is not mentioned.
+    const std::string withoutWaiting = candidateExplanation(c, {12, 30, std::nullopt});
+    EXPECT_EQ(withoutWaiting.find("AWT"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Search, RowExplanations,
+    testing::Values(
+        ExplanationCase{"allMet", 12.5, 28, 19,
+                        "HC 12.5% ≥ 12%（余 0.5 个百分点）；间隔 28 秒 ≤ 30 秒（余 2 秒）；AWT 19 秒 ≤ 20 秒（余 1 秒）"},
+        ExplanationCase{"waitingTooLong", 12, 30, 21.25,
+                        "HC 12% ≥ 12%（余 0 个百分点）；间隔 30 秒 ≤ 30 秒（余 0 秒）；AWT 21.25 秒 超过目标 20 秒（超 1.25 秒）"},
+        ExplanationCase{"noEstimate", 11.75, 31.5, std::nullopt,
+                        "HC 11.75% 低于目标 12%（差 0.25 个百分点）；间隔 31.5 秒 超过目标 30 秒（超 1.5 秒）；"
+                        "AWT 估算不适用（载客率超出 0.8），不满足目标 20 秒"}),
+    CaseName());
+
 // What a refused search raises: the checks of the single result first, in their order, then
 // the sizing entries.
 struct RefusalCase {
