@@ -64,6 +64,7 @@ private slots:
     void aTargetChangedReranksAtOnce();
     void aFailedCheckKeepsTheParametersForm();
     void backReturnsToTheParametersUnchanged();
+    void aNewBuildingTypeStartsFromItsPresets();
 
 private:
     std::unique_ptr<ProgramDriver> m_driver;
@@ -174,6 +175,26 @@ void TestSizingForm::backReturnsToTheParametersUnchanged()
     m_driver->type(FormId::Form4, QStringLiteral("Combo1"), QStringLiteral("2.5"));
     m_driver->click(FormId::Form4, QStringLiteral("Command4"));
     QVERIFY(m_driver->control<QCheckBox>(FormId::Form7, QStringLiteral("Check1_2"))->isChecked());
+}
+
+void TestSizingForm::aNewBuildingTypeStartsFromItsPresets()
+{
+    m_driver = atParameters(false);
+    m_driver->click(FormId::Form4, QStringLiteral("Command4"));
+    m_driver->type(FormId::Form7, QStringLiteral("Text1_0"), QStringLiteral("7"));
+    m_driver->click(FormId::Form7, QStringLiteral("Command1"));
+    m_driver->click(FormId::Form4, QStringLiteral("Command1"));  // back to the building data
+    BuildingEntries owner;
+    owner.buildingOption = QStringLiteral("Option5");
+    m_driver->enterBuilding(owner);
+    ElevatorEntries elevator;
+    elevator.decided = false;
+    m_driver->enterElevator(elevator);
+    m_driver->click(FormId::Form4, QStringLiteral("Command4"));
+    QCOMPARE(m_driver->control<QLineEdit>(FormId::Form7, QStringLiteral("Text1_0"))->text(), QStringLiteral("15"));
+    QCOMPARE(m_driver->control<QLineEdit>(FormId::Form7, QStringLiteral("Text1_1"))->text(), QStringLiteral("30"));
+    const auto* form = qobject_cast<SizingForm*>(m_driver->form(FormId::Form7));
+    QVERIFY(form->outcome().has_value());
 }
 
 QTEST_MAIN(TestSizingForm)

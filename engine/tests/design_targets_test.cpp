@@ -37,7 +37,8 @@ TEST_P(Presets, FollowTheDesignGuides)
     EXPECT_EQ(entries.speeds, row.entries.speeds);
 }
 
-// The targets and sources of the design guides as the issue quotes them.
+// The targets and sources of the design guides: ISO 8100-32 for an office's handling capacity,
+// CIBSE Guide D for the rest.
 INSTANTIATE_TEST_SUITE_P(
     Targets, Presets,
     testing::Values(PresetCase{"office", BuildingType::OfficeAndHotel, 12, 30, "ISO 8100-32:2020", "CIBSE Guide D",
