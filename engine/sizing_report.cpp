@@ -37,7 +37,7 @@ std::string candidateJson(const SizingCandidate& c, const SizingOutcome& outcome
 {
     std::string text = "{\"cars\": " + std::to_string(c.cars) + ", \"load\": " + number(c.load) +
                        ", \"persons\": " + number(c.persons) + ", \"speed\": " + number(c.speed) +
-                       ",\n   \"rtt\": " + quoted(figureText(c.roundTripTime)) +
+                       ",\n    \"rtt\": " + quoted(figureText(c.roundTripTime)) +
                        ", \"interval\": " + quoted(figureText(c.interval)) +
                        ", \"hcPercent\": " + quoted(figureText(c.groupPercent)) + ", \"awt\": " + figure(c.awt);
     if (!outcome.met)
@@ -60,7 +60,7 @@ std::string sizingReportJson(const SizingOutcome& outcome)
             ", \"maxCars\": " + std::to_string(t.maxCars) + ", \"speeds\": [" + speeds + "]},\n";
     text += " \"candidates\": [";
     for (std::size_t i = 0; i < outcome.listed.size(); ++i)
-        text += std::string(i == 0 ? "\n  " : ",\n  ") + candidateJson(outcome.listed[i], outcome);
+        text += std::string(i == 0 ? "\n   " : ",\n   ") + candidateJson(outcome.listed[i], outcome);
     text += outcome.listed.empty() ? "]}\n" : "\n ]}\n";
     return text;
 }
