@@ -5,6 +5,7 @@
 #include "engine/population_model.h"
 #include "results/load_table_form.h"
 #include "results/single_result_form.h"
+#include "results/sizing_form.h"
 #include "wizard/floor_population_form.h"
 #include "wizard/wizard_state.h"
 
@@ -93,6 +94,22 @@ std::optional<workbook::LoadTableRecord> collectLoadTableRecord(const Navigator&
             column[static_cast<std::size_t>(row)] = form->cellText(array, row).toStdString();
     }
     record.form.rowZeroHidden = !form->rowVisible(0);
+    return record;
+}
+
+std::optional<workbook::SizingRecord> collectSizingRecord(const Navigator& navigator)
+{
+    const auto* form = navigator.formAs<SizingForm>(FormId::Form7);
+    if (form == nullptr)
+        return std::nullopt;
+    workbook::SizingRecord record;
+    record.entered = enteredData(navigator);
+    record.entries = form->entries();
+    const engine::SizingResult result = engine::runSizingSearch(record.entered.inputs, record.entries);
+    const auto* outcome = std::get_if<engine::SizingOutcome>(&result);
+    if (outcome == nullptr)
+        return std::nullopt;
+    record.analysis = *outcome;
     return record;
 }
 

@@ -11,5 +11,7 @@ namespace trevalo {
 // the entries no longer lead to the kind of result the form shows.
 std::optional<workbook::SingleResultRecord> collectSingleResultRecord(const Navigator& navigator);
 std::optional<workbook::LoadTableRecord> collectLoadTableRecord(const Navigator& navigator);
+// The sizing form's entries and their search on the input forms as they stand.
+std::optional<workbook::SizingRecord> collectSizingRecord(const Navigator& navigator);
 
 }  // namespace trevalo

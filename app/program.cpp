@@ -2,9 +2,11 @@
 
 #include "app/analysis_action.h"
 #include "app/export_record_collector.h"
+#include "app/sizing_action.h"
 #include "export/workbook_export.h"
 #include "results/load_table_form.h"
 #include "results/single_result_form.h"
+#include "results/sizing_form.h"
 #include "wizard/artwork.h"
 #include "wizard/elevator_parameters_form.h"
 #include "wizard/fonts.h"
@@ -62,6 +64,8 @@ std::unique_ptr<Navigator> assembleProgram()
     navigator->registerForm(FormId::Form6, [](Navigator& owner) {
         return wireResultForm(new LoadTableForm, owner, FormId::Form6, &exportLoadTable);
     });
+    navigator->registerForm(FormId::Form7,
+                            [](Navigator& owner) -> QWidget* { return wireSizingForm(new SizingForm, owner); });
 
     Navigator* owner = navigator.get();
     QObject::connect(owner, &Navigator::formLoaded, owner, [owner](FormId id, QWidget* form) {
@@ -70,6 +74,8 @@ std::unique_ptr<Navigator> assembleProgram()
             return;
         QObject::connect(parameters, &ElevatorParametersForm::analysisRequested, parameters,
                          [owner] { runAnalysisFromForms(*owner); });
+        QObject::connect(parameters, &ElevatorParametersForm::sizingRequested, parameters,
+                         [owner] { runSizingFromForms(*owner); });
     });
     return navigator;
 }

@@ -1,5 +1,7 @@
 #include "engine/analysis.h"
 
+#include "engine/analysis_checks.h"
+
 #include "engine/display_text.h"
 #include "engine/door_timing.h"
 #include "engine/load_sweep.h"
@@ -18,7 +20,7 @@ constexpr double kMostFloors = 32767;
 
 Refusal refuse(Notice notice) { return Refusal{notice, false}; }
 
-bool isIncomplete(const AnalysisInputs& inputs)
+bool isIncomplete(const AnalysisInputs& inputs, bool decided)
 {
     const ElevatorParameters& e = inputs.elevator;
     if (e.travel.empty() || e.floorHeight.empty() || e.doorWidth.empty() || e.lossPercent.empty() ||
@@ -26,7 +28,7 @@ bool isIncomplete(const AnalysisInputs& inputs)
         return true;
     if (e.expressZoneSet && e.expressDistance.empty())
         return true;
-    if (e.fixedConfiguration && (e.carCount.empty() || e.ratedLoad.empty()))
+    if (decided && (e.carCount.empty() || e.ratedLoad.empty()))
         return true;
     if (e.machineRoomRequested && e.finishingWeight.empty())
         return true;
@@ -104,13 +106,14 @@ std::array<std::string, 3> LoadTable::relabelledHeaders() const
     return {"UP", "DN", "PS(UP)"};
 }
 
-AnalysisOutcome runAnalysis(const AnalysisInputs& inputs)
+std::variant<Refusal, CheckedEntries> checkEntries(const AnalysisInputs& inputs, bool decided)
 {
     const ElevatorParameters& e = inputs.elevator;
-    if (isIncomplete(inputs))
+    if (isIncomplete(inputs, decided))
         return refuse(Notice::IncompleteInput);
 
-    Installation installation;
+    CheckedEntries checked;
+    Installation& installation = checked.installation;
     installation.buildingType = *inputs.project.buildingType;
     installation.floorsServed = leadingNumber(inputs.project.floorsServed);
     installation.ratedSpeed = leadingNumber(e.ratedSpeed);
@@ -132,19 +135,17 @@ AnalysisOutcome runAnalysis(const AnalysisInputs& inputs)
         return Refusal{Notice::DoorWidthNonStandard, true};
     installation.doorWidth = normaliseDoorWidth(width);
 
-    double ratedLoad = 0;
-    double cars = 0;
-    if (e.fixedConfiguration) {
-        ratedLoad = leadingNumber(e.ratedLoad);
-        cars = leadingNumber(e.carCount);
-        if (cars <= 0)
+    if (decided) {
+        checked.ratedLoad = leadingNumber(e.ratedLoad);
+        checked.cars = leadingNumber(e.carCount);
+        if (checked.cars <= 0)
             return refuse(Notice::InputError);
     }
 
     // The traffic model needs at least one served floor, floor populations between
     // nothing and the whole population, and traffic shares, a loss allowance and a rated load of
     // no less than zero.
-    Population population;
+    Population& population = checked.population;
     population.floorsServed = installation.floorsServed;
     population.total = installation.population;
     population.upPercent = leadingNumber(e.upPercent);
@@ -160,13 +161,23 @@ AnalysisOutcome runAnalysis(const AnalysisInputs& inputs)
     }
     if (population.upPercent < 0 || population.downPercent < 0 || installation.lossPercent < 0)
         return refuse(Notice::InputError);
-    if (e.fixedConfiguration && ratedLoad < 0)
+    if (decided && checked.ratedLoad < 0)
         return refuse(Notice::InputError);
 
     installation.expressZoneSet = e.expressZoneSet;
     if (e.expressZoneSet)
         installation.expressDistance = static_cast<float>(leadingNumber(e.expressDistance));
     installation.advanceOpening = e.advanceOpening;
+    return checked;
+}
+
+AnalysisOutcome runAnalysis(const AnalysisInputs& inputs)
+{
+    const ElevatorParameters& e = inputs.elevator;
+    const auto entries = checkEntries(inputs, e.fixedConfiguration);
+    if (const auto* refusal = std::get_if<Refusal>(&entries))
+        return *refusal;
+    const auto& [installation, population, ratedLoad, cars] = std::get<CheckedEntries>(entries);
 
     if (!e.fixedConfiguration) {
         return sweepOutcome(installation, population, directionRelabelled(e));

@@ -2,6 +2,7 @@
 
 #include "engine/analysis.h"
 #include "engine/design_targets.h"
+#include "engine/sizing_search.h"
 
 #include <array>
 #include <string>
@@ -59,6 +60,13 @@ struct LoadTableRecord {
     EnteredData entered;
     LoadTableCaptions form;
     engine::LoadTable analysis;
+};
+
+// The sizing search: the entries, the sizing form's entries as typed, and the search of them.
+struct SizingRecord {
+    EnteredData entered;
+    engine::SizingEntries entries;
+    engine::SizingOutcome analysis;
 };
 
 }  // namespace trevalo::workbook

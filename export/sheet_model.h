@@ -27,6 +27,8 @@ struct SheetCell {
     bool bold = false;
     bool wrapped = false;  // the text wraps within the column width
     bool signatureLine = false;  // a line along the bottom to sign on
+    // The text runs on into the empty cells to its right: fitting the columns passes it over.
+    bool runsOn = false;
 };
 
 // A rectangle of cells, inclusive at both ends.
@@ -65,6 +67,7 @@ public:
     void setBold(CellPosition position) { m_cells[position].bold = true; }
     void setWrapped(CellPosition position) { m_cells[position].wrapped = true; }
     void setSignatureLine(CellPosition position) { m_cells[position].signatureLine = true; }
+    void setRunsOn(CellPosition position) { m_cells[position].runsOn = true; }
 
     // The cell's text, empty for a cell never written.
     std::string text(std::string_view address) const;

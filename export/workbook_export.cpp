@@ -12,6 +12,8 @@
 #include <QFile>
 #include <QMessageBox>
 
+#include <type_traits>
+
 namespace trevalo::workbook {
 
 namespace {
@@ -54,7 +56,8 @@ void exportRecord(const std::optional<Record>& record, WorkbookLayout (*layoutOf
             const QDateTime moment = QDateTime::currentDateTime();
             const std::string shownMoment = moment.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString();
             WorkbookLayout layout = layoutOf(*record);
-            layout.calculation = calculationSheet(calculationHeader(record->entered, shownMoment), record->analysis);
+            if constexpr (!std::is_same_v<Record, SizingRecord>)
+                layout.calculation = calculationSheet(calculationHeader(record->entered, shownMoment), record->analysis);
             setPrintedPages(layout, record->entered.inputs.project.projectName, shownMoment);
             path = writeNewWorkbook(layout, record->entered.inputs.project.projectName, moment);
         }
@@ -78,6 +81,11 @@ void exportSingleResultWorkbook(const std::optional<SingleResultRecord>& record,
 void exportLoadTableWorkbook(const std::optional<LoadTableRecord>& record, QWidget* parentForMessages)
 {
     exportRecord(record, &loadTableLayout, parentForMessages);
+}
+
+void exportSizingWorkbook(const std::optional<SizingRecord>& record, QWidget* parentForMessages)
+{
+    exportRecord(record, &sizingLayout, parentForMessages);
 }
 
 }  // namespace trevalo::workbook

@@ -14,5 +14,7 @@ namespace trevalo::workbook {
 // parentForMessages; one that nothing opens, in a dialog that shows where it was saved.
 void exportSingleResultWorkbook(const std::optional<SingleResultRecord>& record, QWidget* parentForMessages);
 void exportLoadTableWorkbook(const std::optional<LoadTableRecord>& record, QWidget* parentForMessages);
+// The sizing form's workbook: its one sheet "选型", without a calculation sheet.
+void exportSizingWorkbook(const std::optional<SizingRecord>& record, QWidget* parentForMessages);
 
 }  // namespace trevalo::workbook

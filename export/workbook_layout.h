@@ -17,8 +17,14 @@ struct LoadChart {
     PageSetup page;
 };
 
+// Name of the first sheet of the result workbooks, which holds the inputs and the results,
+// and of the sizing workbook's one sheet.
+inline constexpr const char* kDataSheetName = "Sheet1";
+inline constexpr const char* kSizingSheetName = "选型";
+
 struct WorkbookLayout {
     SheetModel sheet;
+    const char* sheetName = kDataSheetName;  // the first sheet's name
     std::optional<SheetModel> calculation;  // the calculation behind the figures
     std::optional<LoadChart> chart;
 };
@@ -41,6 +47,9 @@ void writeInputDataBlock(SheetModel& sheet, const EnteredData& entered, bool inc
 
 WorkbookLayout singleResultLayout(const SingleResultRecord& record);
 WorkbookLayout loadTableLayout(const LoadTableRecord& record);
+// The sheet "选型": the inputs, the targets with their sources, and every configuration
+// evaluated with pass or fail per target.
+WorkbookLayout sizingLayout(const SizingRecord& record);
 
 // Sheet columns of the load table figures the chart plots, and the row keys.
 constexpr int kLoadKeyColumn = 4;        // D

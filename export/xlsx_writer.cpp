@@ -235,7 +235,7 @@ bool writeWorkbook(const WorkbookLayout& layout, const std::string& path)
     lxw_workbook* book = workbook_new(path.c_str());
     if (book == nullptr)
         return false;
-    lxw_worksheet* sheet = workbook_add_worksheet(book, kDataSheetName);
+    lxw_worksheet* sheet = workbook_add_worksheet(book, layout.sheetName);
     FormatCache formats(book);
     bool written = sheet != nullptr && writeCells(sheet, layout.sheet, formats) &&
                    setColumnWidths(sheet, layout.sheet) && setRowHeights(sheet, layout.sheet) &&

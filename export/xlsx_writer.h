@@ -6,8 +6,6 @@
 
 namespace trevalo::workbook {
 
-// Name of the first sheet, which holds the inputs and the results.
-inline constexpr const char* kDataSheetName = "Sheet1";
 inline constexpr const char* kCalculationSheetName = "计算书";
 inline constexpr const char* kChartSheetName = "图表";
 

@@ -15,13 +15,6 @@ namespace {
 
 constexpr int kEntryWidth = 90;
 
-const QStringList& ratedSpeeds()
-{
-    static const QStringList speeds{"1", "1.5", "1.75", "2", "2.5", "3", "3.5", "4",
-                                    "5", "6", "7", "8", "9", "10", "11"};
-    return speeds;
-}
-
 const QStringList& doorWidths()
 {
     static const QStringList widths{"800", "900", "1000", "1100"};
@@ -75,6 +68,13 @@ void addRow(QGridLayout* grid, int row, QLabel* label, QWidget* field, QLabel* u
 
 }  // namespace
 
+const QStringList& standardRatedSpeeds()
+{
+    static const QStringList speeds{"1", "1.5", "1.75", "2", "2.5", "3", "3.5", "4",
+                                    "5", "6", "7", "8", "9", "10", "11"};
+    return speeds;
+}
+
 ElevatorParametersForm::ElevatorParametersForm(Navigator& navigator, QWidget* parent)
     : WizardForm(QStringLiteral("Form4"), parent), m_navigator(navigator)
 {
@@ -86,6 +86,7 @@ ElevatorParametersForm::ElevatorParametersForm(Navigator& navigator, QWidget* pa
     connect(m_decided, &QCheckBox::toggled, this, &ElevatorParametersForm::decidedLoadToggled);
     connect(m_machineRoom, &QCheckBox::toggled, this, &ElevatorParametersForm::machineRoomToggled);
     connect(m_ok, &QPushButton::clicked, this, &ElevatorParametersForm::analysisRequested);
+    connect(m_sizing, &QPushButton::clicked, this, &ElevatorParametersForm::sizingRequested);
     connect(m_back, &QPushButton::clicked, this, [this] {
         m_navigator.unload(FormId::Form4);
         m_navigator.show(FormId::Form2);
@@ -145,7 +146,7 @@ void ElevatorParametersForm::buildFrames()
            makeNamed<QLabel>(QStringLiteral("Label8_2"), QStringLiteral("%"), runFrame));
     addRow(runGrid, 2, makeNamed<QLabel>(QStringLiteral("Label7"), QStringLiteral("下行百分比"), runFrame), m_text[5],
            makeNamed<QLabel>(QStringLiteral("Label8_1"), QStringLiteral("%"), runFrame));
-    m_speed = makeComboBox(QStringLiteral("Combo1"), ratedSpeeds(), runFrame);
+    m_speed = makeComboBox(QStringLiteral("Combo1"), standardRatedSpeeds(), runFrame);
     addRow(runGrid, 3, makeNamed<QLabel>(QStringLiteral("Label12"), QStringLiteral("电梯速度"), runFrame), m_speed,
            makeNamed<QLabel>(QStringLiteral("Label13"), QStringLiteral("M/S"), runFrame));
 
@@ -170,6 +171,9 @@ void ElevatorParametersForm::buildFrames()
     m_back = makeCommandButton(QStringLiteral("Command1"), QStringLiteral("上一步"), this);
     m_ok = makeCommandButton(QStringLiteral("Command2"), QStringLiteral("确定"), this);
     m_exit = makeCommandButton(QStringLiteral("Command3"), QStringLiteral("终止退出"), this);
+    // The sizing search stands at the left end of the button row, in the room the row's
+    // stretch leaves, so no other control moves.
+    m_sizing = makeCommandButton(QStringLiteral("Command4"), QStringLiteral("电梯选型"), this);
 
     auto* left = new QVBoxLayout;
     left->addWidget(travelFrame);
@@ -184,6 +188,7 @@ void ElevatorParametersForm::buildFrames()
     columns->addLayout(left);
     columns->addLayout(right);
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_sizing);
     buttons->addStretch();
     buttons->addWidget(m_back);
     buttons->addWidget(m_ok);
@@ -213,6 +218,7 @@ void ElevatorParametersForm::setTabOrderOfControls()
                                          m_finishingWeight};
     for (std::size_t i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
+    setTabOrder(m_finishingWeight, m_sizing);
 }
 
 void ElevatorParametersForm::applyDefaults(std::optional<engine::BuildingType> buildingType)
@@ -305,6 +311,15 @@ engine::ElevatorParameters ElevatorParametersForm::elevatorParameters() const
     p.machineRoomRequested = m_machineRoom->isChecked();
     p.finishingWeight = m_finishingWeight->text().toStdString();
     return p;
+}
+
+void ElevatorParametersForm::enterDecidedConfiguration(const QString& ratedLoad, const QString& cars,
+                                                       const QString& speed)
+{
+    m_decided->setChecked(true);
+    m_ratedLoad->setEditText(ratedLoad);
+    m_text[7]->setText(cars);
+    m_speed->setEditText(speed);
 }
 
 void ElevatorParametersForm::clearAndFocusDoorWidth()

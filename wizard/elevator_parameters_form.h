@@ -17,6 +17,9 @@ namespace trevalo {
 
 class Navigator;
 
+// The rated speeds of the speed list, "1" to "11" m/s.
+const QStringList& standardRatedSpeeds();
+
 // Form4: travel, express zone, doors, operating parameters, and the rated load and
 // number of cars when decided. OK asks for the analysis; the form itself computes
 // nothing. Hidden controls keep their values.
@@ -32,9 +35,13 @@ public:
 
     // After a door width outside the standard range: Combo2 emptied and focused.
     void clearAndFocusDoorWidth();
+    // Enters a configuration as a user would: Check3 ticked, then the rated load, the number
+    // of cars and the rated speed typed.
+    void enterDecidedConfiguration(const QString& ratedLoad, const QString& cars, const QString& speed);
 
 signals:
     void analysisRequested();
+    void sizingRequested();
 
 private:
     void buildFrames();
@@ -67,6 +74,7 @@ private:
     QPushButton* m_back = nullptr;
     QPushButton* m_ok = nullptr;
     QPushButton* m_exit = nullptr;
+    QPushButton* m_sizing = nullptr;
 };
 
 }  // namespace trevalo

@@ -90,6 +90,11 @@ int main(int argc, char* argv[])
     driver.pressAnalysisOk();
     ok &= saveForm(driver, FormId::Form6, directory, QStringLiteral("form6_load_table.png"));
 
-    driver.click(FormId::Form6, QStringLiteral("Command3"));
+    // The sizing search from the parameters form, at the building type's presets.
+    driver.click(FormId::Form6, QStringLiteral("Command1"));
+    driver.click(FormId::Form4, QStringLiteral("Command4"));
+    ok &= saveForm(driver, FormId::Form7, directory, QStringLiteral("form7_sizing.png"));
+
+    driver.click(FormId::Form7, QStringLiteral("Command3"));
     return ok ? 0 : 1;
 }

@@ -1,9 +1,16 @@
 // Any set of control states, decoded from arbitrary bytes, runs through the analysis:
-// it must end in exactly one notice or in figures whose every text is a plain number.
+// it must end in exactly one notice or in figures whose every text is a plain number. The
+// rest of the bytes are the sizing form's entries, and the same states run through the
+// sizing search: one notice, or every configuration evaluated and the listed ones in order.
 #include "engine/analysis.h"
+#include "engine/display_text.h"
 #include "engine/fuzz/byte_reader.h"
+#include "engine/load_table.h"
+#include "engine/sizing_report.h"
+#include "engine/sizing_search.h"
 
 #include <cstdlib>
+#include <tuple>
 #include <cstdio>
 #include <optional>
 
@@ -102,11 +109,56 @@ void check(const AnalysisOutcome& outcome)
     }
 }
 
+SizingEntries decodeSizing(ByteReader& reader)
+{
+    SizingEntries entries;
+    for (std::string* text : {&entries.hcPercent, &entries.interval, &entries.awt, &entries.maxCars})
+        *text = reader.text();
+    const int speeds = reader.byte() % 4;
+    for (int i = 0; i < speeds; ++i)
+        entries.speeds.push_back(reader.text());
+    return entries;
+}
+
+void checkSizing(const AnalysisInputs& inputs, const SizingResult& result)
+{
+    if (const auto* refusal = std::get_if<Refusal>(&result)) {
+        require(refusal->clearDoorWidth == (refusal->notice == Notice::DoorWidthNonStandard),
+                "the door width is emptied exactly with its notice");
+        require(refusal->notice != Notice::FloorsOutOfRange, "the search never raises the floors notice");
+        return;
+    }
+    const auto& outcome = std::get<SizingOutcome>(result);
+    const std::size_t loads = inputs.project.buildingType == BuildingType::Residential ? kLoadTableRows
+                                                                                      : kLoadTableRows - 1;
+    require(outcome.evaluated.size() ==
+                static_cast<std::size_t>(outcome.targets.maxCars) * loads * outcome.targets.speeds.size(),
+            "every configuration is evaluated");
+    require(!outcome.listed.empty(), "the list is never empty");
+    for (std::size_t i = 0; i < outcome.listed.size(); ++i) {
+        const SizingCandidate& c = outcome.listed[i];
+        require(c.check.allMet() == outcome.met, "listed configurations meet the targets exactly when met");
+        require(isPlainNumber(figureText(c.roundTripTime)) && isPlainNumber(figureText(c.interval)) &&
+                    isPlainNumber(figureText(c.groupPercent)),
+                "listed figures are plain numbers");
+        if (outcome.met && i > 0) {
+            const SizingCandidate& before = outcome.listed[i - 1];
+            require(std::tie(before.cars, before.load, before.speed) < std::tie(c.cars, c.load, c.speed),
+                    "listed in rank order");
+        }
+    }
+    const std::string json = sizingReportJson(outcome);
+    require(json.find("nan") == std::string::npos && json.find("inf") == std::string::npos,
+            "the report holds numbers only");
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     ByteReader reader(data, size);
-    check(runAnalysis(decode(reader)));
+    const AnalysisInputs inputs = decode(reader);
+    check(runAnalysis(inputs));
+    checkSizing(inputs, runSizingSearch(inputs, decodeSizing(reader)));
     return 0;
 }

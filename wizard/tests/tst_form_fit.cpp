@@ -1,5 +1,6 @@
 #include "results/load_table_form.h"
 #include "results/single_result_form.h"
+#include "results/sizing_form.h"
 #include "wizard/building_data_form.h"
 #include "wizard/elevator_parameters_form.h"
 #include "wizard/form_placement.h"
@@ -34,6 +35,8 @@ std::unique_ptr<QWidget> makeForm(const QString& name, Navigator& navigator)
         return std::make_unique<ElevatorParametersForm>(navigator);
     if (name == "Form5")
         return std::make_unique<SingleResultForm>();
+    if (name == "Form7")
+        return std::make_unique<SizingForm>();
     return std::make_unique<LoadTableForm>();
 }
 
@@ -53,6 +56,9 @@ void tst_FormFit::placement_data()
     QTest::newRow("single result fits 2x full HD") << "Form5" << QRect(0, 0, 960, 540) << false;
     QTest::newRow("single result narrower than the area") << "Form5" << QRect(50, 30, 300, 500) << true;
     QTest::newRow("laid-out building data in a small area") << "Form2" << QRect(20, 10, 250, 180) << true;
+    // The sizing form is 780 x 560 pixels.
+    QTest::newRow("sizing taller than 2x full HD") << "Form7" << QRect(0, 0, 960, 540) << true;
+    QTest::newRow("sizing fits 1366x768") << "Form7" << QRect(0, 0, 1366, 768) << false;
     QTest::newRow("elevator parameters in a short area") << "Form4" << QRect(0, 40, 1366, 300) << true;
 }
 

@@ -1,0 +1,89 @@
+#include "app/sizing_action.h"
+
+#include "app/analysis_action.h"
+#include "app/export_record_collector.h"
+#include "engine/display_text.h"
+#include "engine/sizing_search.h"
+#include "export/workbook_export.h"
+#include "results/sizing_form.h"
+#include "wizard/elevator_parameters_form.h"
+#include "wizard/notices.h"
+#include "wizard/wizard_state.h"
+
+namespace trevalo {
+
+namespace {
+
+engine::BuildingType buildingTypeOf(const engine::AnalysisInputs& inputs)
+{
+    // Without a building type the checks refuse the search before any target is read.
+    return inputs.project.buildingType.value_or(engine::BuildingType::Residential);
+}
+
+void adopt(Navigator& navigator, const engine::SizingCandidate& candidate)
+{
+    auto* parameters = navigator.formAs<ElevatorParametersForm>(FormId::Form4);
+    if (parameters == nullptr)
+        return;
+    parameters->enterDecidedConfiguration(QString::fromStdString(engine::figureText(candidate.load)),
+                                          QString::number(candidate.cars),
+                                          QString::fromStdString(engine::figureText(candidate.speed)));
+    // From the parameters form, so that a notice (the entries changed meanwhile) stands over it.
+    navigator.show(FormId::Form4);
+    navigator.hide(FormId::Form7);
+    runAnalysisFromForms(navigator);
+}
+
+}  // namespace
+
+void runSizingFromForms(Navigator& navigator)
+{
+    const engine::AnalysisInputs inputs = gatherInputs(navigator);
+    auto* sizing = navigator.formAs<SizingForm>(FormId::Form7);
+    const engine::SizingEntries presets =
+        engine::presetSizingEntries(buildingTypeOf(inputs), inputs.elevator.ratedSpeed);
+    // The button checks the input forms; targets the sizing form holds that it refuses are
+    // its own to show, so they are not what keeps it closed.
+    engine::SizingEntries entries = sizing != nullptr ? sizing->entries() : presets;
+    if (!engine::readSizingEntries(entries))
+        entries = presets;
+    const engine::SizingResult result = engine::runSizingSearch(inputs, entries);
+    if (const auto* refusal = std::get_if<engine::Refusal>(&result)) {
+        auto* parameters = navigator.formAs<ElevatorParametersForm>(FormId::Form4);
+        showNotice(refusal->notice, parameters);
+        if (refusal->clearDoorWidth && parameters != nullptr)
+            parameters->clearAndFocusDoorWidth();
+        return;
+    }
+    // The form keeps its entries between visits, unless the building type changed since: its
+    // presets and sources then no longer belong to the building.
+    const bool fresh = sizing == nullptr || sizing->buildingType() != buildingTypeOf(inputs);
+    sizing = qobject_cast<SizingForm*>(navigator.load(FormId::Form7));
+    sizing->setBuildingType(buildingTypeOf(inputs));
+    if (fresh)
+        sizing->setEntries(presets);
+    else
+        sizing->refresh();
+    navigator.hide(FormId::Form4);
+    navigator.show(FormId::Form7);
+}
+
+SizingForm* wireSizingForm(SizingForm* form, Navigator& navigator)
+{
+    form->setSearch([&navigator](const engine::SizingEntries& entries) {
+        return engine::runSizingSearch(gatherInputs(navigator), entries);
+    });
+    QObject::connect(form, &SizingForm::adoptRequested, form,
+                     [&navigator](const engine::SizingCandidate& candidate) { adopt(navigator, candidate); });
+    QObject::connect(form, &SizingForm::backRequested, form, [&navigator] {
+        navigator.show(FormId::Form4);
+        navigator.hide(FormId::Form7);
+    });
+    QObject::connect(form, &SizingForm::endRequested, form, [&navigator] { navigator.end(); });
+    QObject::connect(form, &SizingForm::exportRequested, form, [&navigator, form] {
+        workbook::exportSizingWorkbook(collectSizingRecord(navigator), form);
+    });
+    return form;
+}
+
+}  // namespace trevalo

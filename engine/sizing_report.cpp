@@ -1,0 +1,68 @@
+#include "engine/sizing_report.h"
+
+#include "engine/display_text.h"
+
+#include <array>
+#include <charconv>
+
+namespace trevalo::engine {
+
+namespace {
+
+// A number as JSON: the shortest text that reads back as the same double.
+std::string number(double value)
+{
+    std::array<char, 32> buffer;
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return std::string(buffer.data(), result.ptr);
+}
+
+std::string quoted(const std::string& text) { return '"' + text + '"'; }
+
+std::string figure(const std::optional<double>& value)
+{
+    return value ? quoted(figureText(*value)) : std::string("null");
+}
+
+std::string margins(const SizingCandidate& candidate, const DesignTargets& targets)
+{
+    std::string text = ", \"margins\": {\"hcPercent\": " + quoted(figureText(candidate.check.hcMargin)) +
+                       ", \"interval\": " + quoted(figureText(candidate.check.intervalMargin));
+    if (targets.awt)
+        text += ", \"awt\": " + figure(candidate.check.awtMargin);
+    return text + "}";
+}
+
+std::string candidateJson(const SizingCandidate& c, const SizingOutcome& outcome)
+{
+    std::string text = "{\"cars\": " + std::to_string(c.cars) + ", \"load\": " + number(c.load) +
+                       ", \"persons\": " + number(c.persons) + ", \"speed\": " + number(c.speed) +
+                       ",\n    \"rtt\": " + quoted(figureText(c.roundTripTime)) +
+                       ", \"interval\": " + quoted(figureText(c.interval)) +
+                       ", \"hcPercent\": " + quoted(figureText(c.groupPercent)) + ", \"awt\": " + figure(c.awt);
+    if (!outcome.met)
+        text += margins(c, outcome.targets.targets);
+    return text + "}";
+}
+
+}  // namespace
+
+std::string sizingReportJson(const SizingOutcome& outcome)
+{
+    const SizingTargets& t = outcome.targets;
+    std::string speeds;
+    for (double speed : t.speeds)
+        speeds += (speeds.empty() ? "" : ", ") + number(speed);
+    std::string text = std::string("{\"met\": ") + (outcome.met ? "true" : "false") + ",\n";
+    text += " \"targets\": {\"hcPercent\": " + number(t.targets.hcPercent) +
+            ", \"interval\": " + number(t.targets.interval) +
+            ", \"awt\": " + (t.targets.awt ? number(*t.targets.awt) : std::string("null")) +
+            ", \"maxCars\": " + std::to_string(t.maxCars) + ", \"speeds\": [" + speeds + "]},\n";
+    text += " \"candidates\": [";
+    for (std::size_t i = 0; i < outcome.listed.size(); ++i)
+        text += std::string(i == 0 ? "\n   " : ",\n   ") + candidateJson(outcome.listed[i], outcome);
+    text += outcome.listed.empty() ? "]}\n" : "\n ]}\n";
+    return text;
+}
+
+}  // namespace trevalo::engine

@@ -1,0 +1,97 @@
+#include "engine/sizing_text.h"
+
+#include "engine/display_text.h"
+
+namespace trevalo::engine {
+
+namespace {
+
+std::string hcPart(const SizingCandidate& c, const DesignTargets& targets)
+{
+    const std::string figures = "HC " + figureText(c.groupPercent) + "%";
+    const std::string target = figureText(targets.hcPercent) + "%";
+    if (c.check.hcMet)
+        return figures + " ≥ " + target + "（余 " + figureText(c.check.hcMargin) + " 个百分点）";
+    return figures + " 低于目标 " + target + "（差 " + figureText(-c.check.hcMargin) + " 个百分点）";
+}
+
+std::string intervalPart(const SizingCandidate& c, const DesignTargets& targets)
+{
+    const std::string figures = "间隔 " + figureText(c.interval) + " 秒";
+    const std::string target = figureText(targets.interval) + " 秒";
+    if (c.check.intervalMet)
+        return figures + " ≤ " + target + "（余 " + figureText(c.check.intervalMargin) + " 秒）";
+    return figures + " 超过目标 " + target + "（超 " + figureText(-c.check.intervalMargin) + " 秒）";
+}
+
+std::string awtPart(const SizingCandidate& c, const DesignTargets& targets)
+{
+    const std::string target = figureText(*targets.awt) + " 秒";
+    if (!c.awt)
+        return "AWT 估算不适用（载客率超出 0.8），不满足目标 " + target;
+    const std::string figures = "AWT " + figureText(*c.awt) + " 秒";
+    if (*c.check.awtMet)
+        return figures + " ≤ " + target + "（余 " + figureText(*c.check.awtMargin) + " 秒）";
+    return figures + " 超过目标 " + target + "（超 " + figureText(-*c.check.awtMargin) + " 秒）";
+}
+
+std::string configuration(const SizingCandidate& c)
+{
+    return std::to_string(c.cars) + " 台 " + figureText(c.load) + "/" + figureText(c.persons) + " " +
+           figureText(c.speed) + " M/S";
+}
+
+}  // namespace
+
+std::string intervalGradeText(IntervalGrade grade)
+{
+    switch (grade) {
+    case IntervalGrade::Excellent: return "优";
+    case IntervalGrade::Good: return "良";
+    case IntervalGrade::Satisfactory: return "满意";
+    case IntervalGrade::Poor: return "差";
+    case IntervalGrade::Unsatisfactory: return "不满意";
+    }
+    return "";
+}
+
+std::string candidateExplanation(const SizingCandidate& candidate, const DesignTargets& targets)
+{
+    std::string text = hcPart(candidate, targets) + "；" + intervalPart(candidate, targets);
+    if (targets.awt)
+        text += "；" + awtPart(candidate, targets);
+    return text;
+}
+
+std::string firstRowExplanation(const SizingOutcome& outcome)
+{
+    if (!outcome.met)
+        return "";
+    const SizingCandidate& first = outcome.listed.front();
+    if (!outcome.oneCarFewer)
+        return "第一行 " + configuration(first) + "：一台已满足全部目标。";
+    const SizingCandidate& fewer = *outcome.oneCarFewer;
+    const DesignTargets& targets = outcome.targets.targets;
+    std::string missed;
+    const auto add = [&missed](const std::string& part) { missed += (missed.empty() ? "" : "；") + part; };
+    if (!fewer.check.hcMet)
+        add(hcPart(fewer, targets));
+    if (!fewer.check.intervalMet)
+        add(intervalPart(fewer, targets));
+    if (targets.awt && !*fewer.check.awtMet)
+        add(awtPart(fewer, targets));
+    return "第一行 " + configuration(first) + "：少一台（" + configuration(fewer) + "）不满足目标——" + missed +
+           "。";
+}
+
+std::string sizingSummary(const SizingOutcome& outcome)
+{
+    const std::string most = std::to_string(outcome.targets.maxCars);
+    if (outcome.met)
+        return "满足全部目标的配置共 " + std::to_string(outcome.listed.size()) + " 种（最多 " + most +
+               " 台），按台数、载重、速度从少到多排列。";
+    return "在最多 " + most + " 台以内，没有满足全部目标的配置。下表列出最接近的 " +
+           std::to_string(outcome.listed.size()) + " 种配置及其与各目标的差距。";
+}
+
+}  // namespace trevalo::engine

@@ -1,0 +1,96 @@
+#include "engine/design_targets.h"
+
+#include "engine/tests/case_name.h"
+
+#include <gtest/gtest.h>
+
+namespace trevalo::engine {
+namespace {
+
+struct PresetCase {
+    const char* name;
+    BuildingType type;
+    double hcPercent;
+    double interval;
+    const char* hcSource;        // the guide each source names
+    const char* intervalSource;
+    SizingEntries entries;       // at a rated speed of "2.5" on the parameters form
+};
+
+class Presets : public testing::TestWithParam<PresetCase> {};
+
+TEST_P(Presets, FollowTheDesignGuides)
+{
+    const PresetCase& row = GetParam();
+    const DesignTargets targets = presetTargets(row.type);
+    EXPECT_EQ(targets.hcPercent, row.hcPercent);
+    EXPECT_EQ(targets.interval, row.interval);
+    EXPECT_FALSE(targets.awt.has_value());
+    const TargetSources sources = presetSources(row.type);
+    EXPECT_EQ(sources.hcPercent.rfind(row.hcSource, 0), 0u) << sources.hcPercent;
+    EXPECT_EQ(sources.interval.rfind(row.intervalSource, 0), 0u) << sources.interval;
+    const SizingEntries entries = presetSizingEntries(row.type, "2.5");
+    EXPECT_EQ(entries.hcPercent, row.entries.hcPercent);
+    EXPECT_EQ(entries.interval, row.entries.interval);
+    EXPECT_EQ(entries.awt, row.entries.awt);
+    EXPECT_EQ(entries.maxCars, row.entries.maxCars);
+    EXPECT_EQ(entries.speeds, row.entries.speeds);
+}
+
+// The targets and sources of the design guides: ISO 8100-32 for an office's handling capacity,
+// CIBSE Guide D for the rest.
+INSTANTIATE_TEST_SUITE_P(
+    Targets, Presets,
+    testing::Values(PresetCase{"office", BuildingType::OfficeAndHotel, 12, 30, "ISO 8100-32:2020", "CIBSE Guide D",
+                               {"12", "30", "", "8", {"2.5"}}},
+                    PresetCase{"ownerOccupied", BuildingType::OwnerOccupiedOffice, 15, 30, "CIBSE Guide D",
+                               "CIBSE Guide D", {"15", "30", "", "8", {"2.5"}}},
+                    PresetCase{"residential", BuildingType::Residential, 6, 60, "CIBSE Guide D", "CIBSE Guide D",
+                               {"6", "60", "", "8", {"2.5"}}}),
+    CaseName());
+
+struct CheckCase {
+    const char* name;
+    DesignTargets targets;
+    double groupPercent;
+    double interval;
+    std::optional<double> awt;
+    bool hcMet, intervalMet;
+    std::optional<bool> awtMet;
+    double hcMargin, intervalMargin;
+    std::optional<double> awtMargin;
+    bool allMet;
+};
+
+class TargetChecks : public testing::TestWithParam<CheckCase> {};
+
+TEST_P(TargetChecks, CompareTheUnroundedFigures)
+{
+    const CheckCase& row = GetParam();
+    const TargetCheck check = checkTargets(row.targets, row.groupPercent, row.interval, row.awt);
+    EXPECT_EQ(check.hcMet, row.hcMet);
+    EXPECT_EQ(check.intervalMet, row.intervalMet);
+    EXPECT_EQ(check.awtMet, row.awtMet);
+    EXPECT_NEAR(check.hcMargin, row.hcMargin, 1e-12);
+    EXPECT_NEAR(check.intervalMargin, row.intervalMargin, 1e-12);
+    EXPECT_EQ(check.awtMargin.has_value(), row.awtMargin.has_value());
+    if (check.awtMargin && row.awtMargin) {
+        EXPECT_NEAR(*check.awtMargin, *row.awtMargin, 1e-12);
+    }
+    EXPECT_EQ(check.allMet(), row.allMet);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Targets, TargetChecks,
+    testing::Values(
+        CheckCase{"exactlyOnBothTargets", {12, 30, {}}, 12, 30, {}, true, true, {}, 0, 0, {}, true},
+        CheckCase{"hcJustBelow", {12, 30, {}}, 11.9995, 20, {}, false, true, {}, -0.0005, 10, {}, false},
+        CheckCase{"intervalJustAbove", {12, 30, {}}, 15, 30.0004, {}, true, false, {}, 3, -0.0004, {}, false},
+        CheckCase{"waitingTimeOnTarget", {6, 60, 20}, 8, 40, 20, true, true, true, 2, 20, 0, true},
+        CheckCase{"waitingTimeAbove", {6, 60, 20}, 8, 40, 22.5, true, true, false, 2, 20, -2.5, false},
+        CheckCase{"waitingTimeNotEstimated", {6, 60, 20}, 8, 40, {}, true, true, false, 2, 20, {}, false},
+        CheckCase{"noWaitingTimeTarget", {6, 60, {}}, 8, 40, 99, true, true, {}, 2, 20, {}, true}),
+    CaseName());
+
+}  // namespace
+}  // namespace trevalo::engine
