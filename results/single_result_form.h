@@ -38,6 +38,7 @@ signals:
     void recalculateRequested();
     void endRequested();
     void exportRequested();
+    void saveProjectRequested();
 
 private:
     void setStructuralLoadRowShown(bool shown);

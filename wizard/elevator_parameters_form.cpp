@@ -91,6 +91,7 @@ ElevatorParametersForm::ElevatorParametersForm(Navigator& navigator, QWidget* pa
         m_navigator.show(FormId::Form2);
     });
     connect(m_exit, &QPushButton::clicked, this, [this] { m_navigator.end(); });
+    connect(m_save, &QPushButton::clicked, this, &ElevatorParametersForm::saveProjectRequested);
 
     const auto* buildingData = m_navigator.formAs<BuildingDataForm>(FormId::Form2);
     applyDefaults(buildingData != nullptr ? buildingData->buildingType() : std::nullopt);
@@ -170,6 +171,8 @@ void ElevatorParametersForm::buildFrames()
     m_back = makeCommandButton(QStringLiteral("Command1"), QStringLiteral("上一步"), this);
     m_ok = makeCommandButton(QStringLiteral("Command2"), QStringLiteral("确定"), this);
     m_exit = makeCommandButton(QStringLiteral("Command3"), QStringLiteral("终止退出"), this);
+    // Beside the wizard's own buttons, at the free left end of their row.
+    m_save = makeCommandButton(QStringLiteral("SaveProject"), QStringLiteral("保存项目…"), this);
 
     auto* left = new QVBoxLayout;
     left->addWidget(travelFrame);
@@ -184,6 +187,7 @@ void ElevatorParametersForm::buildFrames()
     columns->addLayout(left);
     columns->addLayout(right);
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_save);
     buttons->addStretch();
     buttons->addWidget(m_back);
     buttons->addWidget(m_ok);
@@ -205,12 +209,12 @@ void ElevatorParametersForm::buildFrames()
 
 void ElevatorParametersForm::setTabOrderOfControls()
 {
-    const std::array<QWidget*, 21> order{m_text[0],       m_text[1],    m_expressZone, m_text[2],
+    const std::array<QWidget*, 22> order{m_text[0],       m_text[1],    m_expressZone, m_text[2],
                                          m_doorOptions[0], m_doorOptions[1], m_doorOptions[2], m_doorWidth,
                                          m_advanceOpening, m_text[3],    m_text[4],     m_text[5],
                                          m_speed,          m_ratedLoad,  m_text[7],     m_back,
                                          m_ok,             m_exit,       m_machineRoom, m_decided,
-                                         m_finishingWeight};
+                                         m_finishingWeight, m_save};
     for (std::size_t i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -305,6 +309,39 @@ engine::ElevatorParameters ElevatorParametersForm::elevatorParameters() const
     p.machineRoomRequested = m_machineRoom->isChecked();
     p.finishingWeight = m_finishingWeight->text().toStdString();
     return p;
+}
+
+namespace {
+
+void setEntry(QComboBox& combo, const std::string& text)
+{
+    combo.setCurrentIndex(-1);
+    combo.setEditText(QString::fromStdString(text));
+}
+
+}  // namespace
+
+void ElevatorParametersForm::setElevatorParameters(const engine::ElevatorParameters& p)
+{
+    const std::array<std::pair<int, const std::string*>, 7> texts{{{0, &p.travel}, {1, &p.floorHeight},
+                                                                    {2, &p.expressDistance}, {3, &p.lossPercent},
+                                                                    {4, &p.upPercent}, {5, &p.downPercent},
+                                                                    {7, &p.carCount}}};
+    for (const auto& [index, text] : texts)
+        m_text[static_cast<std::size_t>(index)]->setText(QString::fromStdString(*text));
+    m_finishingWeight->setText(QString::fromStdString(p.finishingWeight));
+    setEntry(*m_doorWidth, p.doorWidth);
+    setEntry(*m_speed, p.ratedSpeed);
+    setEntry(*m_ratedLoad, p.ratedLoad);
+    // The boxes' toggles show and hide their controls as a click would.
+    m_expressZone->setChecked(p.expressZoneSet);
+    m_advanceOpening->setChecked(p.advanceOpening);
+    m_decided->setChecked(p.fixedConfiguration);
+    m_machineRoom->setChecked(p.machineRoomRequested);
+    m_doorGroup.setExclusive(false);
+    for (std::size_t i = 0; i < m_doorOptions.size(); ++i)
+        m_doorOptions[i]->setChecked(p.doorType == static_cast<engine::DoorType>(i));
+    m_doorGroup.setExclusive(true);
 }
 
 void ElevatorParametersForm::clearAndFocusDoorWidth()

@@ -29,12 +29,15 @@ public:
     QLineEdit* textBox(int index) const;
     std::optional<engine::DoorType> doorType() const;
     engine::ElevatorParameters elevatorParameters() const;
+    // Puts the entries into the controls as if typed and clicked, in place of the defaults.
+    void setElevatorParameters(const engine::ElevatorParameters& parameters);
 
     // After a door width outside the standard range: Combo2 emptied and focused.
     void clearAndFocusDoorWidth();
 
 signals:
     void analysisRequested();
+    void saveProjectRequested();
 
 private:
     void buildFrames();
@@ -67,6 +70,7 @@ private:
     QPushButton* m_back = nullptr;
     QPushButton* m_ok = nullptr;
     QPushButton* m_exit = nullptr;
+    QPushButton* m_save = nullptr;
 };
 
 }  // namespace trevalo
