@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <optional>
+
 namespace {
 
 // A project in the file's layout; the defaults are the worked example (residential, 10
@@ -23,6 +25,8 @@ struct Entries {
     QString down = QStringLiteral("20");
     QString speed = QStringLiteral("1.75");
     bool fixed = true;
+    QString load = QStringLiteral("1000");
+    std::optional<QString> finishing;  // the machine room is requested when a weight is given
 };
 
 QByteArray projectFile(const Entries& e)
@@ -34,8 +38,9 @@ QByteArray projectFile(const Entries& e)
                                  {"totalPopulation", e.population}, {"spread", e.spread}}},
         {"elevator", QJsonObject{{"travel", e.travel}, {"floorHeight", "3"}, {"doorType", e.door}, {"doorWidth", e.width},
                                  {"lossPercent", "5"}, {"upPercent", e.up}, {"downPercent", e.down},
-                                 {"ratedSpeed", e.speed}, {"fixedConfiguration", e.fixed}, {"ratedLoad", "1000"},
-                                 {"carCount", "2"}}},
+                                 {"ratedSpeed", e.speed}, {"fixedConfiguration", e.fixed}, {"ratedLoad", e.load},
+                                 {"carCount", "2"}, {"machineRoomRequested", e.finishing.has_value()},
+                                 {"finishingWeight", e.finishing.value_or(QString())}}},
     };
     return QJsonDocument(root).toJson();
 }
@@ -114,6 +119,18 @@ void CommandLineTest::calculatePrintsWhatTheFormsShow_data()
     fullWidth.floors = QStringLiteral("１０");
     fullWidth.population = QStringLiteral("５００");
     QTest::newRow("full-width floors and population") << projectFile(fullWidth) << 0 << worked;
+
+    Entries slow;
+    slow.door = QStringLiteral("2SO");
+    slow.width = QStringLiteral("1000");
+    slow.speed = QStringLiteral("1.5");
+    slow.load = QStringLiteral("1350");
+    slow.finishing = QStringLiteral("0");
+    QTest::newRow("machine room, a speed without pit and headroom")
+        << projectFile(slow) << 0
+        << QJsonObject{{"result", "single"},
+                       {"Label7", QJsonObject{{"0", "133.166"}, {"1", "66.583"}, {"2", "20.275"}, {"3", "40.551"},
+                                              {"4", "4.055"}, {"5", "8.11"}, {"6", "20887.5"}}}};
 
     Entries sweep;
     sweep.fixed = false;
