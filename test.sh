@@ -27,7 +27,7 @@ cmake --build build/sanitize -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build/sanitize --output-on-failure -j "$jobs" | tee build/sanitize/ctest.log
 
-./scripts/run_fuzzers.sh 30
+./scripts/run_fuzzers.sh 20
 
 # Every stage above stops the script on a failure, so reaching here means all passed.
 counted() { grep -oE 'tests failed out of [0-9]+' "$1" | grep -oE '[0-9]+$' | tail -n 1; }

@@ -8,12 +8,17 @@
 //             they use the wizard's twips and form placement
 //   export/   the workbook, laid out from a plain record of the entries, the result
 //             captions and the analysis (it sees no widget)
-//   app/      the assembly that wires the forms to the engine and the export, and main
+//   project/  the project file: every entry as typed, in JSON (Qt Core, no widget)
+//   app/      the assembly that wires the forms to the engine, the export and the
+//             project file, the command line, and main
 // launch() is defined by the assembly, the one place that knows every layer.
+
+#include <QString>
 
 namespace trevalo {
 
-// Loads and shows the splash form; the wizard runs from there in the event loop.
-void launch();
+// Loads and shows the splash form; the wizard runs from there in the event loop. Given a
+// project file, shows the building data form with that project opened instead.
+void launch(const QString& projectPath = {});
 
 }  // namespace trevalo

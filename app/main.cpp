@@ -1,10 +1,10 @@
-#include "app/launch.h"
+#include "app/command_line.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
+    trevalo::chooseCommandLinePlatform(argc, argv);
     QApplication application(argc, argv);
-    trevalo::launch();
-    return QApplication::exec();
+    return trevalo::runCommandLine(application);
 }

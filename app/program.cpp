@@ -2,6 +2,8 @@
 
 #include "app/analysis_action.h"
 #include "app/export_record_collector.h"
+#include "app/project_commands.h"
+#include "app/project_session.h"
 #include "app/sizing_action.h"
 #include "export/workbook_export.h"
 #include "results/load_table_form.h"
@@ -77,6 +79,7 @@ std::unique_ptr<Navigator> assembleProgram()
         QObject::connect(parameters, &ElevatorParametersForm::sizingRequested, parameters,
                          [owner] { runSizingFromForms(*owner); });
     });
+    wireProjectCommands(*new ProjectSession(*owner));
     return navigator;
 }
 
@@ -95,7 +98,7 @@ void prepareApplication(QApplication& application)
     QGuiApplication::setDesktopFileName(QStringLiteral(TREVALO_APPLICATION_ID));
 }
 
-void launch()
+void launch(const QString& projectPath)
 {
     if (auto* application = qobject_cast<QApplication*>(QCoreApplication::instance()))
         prepareApplication(*application);
@@ -104,7 +107,13 @@ void launch()
     Navigator* navigator = assembleProgram().release();
     QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, navigator,
                      [navigator] { delete navigator; });
-    navigator->show(FormId::Form1);
+    if (projectPath.isEmpty()) {
+        navigator->show(FormId::Form1);
+        return;
+    }
+    // A project named on the command line opens at once, without the splash.
+    navigator->show(FormId::Form2);
+    openProjectFile(*ProjectSession::of(*navigator), projectPath, navigator->form(FormId::Form2));
 }
 
 }  // namespace trevalo

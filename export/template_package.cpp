@@ -132,7 +132,7 @@ void storeEntry(Bytes& out, const Bytes& zip, Entry& entry, const std::string& n
     put(central, 24, size, 4);
 }
 
-std::optional<Bytes> withTemplateType(const Bytes& zip)
+std::optional<Bytes> withTemplateType(const Bytes& zip, bool declareTemplate)
 {
     // libxlsxwriter writes no archive comment, so the end record closes the file.
     if (zip.size() < kEndSize || read(zip, zip.size() - kEndSize, 4) != kEndSignature)
@@ -175,7 +175,8 @@ std::optional<Bytes> withTemplateType(const Bytes& zip)
         if (name == kContentTypes || isChart(name)) {
             std::optional<std::string> text = entryText(zip, entry);
             if (text && name == kContentTypes) {
-                text = templateTypes(std::move(*text));
+                if (declareTemplate)
+                    text = templateTypes(std::move(*text));
                 replaced = text.has_value();
             } else if (text) {
                 text = withEastAsianFaces(std::move(*text));
@@ -204,12 +205,17 @@ std::optional<Bytes> withTemplateType(const Bytes& zip)
 
 bool markAsTemplate(const std::string& path)
 {
+    return finishPackage(path, true);
+}
+
+bool finishPackage(const std::string& path, bool declareTemplate)
+{
     std::ifstream input(path, std::ios::binary);
     const Bytes zip{std::istreambuf_iterator<char>(input), std::istreambuf_iterator<char>()};
     if (!input.good() && !input.eof())
         return false;
     input.close();
-    const std::optional<Bytes> rewritten = withTemplateType(zip);
+    const std::optional<Bytes> rewritten = withTemplateType(zip, declareTemplate);
     if (!rewritten)
         return false;
     std::ofstream output(path, std::ios::binary | std::ios::trunc);

@@ -11,4 +11,8 @@ namespace trevalo::workbook {
 // such a package or cannot be rewritten.
 bool markAsTemplate(const std::string& path);
 
+// The same rewrite, the template declaration only when declareTemplate: a plain workbook
+// keeps its workbook type and still gets the charts' East Asian faces.
+bool finishPackage(const std::string& path, bool declareTemplate);
+
 }  // namespace trevalo::workbook

@@ -13,6 +13,8 @@
 #include <QMessageBox>
 
 #include <type_traits>
+#include <filesystem>
+#include <system_error>
 
 namespace trevalo::workbook {
 
@@ -44,6 +46,18 @@ QString writeNewWorkbook(const WorkbookLayout& layout, const std::string& projec
     return {};
 }
 
+// The layout of the result sheet with the calculation sheet dated at moment.
+template <class Record>
+WorkbookLayout completeLayout(const Record& record, WorkbookLayout (*layoutOf)(const Record&), const QDateTime& moment)
+{
+    const std::string shownMoment = moment.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString();
+    WorkbookLayout layout = layoutOf(record);
+    if constexpr (!std::is_same_v<Record, SizingRecord>)
+        layout.calculation = calculationSheet(calculationHeader(record.entered, shownMoment), record.analysis);
+    setPrintedPages(layout, record.entered.inputs.project.projectName, shownMoment);
+    return layout;
+}
+
 template <class Record>
 void exportRecord(const std::optional<Record>& record, WorkbookLayout (*layoutOf)(const Record&),
                   QWidget* parent)
@@ -54,12 +68,8 @@ void exportRecord(const std::optional<Record>& record, WorkbookLayout (*layoutOf
         if (record) {
             // The calculation sheet is dated with the moment that also names the file.
             const QDateTime moment = QDateTime::currentDateTime();
-            const std::string shownMoment = moment.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString();
-            WorkbookLayout layout = layoutOf(*record);
-            if constexpr (!std::is_same_v<Record, SizingRecord>)
-                layout.calculation = calculationSheet(calculationHeader(record->entered, shownMoment), record->analysis);
-            setPrintedPages(layout, record->entered.inputs.project.projectName, shownMoment);
-            path = writeNewWorkbook(layout, record->entered.inputs.project.projectName, moment);
+            path = writeNewWorkbook(completeLayout(*record, layoutOf, moment),
+                                    record->entered.inputs.project.projectName, moment);
         }
         if (!path.isEmpty())
             openWorkbook(path, parent);
@@ -71,7 +81,39 @@ void exportRecord(const std::optional<Record>& record, WorkbookLayout (*layoutOf
     }
 }
 
+// Written beside the target under a working name that no other writer uses, then renamed
+// over it, so the target is either the old file or the complete workbook.
+template <class Record>
+bool writeRecordTo(const Record& record, WorkbookLayout (*layoutOf)(const Record&), const QString& path)
+{
+    const bool asTemplate = path.endsWith(QStringLiteral(".xltx"), Qt::CaseInsensitive);
+    if (!asTemplate && !path.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive))
+        return false;
+    // Named by the process, so two exports to one folder never share a working file.
+    const std::string workingName =
+        QFile::encodeName(QStringLiteral("%1.%2.part").arg(path).arg(QCoreApplication::applicationPid())).toStdString();
+    const WorkbookLayout layout = completeLayout(record, layoutOf, QDateTime::currentDateTime());
+    const bool written = asTemplate ? writeWorkbook(layout, workingName) : writePlainWorkbook(layout, workingName);
+    std::error_code error;
+    if (written)
+        std::filesystem::rename(workingName, QFile::encodeName(path).toStdString(), error);
+    const bool renamed = written && !error;
+    if (!renamed)
+        std::filesystem::remove(workingName, error);
+    return renamed;
+}
+
 }  // namespace
+
+bool writeSingleResultWorkbookTo(const SingleResultRecord& record, const QString& path)
+{
+    return writeRecordTo(record, &singleResultLayout, path);
+}
+
+bool writeLoadTableWorkbookTo(const LoadTableRecord& record, const QString& path)
+{
+    return writeRecordTo(record, &loadTableLayout, path);
+}
 
 void exportSingleResultWorkbook(const std::optional<SingleResultRecord>& record, QWidget* parentForMessages)
 {

@@ -4,6 +4,7 @@
 
 #include <optional>
 
+class QString;
 class QWidget;
 
 namespace trevalo::workbook {
@@ -16,5 +17,11 @@ void exportSingleResultWorkbook(const std::optional<SingleResultRecord>& record,
 void exportLoadTableWorkbook(const std::optional<LoadTableRecord>& record, QWidget* parentForMessages);
 // The sizing form's workbook: its one sheet "选型", without a calculation sheet.
 void exportSizingWorkbook(const std::optional<SizingRecord>& record, QWidget* parentForMessages);
+
+// What those actions write for the record, written to path (.xlsx a workbook, .xltx a
+// template) and opened by nothing. The file at path is replaced only by a complete workbook;
+// false, with nothing left behind, when it cannot be written or the name ends otherwise.
+bool writeSingleResultWorkbookTo(const SingleResultRecord& record, const QString& path);
+bool writeLoadTableWorkbookTo(const LoadTableRecord& record, const QString& path);
 
 }  // namespace trevalo::workbook

@@ -230,7 +230,9 @@ bool addChartSheet(lxw_workbook* book, const LoadChart& rows)
 
 }  // namespace
 
-bool writeWorkbook(const WorkbookLayout& layout, const std::string& path)
+namespace {
+
+bool writePackage(const WorkbookLayout& layout, const std::string& path, bool asTemplate)
 {
     lxw_workbook* book = workbook_new(path.c_str());
     if (book == nullptr)
@@ -249,7 +251,19 @@ bool writeWorkbook(const WorkbookLayout& layout, const std::string& path)
     }
     // Closing writes the file and frees the workbook whatever happened before.
     const lxw_error closed = workbook_close(book);
-    return written && closed == LXW_NO_ERROR && markAsTemplate(path);
+    return written && closed == LXW_NO_ERROR && finishPackage(path, asTemplate);
+}
+
+}  // namespace
+
+bool writeWorkbook(const WorkbookLayout& layout, const std::string& path)
+{
+    return writePackage(layout, path, true);
+}
+
+bool writePlainWorkbook(const WorkbookLayout& layout, const std::string& path)
+{
+    return writePackage(layout, path, false);
 }
 
 }  // namespace trevalo::workbook

@@ -15,5 +15,7 @@ inline constexpr const char* kChartSheetName = "图表";
 // False when the file could not be written completely; the caller removes what may be
 // left at path.
 bool writeWorkbook(const WorkbookLayout& layout, const std::string& path);
+// The same content as a plain workbook (.xlsx), which opens as a saved document.
+bool writePlainWorkbook(const WorkbookLayout& layout, const std::string& path);
 
 }  // namespace trevalo::workbook

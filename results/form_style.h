@@ -13,6 +13,10 @@ namespace trevalo::results {
 // its value whatever point size the desktop prefers. The family stays the inherited one.
 void useFormFont(QWidget& form);
 
+// Added below a result form's designed height: the row of its save-project button, which
+// moves none of the designed controls.
+constexpr int kSaveRowTwips = 480;
+
 // A top-level result form: fixed client size, the common caption, no resizing.
 void setUpResultWindow(QWidget& form, const char* objectName, int widthTwips, int heightTwips);
 

@@ -54,7 +54,8 @@ QPushButton* makeButton(QWidget* form, const char* name, const QString& caption,
 
 LoadTableForm::LoadTableForm(QWidget* parent) : QWidget(parent)
 {
-    results::setUpResultWindow(*this, "Form6", 8955, 8610);
+    // The designed 8610 twips, and a row below the buttons for saving the project.
+    results::setUpResultWindow(*this, "Form6", 8955, 8610 + results::kSaveRowTwips);
 
     const std::array<QString, kColumns> headerTexts{
         QStringLiteral("载重/人数"), QStringLiteral("UP"),          QStringLiteral("DN"),
@@ -95,6 +96,9 @@ LoadTableForm::LoadTableForm(QWidget* parent) : QWidget(parent)
     connect(recalculate, &QPushButton::clicked, this, &LoadTableForm::recalculateRequested);
     connect(end, &QPushButton::clicked, this, &LoadTableForm::endRequested);
     connect(exportButton, &QPushButton::clicked, this, &LoadTableForm::exportRequested);
+    QPushButton* save = makeButton(this, "SaveProject", QStringLiteral("保存项目…"), 600);
+    save->move(save->x(), twipsToPixels(8610 - 120));
+    connect(save, &QPushButton::clicked, this, &LoadTableForm::saveProjectRequested);
 }
 
 void LoadTableForm::showTable(const engine::LoadTable& table)

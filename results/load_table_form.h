@@ -39,6 +39,7 @@ signals:
     void recalculateRequested();
     void endRequested();
     void exportRequested();
+    void saveProjectRequested();
 
 private:
     results::CaptionLabel* cell(int array, int row) const;

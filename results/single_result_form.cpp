@@ -106,7 +106,8 @@ QPushButton* makeButton(QWidget* form, const char* name, const QString& caption,
 
 SingleResultForm::SingleResultForm(QWidget* parent) : QWidget(parent)
 {
-    results::setUpResultWindow(*this, "Form5", 5760, 4320);
+    // The designed 4320 twips, and a row below the buttons for saving the project.
+    results::setUpResultWindow(*this, "Form5", 5760, 4320 + results::kSaveRowTwips);
 
     const std::array<QString, 5> captionTexts{
         QStringLiteral(" 总行程时间 (秒) RTT "),
@@ -154,6 +155,9 @@ SingleResultForm::SingleResultForm(QWidget* parent) : QWidget(parent)
     connect(recalculate, &QPushButton::clicked, this, &SingleResultForm::recalculateRequested);
     connect(end, &QPushButton::clicked, this, &SingleResultForm::endRequested);
     connect(exportButton, &QPushButton::clicked, this, &SingleResultForm::exportRequested);
+    QPushButton* save = results::makeResultButton(*this, "SaveProject", QStringLiteral("保存项目…"), 360,
+                                                  4320 - 120, 1335, kButtonHeight);
+    connect(save, &QPushButton::clicked, this, &SingleResultForm::saveProjectRequested);
 }
 
 void SingleResultForm::showFigures(const engine::SingleResult& result)

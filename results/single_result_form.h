@@ -54,6 +54,7 @@ signals:
     void recalculateRequested();
     void endRequested();
     void exportRequested();
+    void saveProjectRequested();
 
 private:
     void setStructuralLoadRowShown(bool shown);

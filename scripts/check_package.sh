@@ -35,6 +35,14 @@ check "entry names the icon by the application id" grep -qx "Icon=$app_id" "$ent
 check "entry has a Chinese name" grep -q '^Name\[zh_CN\]=' "$entry"
 check "entry has a Chinese comment" grep -q '^Comment\[zh_CN\]=' "$entry"
 check "entry is among engineering tools" grep -q '^Categories=.*Engineering' "$entry"
+check "entry opens project files" grep -qx 'MimeType=application/x-trevalo-project;' "$entry"
+check "entry passes the file to the program" grep -qx 'Exec=trevalo %f' "$entry"
+mime="$root/usr/share/mime/packages/$app_id.xml"
+check "project file type installed" test -f "$mime"
+check "project file type is well-formed" xmllint --noout "$mime"
+check "project file type names application/x-trevalo-project" grep -q 'type="application/x-trevalo-project"' "$mime"
+check "project file type matches *.trevalo" grep -q '<glob pattern="\*.trevalo"/>' "$mime"
+check "depends on shared-mime-info" grep -q 'shared-mime-info' <<<"$depends"
 if command -v desktop-file-validate >/dev/null; then
   check "entry validates" desktop-file-validate "$entry"
 fi

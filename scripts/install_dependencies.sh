@@ -13,7 +13,7 @@ if [[ "${1:-test}" == test ]]; then
     libgtest-dev libbenchmark-dev
     python3 python3-openpyxl
     clang libclang-rt-14-dev
-    dpkg-dev file desktop-file-utils
+    dpkg-dev file desktop-file-utils libxml2-utils shared-mime-info
   )
 fi
 

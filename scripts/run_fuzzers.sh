@@ -2,6 +2,7 @@
 # Builds the libFuzzer targets with clang and runs each for a bounded time, starting
 # from the saved corpus (new finds go to a scratch folder, not into the repository).
 # Usage: run_fuzzers.sh [seconds per target, default 30]
+# The project reader needs Qt Core, so the fuzz build finds it without the forms.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-30}
@@ -13,10 +14,15 @@ cmake --build build/fuzz -j "$(nproc)"
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-for corpus in analysis leading_number; do
-  mkdir -p "$scratch/$corpus"
-  cp engine/fuzz/corpus/$corpus/* "$scratch/$corpus/"
-  echo "Fuzzing ${corpus} for ${seconds} s"
-  (cd "$scratch" && "$OLDPWD/build/fuzz/engine/fuzz/${corpus}_fuzzer" -max_total_time="$seconds" \
-     -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 "$scratch/$corpus" 2>&1 | tail -n 15)
+# target, its saved corpus
+for pair in engine/fuzz/analysis_fuzzer:engine/fuzz/corpus/analysis \
+            engine/fuzz/leading_number_fuzzer:engine/fuzz/corpus/leading_number \
+            project/fuzz/project_reader_fuzzer:project/fuzz/corpus; do
+  target=${pair%%:*}
+  corpus=$scratch/$(basename "$target")
+  mkdir -p "$corpus"
+  cp "${pair#*:}"/* "$corpus/"
+  echo "Fuzzing $(basename "$target") for ${seconds} s"
+  (cd "$scratch" && "$OLDPWD/build/fuzz/$target" -max_total_time="$seconds" \
+     -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 "$corpus" 2>&1 | tail -n 15)
 done

@@ -41,6 +41,8 @@ BuildingDataForm::BuildingDataForm(Navigator& navigator, QWidget* parent)
     auto* ok = makeCommandButton(QStringLiteral("Command1"), QStringLiteral("确 定"), this);
     auto* exit = makeCommandButton(QStringLiteral("Command2"), QStringLiteral("终止退出"), this);
     setDefaultButton(ok);
+    // Beside the wizard's own buttons, at the free left end of their row.
+    auto* open = makeCommandButton(QStringLiteral("OpenProject"), QStringLiteral("打开项目…"), this);
 
     // Each frame is its own group; at start neither has a selection, which an
     // exclusive QButtonGroup allows (it only forbids unchecking by a click).
@@ -89,6 +91,7 @@ BuildingDataForm::BuildingDataForm(Navigator& navigator, QWidget* parent)
     clockRow->addWidget(m_time);
     clockRow->addStretch();
     auto* buttonRow = new QHBoxLayout;
+    buttonRow->addWidget(open);
     buttonRow->addStretch();
     buttonRow->addWidget(ok);
     buttonRow->addWidget(exit);
@@ -112,9 +115,11 @@ BuildingDataForm::BuildingDataForm(Navigator& navigator, QWidget* parent)
     setTabOrder(m_even, m_perFloor);
     setTabOrder(m_perFloor, ok);
     setTabOrder(ok, exit);
+    setTabOrder(exit, open);
 
     connect(ok, &QPushButton::clicked, this, &BuildingDataForm::accept);
     connect(exit, &QPushButton::clicked, this, [this] { m_navigator.end(); });
+    connect(open, &QPushButton::clicked, this, &BuildingDataForm::openProjectRequested);
     refreshDateAndTime();
 }
 
@@ -147,6 +152,40 @@ engine::ProjectData BuildingDataForm::projectData() const
     project.totalPopulation = m_population->text().toStdString();
     project.spread = spread();
     return project;
+}
+
+namespace {
+
+// An exclusive group cannot uncheck its last option, so it is opened for the moment.
+void checkOnly(QButtonGroup& group, QAbstractButton* chosen)
+{
+    group.setExclusive(false);
+    for (QAbstractButton* button : group.buttons())
+        button->setChecked(button == chosen);
+    group.setExclusive(true);
+}
+
+}  // namespace
+
+void BuildingDataForm::setProjectData(const engine::ProjectData& project)
+{
+    m_projectName->setText(QString::fromStdString(project.projectName));
+    m_floors->setText(QString::fromStdString(project.floorsServed));
+    m_population->setText(QString::fromStdString(project.totalPopulation));
+    QAbstractButton* type = nullptr;
+    if (project.buildingType == engine::BuildingType::Residential)
+        type = m_residential;
+    else if (project.buildingType == engine::BuildingType::OfficeAndHotel)
+        type = m_officeAndHotel;
+    else if (project.buildingType == engine::BuildingType::OwnerOccupiedOffice)
+        type = m_ownerOccupiedOffice;
+    checkOnly(m_buildingTypeGroup, type);
+    QAbstractButton* spread = nullptr;
+    if (project.spread == engine::PopulationSpread::Even)
+        spread = m_even;
+    else if (project.spread == engine::PopulationSpread::PerFloor)
+        spread = m_perFloor;
+    checkOnly(m_spreadGroup, spread);
 }
 
 std::optional<int> BuildingDataForm::floorCount() const

@@ -29,12 +29,17 @@ public:
     std::optional<engine::BuildingType> buildingType() const;
     std::optional<engine::PopulationSpread> spread() const;
     engine::ProjectData projectData() const;
+    // Puts the entries into the controls as if typed and clicked; no choice unticks every option.
+    void setProjectData(const engine::ProjectData& project);
     QString dateCaption() const { return m_date->text(); }
     QString timeCaption() const { return m_time->text(); }
 
     // The number of floors as the forms take it: N1 read as a number, rounded
     // ties to even, as a 16-bit integer; empty when it does not fit.
     std::optional<int> floorCount() const;
+
+signals:
+    void openProjectRequested();
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -92,6 +92,7 @@ ElevatorParametersForm::ElevatorParametersForm(Navigator& navigator, QWidget* pa
         m_navigator.show(FormId::Form2);
     });
     connect(m_exit, &QPushButton::clicked, this, [this] { m_navigator.end(); });
+    connect(m_save, &QPushButton::clicked, this, &ElevatorParametersForm::saveProjectRequested);
 
     const auto* buildingData = m_navigator.formAs<BuildingDataForm>(FormId::Form2);
     applyDefaults(buildingData != nullptr ? buildingData->buildingType() : std::nullopt);
@@ -171,8 +172,9 @@ void ElevatorParametersForm::buildFrames()
     m_back = makeCommandButton(QStringLiteral("Command1"), QStringLiteral("上一步"), this);
     m_ok = makeCommandButton(QStringLiteral("Command2"), QStringLiteral("确定"), this);
     m_exit = makeCommandButton(QStringLiteral("Command3"), QStringLiteral("终止退出"), this);
-    // The sizing search stands at the left end of the button row, in the room the row's
-    // stretch leaves, so no other control moves.
+    // Beside the wizard's own buttons, at the free left end of their row.
+    m_save = makeCommandButton(QStringLiteral("SaveProject"), QStringLiteral("保存项目…"), this);
+    // The sizing search stands beside it, in the same free room.
     m_sizing = makeCommandButton(QStringLiteral("Command4"), QStringLiteral("电梯选型"), this);
 
     auto* left = new QVBoxLayout;
@@ -188,6 +190,7 @@ void ElevatorParametersForm::buildFrames()
     columns->addLayout(left);
     columns->addLayout(right);
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_save);
     buttons->addWidget(m_sizing);
     buttons->addStretch();
     buttons->addWidget(m_back);
@@ -210,15 +213,14 @@ void ElevatorParametersForm::buildFrames()
 
 void ElevatorParametersForm::setTabOrderOfControls()
 {
-    const std::array<QWidget*, 21> order{m_text[0],       m_text[1],    m_expressZone, m_text[2],
+    const std::array<QWidget*, 23> order{m_text[0],       m_text[1],    m_expressZone, m_text[2],
                                          m_doorOptions[0], m_doorOptions[1], m_doorOptions[2], m_doorWidth,
                                          m_advanceOpening, m_text[3],    m_text[4],     m_text[5],
                                          m_speed,          m_ratedLoad,  m_text[7],     m_back,
                                          m_ok,             m_exit,       m_machineRoom, m_decided,
-                                         m_finishingWeight};
+                                         m_finishingWeight, m_save,    m_sizing};
     for (std::size_t i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
-    setTabOrder(m_finishingWeight, m_sizing);
 }
 
 void ElevatorParametersForm::applyDefaults(std::optional<engine::BuildingType> buildingType)
@@ -320,6 +322,39 @@ void ElevatorParametersForm::enterDecidedConfiguration(const QString& ratedLoad,
     m_ratedLoad->setEditText(ratedLoad);
     m_text[7]->setText(cars);
     m_speed->setEditText(speed);
+}
+
+namespace {
+
+void setEntry(QComboBox& combo, const std::string& text)
+{
+    combo.setCurrentIndex(-1);
+    combo.setEditText(QString::fromStdString(text));
+}
+
+}  // namespace
+
+void ElevatorParametersForm::setElevatorParameters(const engine::ElevatorParameters& p)
+{
+    const std::array<std::pair<int, const std::string*>, 7> texts{{{0, &p.travel}, {1, &p.floorHeight},
+                                                                    {2, &p.expressDistance}, {3, &p.lossPercent},
+                                                                    {4, &p.upPercent}, {5, &p.downPercent},
+                                                                    {7, &p.carCount}}};
+    for (const auto& [index, text] : texts)
+        m_text[static_cast<std::size_t>(index)]->setText(QString::fromStdString(*text));
+    m_finishingWeight->setText(QString::fromStdString(p.finishingWeight));
+    setEntry(*m_doorWidth, p.doorWidth);
+    setEntry(*m_speed, p.ratedSpeed);
+    setEntry(*m_ratedLoad, p.ratedLoad);
+    // The boxes' toggles show and hide their controls as a click would.
+    m_expressZone->setChecked(p.expressZoneSet);
+    m_advanceOpening->setChecked(p.advanceOpening);
+    m_decided->setChecked(p.fixedConfiguration);
+    m_machineRoom->setChecked(p.machineRoomRequested);
+    m_doorGroup.setExclusive(false);
+    for (std::size_t i = 0; i < m_doorOptions.size(); ++i)
+        m_doorOptions[i]->setChecked(p.doorType == static_cast<engine::DoorType>(i));
+    m_doorGroup.setExclusive(true);
 }
 
 void ElevatorParametersForm::clearAndFocusDoorWidth()

@@ -32,6 +32,8 @@ public:
     QLineEdit* textBox(int index) const;
     std::optional<engine::DoorType> doorType() const;
     engine::ElevatorParameters elevatorParameters() const;
+    // Puts the entries into the controls as if typed and clicked, in place of the defaults.
+    void setElevatorParameters(const engine::ElevatorParameters& parameters);
 
     // After a door width outside the standard range: Combo2 emptied and focused.
     void clearAndFocusDoorWidth();
@@ -42,6 +44,7 @@ public:
 signals:
     void analysisRequested();
     void sizingRequested();
+    void saveProjectRequested();
 
 private:
     void buildFrames();
@@ -75,6 +78,7 @@ private:
     QPushButton* m_ok = nullptr;
     QPushButton* m_exit = nullptr;
     QPushButton* m_sizing = nullptr;
+    QPushButton* m_save = nullptr;
 };
 
 }  // namespace trevalo

@@ -229,6 +229,17 @@ std::vector<std::string> FloorPopulationForm::floorCaptions() const
     return captions;
 }
 
+int FloorPopulationForm::shownRows() const
+{
+    return std::clamp(m_loadedFloors, 1, kRows);
+}
+
+void FloorPopulationForm::setFloorEntries(const std::vector<std::string>& entries)
+{
+    for (std::size_t row = 0; row < static_cast<std::size_t>(shownRows()); ++row)
+        m_entries[row]->setText(row < entries.size() ? QString::fromStdString(entries[row]) : QString());
+}
+
 void FloorPopulationForm::accept()
 {
     const int floors = std::clamp(floorCountOf(m_navigator), 0, kRows);

@@ -44,6 +44,10 @@ public:
     // Every entry and label caption, all 223, and the stored total.
     engine::FloorPopulation floorPopulation() const;
     std::vector<std::string> floorCaptions() const;
+    // The rows laid out for the served floors (row 0 stands alone below one floor).
+    int shownRows() const;
+    // Types the entries into the shown rows, floor 1 first; rows without an entry are emptied.
+    void setFloorEntries(const std::vector<std::string>& entries);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

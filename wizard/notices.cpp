@@ -2,7 +2,19 @@
 
 #include <QMessageBox>
 
+#include <utility>
+
 namespace trevalo {
+
+namespace {
+
+std::function<void(engine::Notice)>& noticeReceiver()
+{
+    static std::function<void(engine::Notice)> receiver;
+    return receiver;
+}
+
+}  // namespace
 
 QString noticeText(engine::Notice notice)
 {
@@ -21,9 +33,23 @@ QString noticeText(engine::Notice notice)
 
 void showNotice(engine::Notice notice, QWidget* parent)
 {
+    if (noticeReceiver()) {
+        noticeReceiver()(notice);
+        return;
+    }
     QMessageBox box(QMessageBox::Information, QStringLiteral("注意"), noticeText(notice), QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("notice"));
     box.exec();
+}
+
+NoticeRedirect::NoticeRedirect(std::function<void(engine::Notice)> receiver)
+    : m_previous(std::exchange(noticeReceiver(), std::move(receiver)))
+{
+}
+
+NoticeRedirect::~NoticeRedirect()
+{
+    noticeReceiver() = std::move(m_previous);
 }
 
 }  // namespace trevalo

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class QWidget;
 
 namespace trevalo {
@@ -14,5 +16,19 @@ QString noticeText(engine::Notice notice);
 // Shows the notice as a modal information box titled "注意" with one OK button
 // and returns when the user has closed it.
 void showNotice(engine::Notice notice, QWidget* parent);
+
+// While one lives, showNotice hands each notice to its receiver instead of showing a box,
+// for a run that has no one to close the box (the command line). Restores the previous
+// receiver when it goes.
+class NoticeRedirect {
+public:
+    explicit NoticeRedirect(std::function<void(engine::Notice)> receiver);
+    ~NoticeRedirect();
+    NoticeRedirect(const NoticeRedirect&) = delete;
+    NoticeRedirect& operator=(const NoticeRedirect&) = delete;
+
+private:
+    std::function<void(engine::Notice)> m_previous;
+};
 
 }  // namespace trevalo

@@ -190,8 +190,8 @@ private slots:
                  text);
     }
 
-    // With every check box ticked, so that no control is hidden. The sizing button, added
-    // beside the form's own controls, comes last.
+    // With every check box ticked, so that no control is hidden. The project's save button and
+    // the sizing button, added beside the form's own controls, come last.
     void elevatorTabOrder()
     {
         m_driver = std::make_unique<ProgramDriver>();
@@ -208,7 +208,7 @@ private slots:
                 order << next->objectName();
         QCOMPARE(order, (QStringList{"TEXT1_0", "TEXT1_1", "Check1", "TEXT1_2", "Option1_0", "Option1_1", "Option1_2",
                                      "Combo2", "Check2", "TEXT1_3", "TEXT1_4", "TEXT1_5", "Combo1", "Combo3", "TEXT1_7",
-                                     "Command1", "Command2", "Command3", "Check4", "Check3", "Text2", "Command4"}));
+                                     "Command1", "Command2", "Command3", "Check4", "Check3", "Text2", "SaveProject", "Command4"}));
     }
 
     // The program as main starts it: the splash ticks every 200 ms and hands over to the building

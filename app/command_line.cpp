@@ -1,0 +1,130 @@
+#include "app/command_line.h"
+
+#include "app/forms_outcome.h"
+#include "app/launch.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QFile>
+
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace trevalo {
+
+namespace {
+
+// A verb that works without the windows: its option names, what its value is, and what it does.
+struct Verb {
+    QStringList names;
+    QString description;
+    std::function<int(const QString& file, const QCommandLineParser& parser)> run;
+};
+
+QCommandLineOption outputOption()
+{
+    return {{QStringLiteral("o"), QStringLiteral("output")},
+            QStringLiteral("用 --export 时：工作簿的文件名（.xlsx 工作簿或 .xltx 模板）。"),
+            QStringLiteral("OUT")};
+}
+
+std::vector<Verb> verbs()
+{
+    return {
+        {{QStringLiteral("calculate")},
+         QStringLiteral("计算项目文件 FILE，把结果窗体显示的内容（或提示）以 JSON 写到标准输出。"),
+         [](const QString& file, const QCommandLineParser&) { return printCalculation(file); }},
+        {{QStringLiteral("export")},
+         QStringLiteral("计算项目文件 FILE，把\"生成Excel表格\"所写的工作簿保存为 -o 指定的文件。"),
+         [](const QString& file, const QCommandLineParser& parser) {
+             const QString out = parser.value(outputOption());
+             if (out.isEmpty()) {
+                 std::fputs("trevalo: --export 需要 -o OUT\n", stderr);
+                 return kExitUnreadable;
+             }
+             return exportCalculation(file, out);
+         }},
+    };
+}
+
+bool isVerbArgument(const QString& argument)
+{
+    static const QStringList other{QStringLiteral("-h"), QStringLiteral("--help"), QStringLiteral("--help-all"),
+                                   QStringLiteral("-?"), QStringLiteral("-v"), QStringLiteral("--version")};
+    if (other.contains(argument))
+        return true;
+    for (const Verb& verb : verbs()) {
+        for (const QString& name : verb.names) {
+            const QString option = QStringLiteral("--") + name;
+            if (argument == option || argument.startsWith(option + QLatin1Char('=')))
+                return true;
+        }
+    }
+    return false;
+}
+
+void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+}  // namespace
+
+void chooseCommandLinePlatform(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const QString argument = QString::fromLocal8Bit(argv[i]);
+        if (argument == QLatin1String("--"))
+            return;
+        if (isVerbArgument(argument)) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+            qInstallMessageHandler(&quietMessages);
+            return;
+        }
+    }
+}
+
+int runCommandLine(QApplication& application)
+{
+    QCoreApplication::setApplicationName(QStringLiteral("trevalo"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TREVALO_VERSION));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Trevalo 电梯交通分析：楼宇上行高峰时的电梯交通计算。"));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const std::vector<Verb> commands = verbs();
+    for (const Verb& verb : commands)
+        parser.addOption(QCommandLineOption(verb.names, verb.description, QStringLiteral("FILE")));
+    parser.addOption(outputOption());
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("打开的项目文件（.trevalo）。"),
+                                 QStringLiteral("[FILE]"));
+    parser.process(application);
+
+    const Verb* chosen = nullptr;
+    for (const Verb& verb : commands) {
+        if (!parser.isSet(verb.names.constFirst()))
+            continue;
+        if (chosen != nullptr) {
+            std::fputs("trevalo: 一次只能执行一个命令\n", stderr);
+            return kExitUnreadable;
+        }
+        chosen = &verb;
+    }
+    if (chosen != nullptr) {
+        if (!parser.positionalArguments().isEmpty()) {
+            std::fputs("trevalo: 命令之外多了文件名\n", stderr);
+            return kExitUnreadable;
+        }
+        return chosen->run(parser.value(chosen->names.constFirst()), parser);
+    }
+    if (parser.positionalArguments().size() > 1) {
+        std::fputs("trevalo: 只能打开一个项目文件\n", stderr);
+        return kExitUnreadable;
+    }
+    launch(parser.positionalArguments().value(0));
+    return QApplication::exec();
+}
+
+}  // namespace trevalo

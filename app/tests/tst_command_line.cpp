@@ -1,0 +1,312 @@
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <optional>
+
+namespace {
+
+// A project in the file's layout; the defaults are the worked example (residential, 10
+// floors, 500 persons, even, 30 m, 3 m, 2CO 900, 5 %, 30 %, 20 %, 1.75 m/s, 1000 kg, 2 cars).
+struct Entries {
+    QString type = QStringLiteral("residential");
+    QString floors = QStringLiteral("10");
+    QString population = QStringLiteral("500");
+    QJsonValue spread = QStringLiteral("even");
+    QString travel = QStringLiteral("30");
+    QString door = QStringLiteral("2CO");
+    QString width = QStringLiteral("900");
+    QString up = QStringLiteral("30");
+    QString down = QStringLiteral("20");
+    QString speed = QStringLiteral("1.75");
+    bool fixed = true;
+    QString load = QStringLiteral("1000");
+    std::optional<QString> finishing;  // the machine room is requested when a weight is given
+};
+
+QByteArray projectFile(const Entries& e)
+{
+    const QJsonObject root{
+        {"format", "trevalo-project"},
+        {"version", 1},
+        {"building", QJsonObject{{"projectName", "命令行"}, {"buildingType", e.type}, {"floorsServed", e.floors},
+                                 {"totalPopulation", e.population}, {"spread", e.spread}}},
+        {"elevator", QJsonObject{{"travel", e.travel}, {"floorHeight", "3"}, {"doorType", e.door}, {"doorWidth", e.width},
+                                 {"lossPercent", "5"}, {"upPercent", e.up}, {"downPercent", e.down},
+                                 {"ratedSpeed", e.speed}, {"fixedConfiguration", e.fixed}, {"ratedLoad", e.load},
+                                 {"carCount", "2"}, {"machineRoomRequested", e.finishing.has_value()},
+                                 {"finishingWeight", e.finishing.value_or(QString())}}},
+    };
+    return QJsonDocument(root).toJson();
+}
+
+// The program as a script runs it: no display, no platform chosen.
+struct Run {
+    int status = -1;
+    QByteArray out;
+    QString err;
+};
+
+Run trevalo(const QStringList& arguments)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QString::fromLatin1(name));
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(TREVALO_PROGRAM), arguments);
+    if (!process.waitForFinished(60000))
+        process.kill();
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, process.readAllStandardOutput(),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+QJsonArray strings(std::initializer_list<const char*> texts)
+{
+    QJsonArray array;
+    for (const char* text : texts)
+        array.append(QString::fromUtf8(text));
+    return array;
+}
+
+const QJsonArray kHeaders = strings({"载重/人数", "UP", "DN", "RTT(SEC)", "HC(%)", "HC(PERSONS)", "PS(UP)", "HR"});
+
+}  // namespace
+
+class CommandLineTest : public QObject {
+    Q_OBJECT
+private slots:
+    void calculatePrintsWhatTheFormsShow_data();
+    void calculatePrintsWhatTheFormsShow();
+    void unreadableFilesExitWithOne_data();
+    void unreadableFilesExitWithOne();
+    void exportWritesTheWorkbook_data();
+    void exportWritesTheWorkbook();
+    void exportLeavesNothingOnFailure();
+    void helpAndVersion();
+
+private:
+    QString write(const QByteArray& content, const QString& name = QStringLiteral("p.trevalo"))
+    {
+        const QString path = m_folder.filePath(name);
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            qFatal("cannot write %s", qPrintable(path));
+        file.write(content);
+        return path;
+    }
+
+    QTemporaryDir m_folder;
+};
+
+void CommandLineTest::calculatePrintsWhatTheFormsShow_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QJsonObject>("expected");
+    // The worked case's figures as the issue states them; the sweeps' first and last rows
+    // from the throwaway model behind the analysis tests.
+    const QJsonObject worked{{"result", "single"},
+                             {"Label7", QJsonObject{{"0", "93.57"}, {"1", "46.785"}, {"2", "20.84"}, {"3", "41.68"},
+                                                    {"4", "4.168"}, {"5", "8.336"}, {"7", "1.7"}, {"8", "4.9"}}}};
+    QTest::newRow("worked case") << projectFile({}) << 0 << worked;
+    Entries fullWidth;
+    fullWidth.floors = QStringLiteral("１０");
+    fullWidth.population = QStringLiteral("５００");
+    QTest::newRow("full-width floors and population") << projectFile(fullWidth) << 0 << worked;
+
+    Entries slow;
+    slow.door = QStringLiteral("2SO");
+    slow.width = QStringLiteral("1000");
+    slow.speed = QStringLiteral("1.5");
+    slow.load = QStringLiteral("1350");
+    slow.finishing = QStringLiteral("0");
+    QTest::newRow("machine room, a speed without pit and headroom")
+        << projectFile(slow) << 0
+        << QJsonObject{{"result", "single"},
+                       {"Label7", QJsonObject{{"0", "133.166"}, {"1", "66.583"}, {"2", "20.275"}, {"3", "40.551"},
+                                              {"4", "4.055"}, {"5", "8.11"}, {"6", "20887.5"}}}};
+
+    Entries sweep;
+    sweep.fixed = false;
+    QJsonArray rows;
+    rows.append(strings({"675/9", "2.7", "1.8", "72.641", "3.717", "18.585", "2.476", "7.775"}));
+    for (int i = 1; i < 15; ++i)
+        rows.append("any row of eight cells");
+    rows.append(strings({"1800/24", "7.2", "4.8", "142.167", "5.064", "25.322", "5.317", "9.221"}));
+    QTest::newRow("worked sweep") << projectFile(sweep) << 0
+                                  << QJsonObject{{"result", "table"}, {"headers", kHeaders}, {"rows", rows}};
+
+    Entries office;
+    office.type = QStringLiteral("officeAndHotel");
+    office.floors = QStringLiteral("18");
+    office.population = QStringLiteral("1500");
+    office.travel = QStringLiteral("57");
+    office.door = QStringLiteral("2SO");
+    office.width = QStringLiteral("1100");
+    office.up = QStringLiteral("30");
+    office.down = QStringLiteral("45");
+    office.fixed = false;
+    QJsonArray officeRows{QJsonValue::Null, strings({"750/10", "3", "4.5", "142.594", "1.052", "15.779", "2.836", "13.986"})};
+    for (int i = 2; i < 15; ++i)
+        officeRows.append("any row of eight cells");
+    officeRows.append(strings({"1800/24", "7.2", "10.8", "257.169", "1.4", "20.998", "6.073", "16.272"}));
+    QTest::newRow("office, more down than up: relabelled, first row hidden")
+        << projectFile(office) << 0
+        << QJsonObject{{"result", "table"},
+                       {"headers", strings({"载重/人数", "DN", "UP", "RTT(SEC)", "HC(%)", "HC(PERSONS)", "PS(DN)", "HR"})},
+                       {"rows", officeRows}};
+
+    Entries noSpread;
+    noSpread.spread = QJsonValue::Null;
+    QTest::newRow("no spread chosen") << projectFile(noSpread) << 2
+                                      << QJsonObject{{"result", "notice"}, {"notice", "请完整输入数据"}};
+    Entries tooHigh;
+    tooHigh.floors = QStringLiteral("201");
+    QTest::newRow("201 floors") << projectFile(tooHigh) << 2
+                                << QJsonObject{{"result", "notice"}, {"notice", "楼层数超出范围！"}};
+    Entries perFloorTooHigh;
+    perFloorTooHigh.floors = QStringLiteral("130");
+    perFloorTooHigh.spread = QStringLiteral("perFloor");
+    QTest::newRow("130 floors given one by one") << projectFile(perFloorTooHigh) << 2
+                                                 << QJsonObject{{"result", "notice"}, {"notice", "楼层数超出范围！"}};
+    Entries noTravel;
+    noTravel.travel = QString();
+    QTest::newRow("no travel") << projectFile(noTravel) << 2
+                               << QJsonObject{{"result", "notice"}, {"notice", "请完整输入数据"}};
+}
+
+void CommandLineTest::calculatePrintsWhatTheFormsShow()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(int, status);
+    QFETCH(QJsonObject, expected);
+    const Run run = trevalo({QStringLiteral("--calculate"), write(file)});
+    QCOMPARE(run.status, status);
+    QVERIFY2(run.out.endsWith('\n') && run.out.count('\n') == 1, run.out.constData());
+    QJsonParseError error;
+    const QJsonObject printed = QJsonDocument::fromJson(run.out, &error).object();
+    QVERIFY2(error.error == QJsonParseError::NoError, run.out.constData());
+    QCOMPARE(printed.keys(), expected.keys());
+    for (const QString& key : expected.keys()) {
+        if (key != QLatin1String("rows")) {
+            QCOMPARE(printed.value(key), expected.value(key));
+            continue;
+        }
+        const QJsonArray rows = printed.value(key).toArray();
+        const QJsonArray wanted = expected.value(key).toArray();
+        QCOMPARE(rows.size(), 16);
+        for (int row = 0; row < 16; ++row) {
+            if (!wanted[row].isString())
+                QCOMPARE(rows[row], wanted[row]);
+            else
+                QVERIFY2(rows[row].isArray() && rows[row].toArray().size() == 8, qPrintable(QString::number(row)));
+        }
+    }
+}
+
+void CommandLineTest::unreadableFilesExitWithOne_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("missing") << QByteArray() << QStringLiteral("无法读取文件（");
+    QTest::newRow("later version") << QByteArray(R"({"format": "trevalo-project", "version": 2})")
+                                   << QStringLiteral("文件版本 2 高于本程序能读取的版本 1");
+    QTest::newRow("wrong type") << QByteArray(R"({"format": "trevalo-project", "version": 1, "elevator": {"fixedConfiguration": "yes"}})")
+                                << QStringLiteral("成员“elevator.fixedConfiguration”应为 true 或 false");
+}
+
+void CommandLineTest::unreadableFilesExitWithOne()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, reason);
+    const QString path = content.isEmpty() ? m_folder.filePath(QStringLiteral("none.trevalo")) : write(content);
+    const Run run = trevalo({QStringLiteral("--calculate"), path});
+    QCOMPARE(run.status, 1);
+    QCOMPARE(run.out, QByteArray());
+    const QString start = QStringLiteral("trevalo: 无法打开项目文件“%1”：%2").arg(path, reason);
+    QVERIFY2(run.err.startsWith(start), qPrintable(run.err));
+}
+
+void CommandLineTest::exportWritesTheWorkbook_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("workbookType");
+    QTest::newRow("workbook") << QStringLiteral("结果.xlsx") << QStringLiteral("sheet");
+    QTest::newRow("template") << QStringLiteral("结果.xltx") << QStringLiteral("template");
+}
+
+void CommandLineTest::exportWritesTheWorkbook()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, workbookType);
+    const QString out = m_folder.filePath(name);
+    const Run run = trevalo({QStringLiteral("--export"), write(projectFile({})), QStringLiteral("-o"), out});
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.out, QByteArray());
+    // Read back with openpyxl: the worked figures in E5 to E10 as the result form shows them.
+    QProcess check;
+    check.setProcessChannelMode(QProcess::MergedChannels);
+    check.start(QStringLiteral("/usr/bin/python3"),
+                {QStringLiteral("-c"), QStringLiteral(R"(
+import sys, zipfile, openpyxl
+book = openpyxl.load_workbook(sys.argv[1])
+sheet = book.worksheets[0]
+print(book.sheetnames, [sheet[f"E{row}"].value for row in range(5, 11)], sheet["B1"].value)
+print(b"spreadsheetml.%s.main+xml" % sys.argv[2].encode() in zipfile.ZipFile(sys.argv[1]).read("[Content_Types].xml"))
+)"), out, workbookType});
+    QVERIFY(check.waitForFinished(60000));
+    QCOMPARE(QString::fromUtf8(check.readAll()).trimmed(),
+             QStringLiteral("['Sheet1', '计算书'] [93.57, 46.785, 20.84, 41.68, 4.168, 8.336] 命令行\nTrue"));
+    QCOMPARE(QDir(m_folder.path()).entryList({QStringLiteral("*.part")}, QDir::Files), QStringList());
+}
+
+void CommandLineTest::exportLeavesNothingOnFailure()
+{
+    const QString project = write(projectFile({}));
+    QDir(m_folder.path()).mkdir(QStringLiteral("out"));
+    const QString folder = m_folder.filePath(QStringLiteral("out"));
+    Entries refused;
+    refused.spread = QJsonValue::Null;
+    const QString refusedProject = write(projectFile(refused), QStringLiteral("refused.trevalo"));
+    Run run = trevalo({QStringLiteral("--export"), refusedProject, QStringLiteral("-o"), folder + QStringLiteral("/a.xlsx")});
+    QCOMPARE(run.status, 2);
+    QCOMPARE(QJsonDocument::fromJson(run.out).object().value("notice").toString(), QStringLiteral("请完整输入数据"));
+    run = trevalo({QStringLiteral("--export"), project, QStringLiteral("-o"), folder + QStringLiteral("/a.ods")});
+    QCOMPARE(run.status, 1);
+    run = trevalo({QStringLiteral("--export"), project, QStringLiteral("-o"), folder + QStringLiteral("/none/a.xlsx")});
+    QCOMPARE(run.status, 1);
+    run = trevalo({QStringLiteral("--export"), project});
+    QCOMPARE(run.status, 1);
+    QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+    // An existing workbook is replaced whole.
+    QFile old(folder + QStringLiteral("/a.xlsx"));
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("old");
+    old.close();
+    run = trevalo({QStringLiteral("--export"), project, QStringLiteral("-o"), folder + QStringLiteral("/a.xlsx")});
+    QCOMPARE(run.status, 0);
+    QVERIFY(old.size() > 1000);
+    QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{QStringLiteral("a.xlsx")});
+}
+
+void CommandLineTest::helpAndVersion()
+{
+    const Run version = trevalo({QStringLiteral("--version")});
+    QCOMPARE(version.status, 0);
+    QVERIFY2(version.out.startsWith("trevalo 1."), version.out.constData());
+    const Run help = trevalo({QStringLiteral("--help")});
+    QCOMPARE(help.status, 0);
+    for (const char* option : {"--calculate <FILE>", "--export <FILE>", "-o, --output <OUT>", "--version", "[FILE]"})
+        QVERIFY2(help.out.contains(option), option);
+    const Run both = trevalo({QStringLiteral("--calculate"), QStringLiteral("a"), QStringLiteral("--export"), QStringLiteral("b")});
+    QCOMPARE(both.status, 1);
+}
+
+QTEST_GUILESS_MAIN(CommandLineTest)
+#include "tst_command_line.moc"

@@ -1,0 +1,385 @@
+#include "app/export_record_collector.h"
+#include "app/project_commands.h"
+#include "app/project_session.h"
+#include "app/testing/program_driver.h"
+#include "export/workbook_layout.h"
+#include "results/load_table_form.h"
+#include "results/single_result_form.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace trevalo;
+using namespace trevalo::testing;
+
+namespace {
+
+// One road through the forms: what is typed and clicked, then 确定.
+struct Road {
+    const char* name;
+    BuildingEntries building;
+    ElevatorEntries elevator;
+};
+
+BuildingEntries building(const char* option, const char* floors, const char* population, QStringList perFloor = {})
+{
+    BuildingEntries b;
+    b.buildingOption = QString::fromLatin1(option);
+    b.floors = QString::fromUtf8(floors);
+    b.population = QString::fromUtf8(population);
+    b.perFloor = !perFloor.isEmpty();
+    b.floorPopulations = perFloor;
+    return b;
+}
+
+ElevatorEntries sweep(ElevatorEntries e)
+{
+    e.decided = false;
+    return e;
+}
+
+const std::vector<Road>& roads()
+{
+    static const std::vector<Road> table = [] {
+        std::vector<Road> r;
+        ElevatorEntries worked;  // 30 m, 3 m, 2CO 900, 1.75 m/s, 1000 kg, 2 cars
+        r.push_back({"residential even, single result", building("Option1", "10", "500"), worked});
+        ElevatorEntries machineRoom = worked;
+        machineRoom.finishingWeight = QStringLiteral("300");
+        machineRoom.speed = QStringLiteral("2.5");
+        r.push_back({"fixed configuration with machine room", building("Option1", "10", "500"), machineRoom});
+        r.push_back({"residential even, load table", building("Option1", "10", "500"), sweep(worked)});
+        ElevatorEntries office = sweep(worked);
+        office.travel = QStringLiteral("６３");  // full-width digits
+        office.upPercent = QStringLiteral("30");
+        office.downPercent = QStringLiteral("45");
+        office.doorOption = 1;
+        office.doorWidth = QStringLiteral("1100");
+        r.push_back({"office per floor, full-width travel, load table",
+                     building("Option2", "6", "0", {"100", "１２０", "1,000", "", "80", " 90"}), office});
+        ElevatorEntries owner = worked;
+        owner.travel = QStringLiteral("120");
+        owner.floorHeight = QStringLiteral("3.5");
+        owner.expressDistance = QStringLiteral("15");
+        owner.doorOption = 2;
+        owner.doorWidth = QStringLiteral("2000");
+        owner.advanceOpening = true;
+        owner.cars = QStringLiteral("1,000");
+        r.push_back({"owner-occupied express zone, 4CO, full-width population, car count with a comma",
+                     building("Option5", "30", "２４００"), owner});
+        ElevatorEntries perFloorSingle = worked;
+        perFloorSingle.ratedLoad = QStringLiteral("１３５０");
+        r.push_back({"residential per floor, full-width load, single result",
+                     building("Option1", "4", "0", {"50", "60", "70", "80"}), perFloorSingle});
+        return r;
+    }();
+    return table;
+}
+
+QString formName(FormId id) { return QStringLiteral("Form%1").arg(static_cast<int>(id) + 1); }
+
+// Every entry control of the input forms as the user sees it: texts, ticks, choices, what is
+// hidden, and each label's caption and colour. Form2's clock labels are left out.
+QStringList entriesOf(const Navigator& navigator)
+{
+    QStringList state;
+    for (FormId id : {FormId::Form2, FormId::Form3, FormId::Form4}) {
+        const QWidget* form = navigator.form(id);
+        if (form == nullptr) {
+            state << formName(id) + QStringLiteral(" not loaded");
+            continue;
+        }
+        for (const QWidget* c : form->findChildren<QWidget*>(QRegularExpression(QStringLiteral(".")))) {
+            if (id == FormId::Form2 && (c->objectName() == QLatin1String("Label1") || c->objectName() == QLatin1String("Label7")))
+                continue;
+            QString value = c->isHidden() ? QStringLiteral("hidden") : QStringLiteral("shown");
+            if (const auto* edit = qobject_cast<const QLineEdit*>(c))
+                value += QStringLiteral(" '%1'").arg(edit->text());
+            else if (const auto* combo = qobject_cast<const QComboBox*>(c))
+                value += QStringLiteral(" '%1'").arg(combo->currentText());
+            else if (const auto* button = qobject_cast<const QAbstractButton*>(c))
+                value += button->isChecked() ? QStringLiteral(" ticked") : QString();
+            else if (const auto* label = qobject_cast<const QLabel*>(c))
+                value += QStringLiteral(" '%1' %2").arg(label->text(), label->palette().color(QPalette::WindowText).name());
+            else
+                continue;
+            state << formName(id) + QLatin1Char('.') + c->objectName() + QLatin1Char(' ') + value;
+        }
+    }
+    return state;
+}
+
+// The shown result form's captions and hidden rows, and the cells its workbook writes.
+QStringList outcomeOf(const Navigator& navigator)
+{
+    QStringList outcome = visibleForms();
+    if (const auto* single = navigator.formAs<SingleResultForm>(FormId::Form5)) {
+        for (int i = 0; i < SingleResultForm::kValueCount; ++i)
+            outcome << single->valueText(i);
+        outcome << QString::number(single->structuralLoadRowVisible()) << QString::number(single->pitDepthRowVisible());
+        auto record = collectSingleResultRecord(navigator);
+        if (!record)
+            return outcome << QStringLiteral("no record");
+        record->entered.dateCaption = record->entered.timeCaption = "";  // the moment aside
+        const workbook::WorkbookLayout layout = workbook::singleResultLayout(*record);
+        for (const auto& [at, cell] : layout.sheet.cells())
+            outcome << QStringLiteral("%1,%2 %3").arg(at.row).arg(at.column).arg(QString::fromStdString(cell.text));
+    }
+    if (const auto* table = navigator.formAs<LoadTableForm>(FormId::Form6)) {
+        for (int column = 0; column < LoadTableForm::kColumns; ++column)
+            outcome << table->headerText(column);
+        for (int row = 0; row < LoadTableForm::kRows; ++row)
+            for (int array = 1; array <= LoadTableForm::kColumns; ++array)
+                outcome << table->cellText(array, row) + (table->rowVisible(row) ? QString() : QStringLiteral(" hidden"));
+        auto record = collectLoadTableRecord(navigator);
+        if (!record)
+            return outcome << QStringLiteral("no record");
+        record->entered.dateCaption = record->entered.timeCaption = "";
+        const workbook::WorkbookLayout layout = workbook::loadTableLayout(*record);
+        for (const auto& [at, cell] : layout.sheet.cells())
+            outcome << QStringLiteral("%1,%2 %3").arg(at.row).arg(at.column).arg(QString::fromStdString(cell.text));
+    }
+    return outcome;
+}
+
+ProjectSession& sessionOf(ProgramDriver& driver) { return *ProjectSession::of(driver.navigator()); }
+
+}  // namespace
+
+class ProjectRoadsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup();
+    void savedAndOpenedGivesTheSameForms_data();
+    void savedAndOpenedGivesTheSameForms();
+    void refusedFileLeavesTheForms_data();
+    void refusedFileLeavesTheForms();
+    void openingClosesTheResultAndShowsTheFileName();
+    void fileDefaultsDoNotGiveWayToFormDefaults();
+    void entriesBehindANoticeAreKept();
+    void shortcutsAskForTheFile();
+
+private:
+    QTemporaryDir m_folder;
+    std::unique_ptr<ProgramDriver> m_first;
+    std::unique_ptr<ProgramDriver> m_second;
+};
+
+void ProjectRoadsTest::cleanup()
+{
+    dropProgram(m_first);
+    QVERIFY(dropProgram(m_second));
+}
+
+void ProjectRoadsTest::savedAndOpenedGivesTheSameForms_data()
+{
+    QTest::addColumn<int>("road");
+    for (std::size_t i = 0; i < roads().size(); ++i)
+        QTest::newRow(roads()[i].name) << static_cast<int>(i);
+}
+
+void ProjectRoadsTest::savedAndOpenedGivesTheSameForms()
+{
+    QFETCH(int, road);
+    const Road& r = roads()[static_cast<std::size_t>(road)];
+    NoticeCatcher catcher;
+    m_first = std::make_unique<ProgramDriver>();
+    m_first->enterBuilding(r.building);
+    m_first->enterElevator(r.elevator);
+    const QStringList typed = entriesOf(m_first->navigator());
+    m_first->pressAnalysisOk();
+    QVERIFY2(catcher.texts().isEmpty(), qPrintable(catcher.texts().join(' ')));
+    const QStringList outcome = outcomeOf(m_first->navigator());
+    QVERIFY2(outcome.contains(QStringLiteral("Form5")) || outcome.contains(QStringLiteral("Form6")),
+             qPrintable(visibleForms().join(' ')));
+    const QString path = m_folder.filePath(QStringLiteral("%1.trevalo").arg(road));
+    QVERIFY(saveProjectFile(sessionOf(*m_first), path, nullptr));
+    QVERIFY(dropProgram(m_first));
+
+    m_second = std::make_unique<ProgramDriver>();
+    QVERIFY(openProjectFile(sessionOf(*m_second), path, nullptr));
+    QCOMPARE(visibleForms(), QStringList{QStringLiteral("Form4")});
+    QCOMPARE(entriesOf(m_second->navigator()), typed);
+    m_second->pressAnalysisOk();
+    QCOMPARE(outcomeOf(m_second->navigator()), outcome);
+    QCOMPARE(catcher.texts(), QStringList());
+}
+
+void ProjectRoadsTest::refusedFileLeavesTheForms_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("not JSON") << QByteArray("楼层 = 10") << QStringLiteral("不是有效的 JSON 文本（第 ");
+    QTest::newRow("another format") << QByteArray(R"({"format": "excel", "version": 1})")
+                                    << QStringLiteral("不是 Trevalo 项目文件（“format”不是 \"trevalo-project\"）");
+    QTest::newRow("later version") << QByteArray(R"({"format": "trevalo-project", "version": 7})")
+                                   << QStringLiteral("文件版本 7 高于本程序能读取的版本 1");
+    QTest::newRow("member of a wrong type")
+        << QByteArray(R"({"format": "trevalo-project", "version": 1, "building": {"floorsServed": 20}})")
+        << QStringLiteral("成员“building.floorsServed”应为文字（带引号的字符串）");
+    QTest::newRow("over 1 MB") << QByteArray(R"({"format": "trevalo-project", "version": 1})") + QByteArray(1024 * 1024, ' ')
+                               << QStringLiteral("文件超过 1 MB，不是项目文件");
+    QTest::newRow("missing") << QByteArray() << QStringLiteral("无法读取文件（");
+}
+
+void ProjectRoadsTest::refusedFileLeavesTheForms()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, reason);
+    const QString path = m_folder.filePath(QStringLiteral("refused.trevalo"));
+    QFile::remove(path);
+    if (!content.isEmpty()) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+    m_first = std::make_unique<ProgramDriver>();
+    m_first->enterBuilding(building("Option2", "6", "0", {"100", "１２０", "1,000", "", "80", " 90"}));
+    m_first->enterElevator(ElevatorEntries{});
+    const QStringList before = entriesOf(m_first->navigator());
+    NoticeCatcher catcher;
+    QVERIFY(!openProjectFile(sessionOf(*m_first), path, m_first->form(FormId::Form4)));
+    QCOMPARE(catcher.texts().size(), 1);
+    const QString message = catcher.texts().constFirst();
+    const QString expectedStart = QStringLiteral("无法打开项目文件“%1”：%2").arg(path, reason);
+    QVERIFY2(message.startsWith(expectedStart), qPrintable(message));
+    QCOMPARE(entriesOf(m_first->navigator()), before);
+    QCOMPARE(visibleForms(), QStringList{QStringLiteral("Form4")});
+    QCOMPARE(m_first->form(FormId::Form4)->windowTitle(), QStringLiteral("Trevalo"));
+}
+
+void ProjectRoadsTest::openingClosesTheResultAndShowsTheFileName()
+{
+    m_first = std::make_unique<ProgramDriver>();
+    m_first->runRoad(BuildingEntries{}, ElevatorEntries{});
+    const QString path = m_folder.filePath(QStringLiteral("办公楼A座.trevalo"));
+    QVERIFY(saveProjectFile(sessionOf(*m_first), path, nullptr));
+    QCOMPARE(m_first->form(FormId::Form5)->windowTitle(), QStringLiteral("办公楼A座.trevalo - Trevalo——结果"));
+    QCOMPARE(m_first->form(FormId::Form2)->windowTitle(), QStringLiteral("办公楼A座.trevalo - Trevalo"));
+    QVERIFY(openProjectFile(sessionOf(*m_first), path, m_first->form(FormId::Form5)));
+    QCOMPARE(m_first->form(FormId::Form5), nullptr);
+    QCOMPARE(visibleForms(), QStringList{QStringLiteral("Form4")});
+    QCOMPARE(m_first->form(FormId::Form4)->windowTitle(), QStringLiteral("办公楼A座.trevalo - Trevalo"));
+    QCOMPARE(sessionOf(*m_first).lastFolder(), m_folder.path());
+}
+
+void ProjectRoadsTest::fileDefaultsDoNotGiveWayToFormDefaults()
+{
+    // An office building's form would start with 50 % up and 50 % down.
+    const QString path = m_folder.filePath(QStringLiteral("office.trevalo"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(R"({"format": "trevalo-project", "version": 1, "building": {"buildingType": "officeAndHotel",
+        "floorsServed": "12", "totalPopulation": "900", "spread": "even"}, "elevator": {"upPercent": "", "downPercent": "7"}})");
+    file.close();
+    m_first = std::make_unique<ProgramDriver>();
+    QVERIFY(openProjectFile(sessionOf(*m_first), path, nullptr));
+    const auto text = [this](const char* name) {
+        return m_first->control<QLineEdit>(FormId::Form4, QString::fromLatin1(name))->text();
+    };
+    QCOMPARE(text("TEXT1_3"), QString());
+    QCOMPARE(text("TEXT1_4"), QString());
+    QCOMPARE(text("TEXT1_5"), QStringLiteral("7"));
+    // Without an elevator member the form starts from its own defaults.
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(R"({"format": "trevalo-project", "version": 1, "building": {"buildingType": "officeAndHotel",
+        "floorsServed": "12", "totalPopulation": "900", "spread": "even"}})");
+    file.close();
+    QVERIFY(openProjectFile(sessionOf(*m_first), path, nullptr));
+    QCOMPARE(text("TEXT1_3"), QStringLiteral("5"));
+    QCOMPARE(text("TEXT1_4"), QStringLiteral("50"));
+    QCOMPARE(text("TEXT1_5"), QStringLiteral("50"));
+}
+
+void ProjectRoadsTest::entriesBehindANoticeAreKept()
+{
+    // No spread chosen: the building data form's OK gives its notice and the road stops
+    // there; the floor and elevator entries wait for their forms and are saved again as read.
+    const QByteArray content = R"({"format": "trevalo-project", "version": 1,
+        "building": {"buildingType": "residential", "floorsServed": "3", "totalPopulation": "90"},
+        "floorPopulations": ["10", "20", "30"], "elevator": {"travel": "12", "doorType": "2SO", "machineRoomRequested": true},
+        "sizing": {"hcPercent": "12", "interval": "30", "awt": "", "maxCars": "8", "speeds": ["2.5"]}})";
+    const QString path = m_folder.filePath(QStringLiteral("stopped.trevalo"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+    file.close();
+    m_first = std::make_unique<ProgramDriver>();
+    NoticeCatcher catcher;
+    QVERIFY(openProjectFile(sessionOf(*m_first), path, nullptr));
+    QCOMPARE(catcher.texts(), QStringList{QStringLiteral("请完整输入数据")});
+    QCOMPARE(visibleForms(), QStringList{QStringLiteral("Form2")});
+    const QString copy = m_folder.filePath(QStringLiteral("copy.trevalo"));
+    QVERIFY(saveProjectFile(sessionOf(*m_first), copy, nullptr));
+    const project::Project read = *project::readProjectFile(copy).project;
+    QCOMPARE(read.inputs.floors.floorPopulations, (std::vector<std::string>{"10", "20", "30"}));
+    QCOMPARE(read.inputs.elevator.travel, std::string("12"));
+    QCOMPARE(read.inputs.elevator.doorType, std::optional(engine::DoorType::TwoPanelSide));
+    QVERIFY(read.inputs.elevator.machineRoomRequested);
+    QVERIFY(read.sizing.has_value());
+    QCOMPARE(read.sizing->speeds, std::vector<std::string>{"2.5"});
+    // Choosing the spread and pressing OK brings the floor rows as the file gave them.
+    m_first->click(FormId::Form2, QStringLiteral("Option4"));
+    m_first->click(FormId::Form2, QStringLiteral("Command1"));
+    QCOMPARE(m_first->control<QLineEdit>(FormId::Form3, QStringLiteral("Text1_2"))->text(), QStringLiteral("30"));
+    m_first->click(FormId::Form3, QStringLiteral("Command2"));
+    QCOMPARE(m_first->control<QLineEdit>(FormId::Form4, QStringLiteral("TEXT1_0"))->text(), QStringLiteral("12"));
+    QVERIFY(m_first->control<QRadioButton>(FormId::Form4, QStringLiteral("Option1_1"))->isChecked());
+    // A provider set by the sizing form replaces the opened entries when saving.
+    sessionOf(*m_first).setSizingProvider([] { return engine::SizingEntries{"15", "", "", "", {}}; });
+    QVERIFY(saveProjectFile(sessionOf(*m_first), copy, nullptr));
+    QCOMPARE(project::readProjectFile(copy).project->sizing->hcPercent, std::string("15"));
+}
+
+void ProjectRoadsTest::shortcutsAskForTheFile()
+{
+    m_first = std::make_unique<ProgramDriver>();
+    m_first->runRoad(BuildingEntries{}, ElevatorEntries{});
+    QVERIFY(saveProjectFile(sessionOf(*m_first), m_folder.filePath(QStringLiteral("first.trevalo")), nullptr));
+    // Notes each file dialog: its title, filter, folder and suggested name; then closes it.
+    QStringList asked;
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, this, [&asked] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr)
+            return;
+        asked << QStringList{dialog->windowTitle(), dialog->nameFilters().join(';'), dialog->directory().path(),
+                             QFileInfo(dialog->selectedFiles().value(0)).fileName()}.join(" | ");
+        dialog->reject();
+    });
+    answer.start(10);
+    const auto press = [](QWidget* form, Qt::Key key) {
+        form->activateWindow();
+        if (QTest::qWaitForWindowActive(form))
+            QTest::keyClick(form, key, Qt::ControlModifier);
+    };
+    const QString folder = m_folder.path();
+    const QString save = QStringLiteral("保存项目 | Trevalo 项目 (*.trevalo) | %1 | first.trevalo").arg(folder);
+    const QString open = QStringLiteral("打开项目 | Trevalo 项目 (*.trevalo) | %1 | ").arg(folder);
+    press(m_first->form(FormId::Form5), Qt::Key_S);
+    press(m_first->form(FormId::Form5), Qt::Key_O);
+    QCOMPARE(asked, (QStringList{save, open}));
+    // The visible buttons ask the same, and so do the keys on the other forms.
+    m_first->click(FormId::Form5, QStringLiteral("SaveProject"));
+    m_first->click(FormId::Form5, QStringLiteral("Command1"));  // back to the elevator parameters
+    m_first->click(FormId::Form4, QStringLiteral("SaveProject"));
+    press(m_first->form(FormId::Form4), Qt::Key_O);
+    m_first->navigator().show(FormId::Form2);
+    m_first->click(FormId::Form2, QStringLiteral("OpenProject"));
+    press(m_first->form(FormId::Form2), Qt::Key_S);
+    QCOMPARE(asked, (QStringList{save, open, save, save, open, open, save}));
+    // Nothing was chosen, so nothing changed.
+    QCOMPARE(visibleForms(), (QStringList{QStringLiteral("Form2"), QStringLiteral("Form4")}));
+}
+
+QTEST_MAIN(ProjectRoadsTest)
+#include "tst_project_roads.moc"

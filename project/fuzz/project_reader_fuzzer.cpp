@@ -1,0 +1,56 @@
+// Any bytes given to the project reader: it refuses them with a reason or reads a project,
+// and a project it reads, written out again, reads back as the same project.
+#include "project/project_file.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+using namespace trevalo;
+
+bool sameProject(const project::Project& a, const project::Project& b)
+{
+    const engine::ProjectData& p = a.inputs.project;
+    const engine::ProjectData& q = b.inputs.project;
+    const engine::ElevatorParameters& e = a.inputs.elevator;
+    const engine::ElevatorParameters& f = b.inputs.elevator;
+    const bool sizingSame = a.sizing.has_value() == b.sizing.has_value() &&
+                            (!a.sizing || (a.sizing->hcPercent == b.sizing->hcPercent &&
+                                           a.sizing->interval == b.sizing->interval && a.sizing->awt == b.sizing->awt &&
+                                           a.sizing->maxCars == b.sizing->maxCars && a.sizing->speeds == b.sizing->speeds));
+    return p.projectName == q.projectName && p.buildingType == q.buildingType && p.floorsServed == q.floorsServed &&
+           p.totalPopulation == q.totalPopulation && p.spread == q.spread &&
+           a.inputs.floors.floorPopulations == b.inputs.floors.floorPopulations &&
+           a.elevatorEntered == b.elevatorEntered && e.travel == f.travel && e.floorHeight == f.floorHeight &&
+           e.expressZoneSet == f.expressZoneSet && e.expressDistance == f.expressDistance && e.doorType == f.doorType &&
+           e.doorWidth == f.doorWidth && e.advanceOpening == f.advanceOpening && e.lossPercent == f.lossPercent &&
+           e.upPercent == f.upPercent && e.downPercent == f.downPercent && e.ratedSpeed == f.ratedSpeed &&
+           e.fixedConfiguration == f.fixedConfiguration && e.ratedLoad == f.ratedLoad && e.carCount == f.carCount &&
+           e.machineRoomRequested == f.machineRoomRequested && e.finishingWeight == f.finishingWeight && sizingSame;
+}
+
+void fail(const char* what)
+{
+    std::fprintf(stderr, "%s\n", what);
+    std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const project::ReadResult read = project::projectFromJson(bytes);
+    if (read.project.has_value() == !read.reason.isEmpty())
+        fail("a file must be either read or refused with a reason");
+    if (!read.project)
+        return 0;
+    const project::ReadResult again = project::projectFromJson(project::projectToJson(*read.project));
+    if (!again.project)
+        fail("a project written out is refused when read back");
+    if (!sameProject(*read.project, *again.project))
+        fail("a project written out reads back different");
+    return 0;
+}
