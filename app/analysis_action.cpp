@@ -1,5 +1,6 @@
 #include "app/analysis_action.h"
 
+#include "app/sizing_action.h"
 #include "app/target_choice.h"
 
 #include "engine/analysis.h"
@@ -28,7 +29,7 @@ void showResult(Navigator& navigator, FormId id, const Outcome& outcome, const e
     Q_ASSERT(form != nullptr);
     if constexpr (std::is_same_v<Outcome, engine::SingleResult>) {
         form->showFigures(outcome);
-        form->showTargetVerdict(targetVerdict(inputs, outcome));
+        form->showTargetVerdict(targetVerdict(inputs, savedSizingEntries(navigator), outcome));
     } else {
         form->showTable(outcome);
     }

@@ -45,6 +45,9 @@ std::vector<Verb> verbs()
              }
              return exportCalculation(file, out);
          }},
+        {{QStringLiteral("size")},
+         QStringLiteral("对项目文件 FILE 做电梯选型，把满足设计目标的配置（或最接近的配置）以 JSON 写到标准输出。"),
+         [](const QString& file, const QCommandLineParser&) { return printSizing(file); }},
     };
 }
 

@@ -1,5 +1,6 @@
 #include "app/export_record_collector.h"
 
+#include "app/sizing_action.h"
 #include "app/target_choice.h"
 
 #include "engine/population_model.h"
@@ -42,7 +43,7 @@ EnteredData enteredData(const Navigator& navigator)
     entered.inputs = std::move(state.inputs);
     entered.dateCaption = std::move(state.dateCaption);
     entered.timeCaption = std::move(state.timeCaption);
-    if (const auto chosen = chosenTargets(entered.inputs)) {
+    if (const auto chosen = chosenTargets(entered.inputs, savedSizingEntries(navigator))) {
         entered.targets = chosen->targets;
         entered.targetSources = chosen->sources;
     }

@@ -4,6 +4,8 @@
 #include "app/program.h"
 #include "app/project_commands.h"
 #include "app/project_session.h"
+#include "app/sizing_action.h"
+#include "engine/sizing_report.h"
 #include "export/workbook_export.h"
 #include "results/load_table_form.h"
 #include "results/single_result_form.h"
@@ -57,47 +59,78 @@ QByteArray loadTableJson(const LoadTableForm& form)
     return R"({"result": "table", "headers": )" + compact(headers) + R"(, "rows": )" + compact(rows) + "}";
 }
 
-// The program assembled offscreen with the project read from file and taken to its outcome;
-// empty, with the reason printed, when the file cannot be read.
+// The program assembled offscreen with the project read from file and taken to its outcome
+// (with 确定, or only opened); empty, with the reason printed, when the file cannot be read.
 struct OffscreenRun {
     std::unique_ptr<Navigator> navigator;
     std::optional<engine::Notice> notice;
+    project::Project project;
 };
 
-std::optional<OffscreenRun> runFile(const QString& file)
+std::optional<OffscreenRun> runFile(const QString& file, bool pressOk = true)
 {
     const project::ReadResult read = project::readProjectFile(file);
     if (!read.project) {
         std::fprintf(stderr, "trevalo: %s\n", qPrintable(openFailureMessage(file, read.reason)));
         return std::nullopt;
     }
-    OffscreenRun run{assembleProgram(), std::nullopt};
-    run.notice = runProjectThroughForms(*run.navigator, *read.project);
+    OffscreenRun run{assembleProgram(), std::nullopt, *read.project};
+    run.notice = pressOk ? runProjectThroughForms(*run.navigator, run.project)
+                         : openProjectInForms(*run.navigator, run.project);
     return run;
+}
+
+QByteArray noticeJson(engine::Notice notice)
+{
+    return R"({"result": "notice", "notice": )" + compact(QJsonArray{noticeText(notice)}).mid(1).chopped(1) + "}";
+}
+
+void printLine(const QByteArray& json)
+{
+    std::fwrite(json.constData(), 1, static_cast<std::size_t>(json.size()), stdout);
+    std::fputc('\n', stdout);
 }
 
 }  // namespace
 
-std::optional<engine::Notice> runProjectThroughForms(Navigator& navigator, const project::Project& project)
+namespace {
+
+// Runs a step of the forms with its notices collected: the first one, if any.
+template <class Step>
+std::optional<engine::Notice> firstNoticeOf(Step step)
 {
     std::optional<engine::Notice> first;
     const NoticeRedirect redirect([&first](engine::Notice notice) {
         if (!first)
             first = notice;
     });
+    step();
+    return first;
+}
+
+}  // namespace
+
+std::optional<engine::Notice> openProjectInForms(Navigator& navigator, const project::Project& project)
+{
     ProjectSession* session = ProjectSession::of(navigator);
     Q_ASSERT(session != nullptr);
-    session->loadIntoForms(project);
+    return firstNoticeOf([&] { session->loadIntoForms(project); });
+}
+
+std::optional<engine::Notice> runProjectThroughForms(Navigator& navigator, const project::Project& project)
+{
+    if (const auto notice = openProjectInForms(navigator, project))
+        return notice;
     auto* parameters = navigator.formAs<ElevatorParametersForm>(FormId::Form4);
-    if (!first && parameters != nullptr && parameters->isVisible())
-        parameters->defaultButton()->click();
-    return first;
+    if (parameters == nullptr || !parameters->isVisible())
+        return std::nullopt;
+    return firstNoticeOf([parameters] { parameters->defaultButton()->click(); });
 }
 
 QByteArray outcomeJson(const Navigator& navigator, std::optional<engine::Notice> notice)
 {
     if (notice)
-        return R"({"result": "notice", "notice": )" + compact(QJsonArray{noticeText(*notice)}).mid(1).chopped(1) + "}";
+        return noticeJson(*notice);
     const auto* single = navigator.formAs<SingleResultForm>(FormId::Form5);
     if (single != nullptr && single->isVisible())
         return singleResultJson(*single);
@@ -112,9 +145,7 @@ int printCalculation(const QString& file)
     std::optional<OffscreenRun> run = runFile(file);
     if (!run)
         return kExitUnreadable;
-    const QByteArray json = outcomeJson(*run->navigator, run->notice);
-    std::fwrite(json.constData(), 1, static_cast<std::size_t>(json.size()), stdout);
-    std::fputc('\n', stdout);
+    printLine(outcomeJson(*run->navigator, run->notice));
     return run->notice ? kExitNotice : kExitResult;
 }
 
@@ -124,8 +155,7 @@ int exportCalculation(const QString& file, const QString& out)
     if (!run)
         return kExitUnreadable;
     if (run->notice) {
-        const QByteArray json = outcomeJson(*run->navigator, run->notice);
-        std::fprintf(stdout, "%s\n", json.constData());
+        printLine(noticeJson(*run->notice));
         return kExitNotice;
     }
     const Navigator& navigator = *run->navigator;
@@ -141,6 +171,25 @@ int exportCalculation(const QString& file, const QString& out)
                      qPrintable(out));
         return kExitUnreadable;
     }
+    return kExitResult;
+}
+
+int printSizing(const QString& file)
+{
+    std::optional<OffscreenRun> run = runFile(file, false);
+    if (!run)
+        return kExitUnreadable;
+    if (run->notice) {
+        printLine(noticeJson(*run->notice));
+        return kExitNotice;
+    }
+    const engine::SizingResult result = runSizingWithEntries(*run->navigator, sizingEntriesInEffect(*run->navigator));
+    if (const auto* refusal = std::get_if<engine::Refusal>(&result)) {
+        printLine(noticeJson(refusal->notice));
+        return kExitNotice;
+    }
+    // The report ends its own last line.
+    printLine(QByteArray::fromStdString(engine::sizingReportJson(std::get<engine::SizingOutcome>(result))).trimmed());
     return kExitResult;
 }
 

@@ -58,14 +58,15 @@ project::Project ProjectSession::currentProject() const
         project.inputs.elevator = *m_pendingElevator;
     else
         project.elevatorEntered = false;
-    project.sizing = m_sizingProvider ? m_sizingProvider() : m_sizing;
+    std::optional<engine::SizingEntries> provided = m_sizingProvider ? m_sizingProvider() : std::nullopt;
+    project.sizing = provided ? std::move(provided) : m_sizing;
     return project;
 }
 
 void ProjectSession::loadIntoForms(const project::Project& project)
 {
     // As after 重新计算: no result form stays, and the later forms start afresh.
-    for (FormId id : {FormId::Form1, FormId::Form3, FormId::Form4, FormId::Form5, FormId::Form6})
+    for (FormId id : {FormId::Form1, FormId::Form3, FormId::Form4, FormId::Form5, FormId::Form6, FormId::Form7})
         m_navigator.unload(id);
     m_pendingFloors = project.inputs.floors.floorPopulations;
     m_pendingElevator = project.elevatorEntered ? std::optional(project.inputs.elevator) : std::nullopt;
@@ -85,7 +86,8 @@ void ProjectSession::setFilePath(const QString& path)
 {
     m_filePath = path;
     m_lastFolder = QFileInfo(path).absolutePath();
-    for (FormId id : {FormId::Form1, FormId::Form2, FormId::Form3, FormId::Form4, FormId::Form5, FormId::Form6}) {
+    for (FormId id : {FormId::Form1, FormId::Form2, FormId::Form3, FormId::Form4, FormId::Form5, FormId::Form6,
+                      FormId::Form7}) {
         if (QWidget* form = m_navigator.form(id))
             applyTitle(*form);
     }

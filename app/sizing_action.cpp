@@ -2,6 +2,7 @@
 
 #include "app/analysis_action.h"
 #include "app/export_record_collector.h"
+#include "app/project_session.h"
 #include "engine/display_text.h"
 #include "engine/sizing_search.h"
 #include "export/workbook_export.h"
@@ -9,6 +10,8 @@
 #include "wizard/elevator_parameters_form.h"
 #include "wizard/notices.h"
 #include "wizard/wizard_state.h"
+
+#include <QPointer>
 
 namespace trevalo {
 
@@ -36,15 +39,39 @@ void adopt(Navigator& navigator, const engine::SizingCandidate& candidate)
 
 }  // namespace
 
+std::optional<engine::SizingEntries> savedSizingEntries(const Navigator& navigator)
+{
+    if (const auto* sizing = navigator.formAs<SizingForm>(FormId::Form7))
+        return sizing->entries();
+    if (const ProjectSession* session = ProjectSession::of(navigator))
+        return session->sizingEntries();
+    return std::nullopt;
+}
+
+engine::SizingEntries sizingEntriesInEffect(const Navigator& navigator)
+{
+    if (auto saved = savedSizingEntries(navigator))
+        return *std::move(saved);
+    const engine::AnalysisInputs inputs = gatherInputs(navigator);
+    return engine::presetSizingEntries(buildingTypeOf(inputs), inputs.elevator.ratedSpeed);
+}
+
+engine::SizingResult runSizingWithEntries(const Navigator& navigator, const engine::SizingEntries& entries)
+{
+    return engine::runSizingSearch(gatherInputs(navigator), entries);
+}
+
 void runSizingFromForms(Navigator& navigator)
 {
     const engine::AnalysisInputs inputs = gatherInputs(navigator);
     auto* sizing = navigator.formAs<SizingForm>(FormId::Form7);
     const engine::SizingEntries presets =
         engine::presetSizingEntries(buildingTypeOf(inputs), inputs.elevator.ratedSpeed);
+    // A form shown for the first time starts from the opened project's entries, if any.
+    const engine::SizingEntries start = sizing != nullptr ? presets : sizingEntriesInEffect(navigator);
     // The button checks the input forms; targets the sizing form holds that it refuses are
     // its own to show, so they are not what keeps it closed.
-    engine::SizingEntries entries = sizing != nullptr ? sizing->entries() : presets;
+    engine::SizingEntries entries = sizing != nullptr ? sizing->entries() : start;
     if (!engine::readSizingEntries(entries))
         entries = presets;
     const engine::SizingResult result = engine::runSizingSearch(inputs, entries);
@@ -61,7 +88,7 @@ void runSizingFromForms(Navigator& navigator)
     sizing = qobject_cast<SizingForm*>(navigator.load(FormId::Form7));
     sizing->setBuildingType(buildingTypeOf(inputs));
     if (fresh)
-        sizing->setEntries(presets);
+        sizing->setEntries(start);
     else
         sizing->refresh();
     navigator.hide(FormId::Form4);
@@ -70,9 +97,16 @@ void runSizingFromForms(Navigator& navigator)
 
 SizingForm* wireSizingForm(SizingForm* form, Navigator& navigator)
 {
-    form->setSearch([&navigator](const engine::SizingEntries& entries) {
-        return engine::runSizingSearch(gatherInputs(navigator), entries);
-    });
+    form->setSearch(
+        [&navigator](const engine::SizingEntries& entries) { return runSizingWithEntries(navigator, entries); });
+    // A saved project keeps the form's entries while it is loaded.
+    if (ProjectSession* session = ProjectSession::of(navigator)) {
+        session->setSizingProvider([form = QPointer<SizingForm>(form)]() -> std::optional<engine::SizingEntries> {
+            if (form == nullptr)
+                return std::nullopt;
+            return form->entries();
+        });
+    }
     QObject::connect(form, &SizingForm::adoptRequested, form,
                      [&navigator](const engine::SizingCandidate& candidate) { adopt(navigator, candidate); });
     QObject::connect(form, &SizingForm::backRequested, form, [&navigator] {

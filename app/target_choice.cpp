@@ -1,20 +1,26 @@
 #include "app/target_choice.h"
 
+#include "engine/sizing_search.h"
 #include "engine/waiting_time.h"
 
 namespace trevalo {
 
-std::optional<ChosenTargets> chosenTargets(const engine::AnalysisInputs& inputs)
+std::optional<ChosenTargets> chosenTargets(const engine::AnalysisInputs& inputs,
+                                           const std::optional<engine::SizingEntries>& sizing)
 {
     if (!inputs.project.buildingType)
         return std::nullopt;
-    return ChosenTargets{engine::presetTargets(*inputs.project.buildingType),
-                         engine::presetSources(*inputs.project.buildingType)};
+    const engine::BuildingType type = *inputs.project.buildingType;
+    const auto read = sizing ? engine::readSizingEntries(*sizing) : std::nullopt;
+    const engine::DesignTargets targets = read ? read->targets : engine::presetTargets(type);
+    return ChosenTargets{targets, engine::targetSources(type, targets)};
 }
 
-std::optional<TargetVerdict> targetVerdict(const engine::AnalysisInputs& inputs, const engine::SingleResult& result)
+std::optional<TargetVerdict> targetVerdict(const engine::AnalysisInputs& inputs,
+                                           const std::optional<engine::SizingEntries>& sizing,
+                                           const engine::SingleResult& result)
 {
-    const auto chosen = chosenTargets(inputs);
+    const auto chosen = chosenTargets(inputs, sizing);
     if (!chosen)
         return std::nullopt;
     const auto waiting =

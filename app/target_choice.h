@@ -15,10 +15,14 @@ struct ChosenTargets {
 };
 
 // The one place the targets are chosen, for the single result form and the workbook alike:
-// the presets of the building type. Empty without a building type.
-std::optional<ChosenTargets> chosenTargets(const engine::AnalysisInputs& inputs);
+// those of the sizing entries (the sizing form's, or the opened project's) when they read
+// as valid, otherwise the presets of the building type. Empty without a building type.
+std::optional<ChosenTargets> chosenTargets(const engine::AnalysisInputs& inputs,
+                                           const std::optional<engine::SizingEntries>& sizing);
 
 // The single result's group figures checked against the chosen targets.
-std::optional<TargetVerdict> targetVerdict(const engine::AnalysisInputs& inputs, const engine::SingleResult& result);
+std::optional<TargetVerdict> targetVerdict(const engine::AnalysisInputs& inputs,
+                                           const std::optional<engine::SizingEntries>& sizing,
+                                           const engine::SingleResult& result);
 
 }  // namespace trevalo

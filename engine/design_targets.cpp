@@ -32,6 +32,18 @@ TargetSources presetSources(BuildingType type)
     return {};
 }
 
+TargetSources targetSources(BuildingType type, const DesignTargets& targets)
+{
+    const DesignTargets presets = presetTargets(type);
+    TargetSources sources = presetSources(type);
+    const std::string userSet = "用户设定";
+    if (targets.hcPercent != presets.hcPercent)
+        sources.hcPercent = userSet;
+    if (targets.interval != presets.interval)
+        sources.interval = userSet;
+    return sources;
+}
+
 SizingEntries presetSizingEntries(BuildingType type, const std::string& ratedSpeed)
 {
     // Preset targets are whole numbers, written as a user would type them.

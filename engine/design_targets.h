@@ -27,6 +27,10 @@ struct TargetSources {
 DesignTargets presetTargets(BuildingType type);
 TargetSources presetSources(BuildingType type);
 
+// Where the targets come from: a target equal to the building type's preset has the preset's
+// source, any other target was set by the user ("用户设定").
+TargetSources targetSources(BuildingType type, const DesignTargets& targets);
+
 // The sizing search's entries as typed, as its form holds them and the project file keeps them.
 struct SizingEntries {
     std::string hcPercent;

@@ -27,6 +27,7 @@ struct Entries {
     bool fixed = true;
     QString load = QStringLiteral("1000");
     std::optional<QString> finishing;  // the machine room is requested when a weight is given
+    std::optional<QJsonObject> sizing;
 };
 
 QByteArray projectFile(const Entries& e)
@@ -42,7 +43,15 @@ QByteArray projectFile(const Entries& e)
                                  {"carCount", "2"}, {"machineRoomRequested", e.finishing.has_value()},
                                  {"finishingWeight", e.finishing.value_or(QString())}}},
     };
-    return QJsonDocument(root).toJson();
+    QJsonObject project = root;
+    if (e.sizing)
+        project[QStringLiteral("sizing")] = *e.sizing;
+    return QJsonDocument(project).toJson();
+}
+
+QJsonObject sizing(const char* hc, const char* interval, const char* awt, const char* cars, QJsonArray speeds)
+{
+    return {{"hcPercent", hc}, {"interval", interval}, {"awt", awt}, {"maxCars", cars}, {"speeds", speeds}};
 }
 
 // The program as a script runs it: no display, no platform chosen.
@@ -88,6 +97,8 @@ private slots:
     void exportWritesTheWorkbook_data();
     void exportWritesTheWorkbook();
     void exportLeavesNothingOnFailure();
+    void sizePrintsTheSearch_data();
+    void sizePrintsTheSearch();
     void helpAndVersion();
 
 private:
@@ -293,6 +304,67 @@ void CommandLineTest::exportLeavesNothingOnFailure()
     QCOMPARE(run.status, 0);
     QVERIFY(old.size() > 1000);
     QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{QStringLiteral("a.xlsx")});
+}
+
+void CommandLineTest::sizePrintsTheSearch_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("expected");  // the whole output, or its start when it ends in "…"
+    // On the worked example's building, from a throwaway model of the search (not part of
+    // the project): every configuration's figures from the published formulas, ranked.
+    Entries e;
+    QTest::newRow("presets: 6 %, 60 s, 8 cars at the entered speed") << projectFile(e) << 0 << QByteArray(
+        "{\"met\": true,\n"
+        " \"targets\": {\"hcPercent\": 6, \"interval\": 60, \"awt\": null, \"maxCars\": 8, \"speeds\": [1.75]},\n"
+        " \"candidates\": [\n"
+        "   {\"cars\": 2, \"load\": 675, \"persons\": 9, \"speed\": 1.75,\n"
+        "    \"rtt\": \"72.641\", \"interval\": \"36.32\", \"hcPercent\": \"7.434\", \"awt\": \"14.528\"},\n…");
+    e.sizing = sizing("8", "45", "", "2", strings({"1.75"}));
+    QTest::newRow("one configuration meets the project's targets") << projectFile(e) << 0 << QByteArray(
+        "{\"met\": true,\n"
+        " \"targets\": {\"hcPercent\": 8, \"interval\": 45, \"awt\": null, \"maxCars\": 2, \"speeds\": [1.75]},\n"
+        " \"candidates\": [\n"
+        "   {\"cars\": 2, \"load\": 900, \"persons\": 12, \"speed\": 1.75,\n"
+        "    \"rtt\": \"88.556\", \"interval\": \"44.278\", \"hcPercent\": \"8.13\", \"awt\": \"17.711\"}\n"
+        " ]}\n");
+    e.sizing = sizing("20", "20", "", "2", strings({"1.75"}));
+    QTest::newRow("nothing meets them: the closest with their margins") << projectFile(e) << 0 << QByteArray(
+        "{\"met\": false,\n"
+        " \"targets\": {\"hcPercent\": 20, \"interval\": 20, \"awt\": null, \"maxCars\": 2, \"speeds\": [1.75]},\n"
+        " \"candidates\": [\n"
+        "   {\"cars\": 2, \"load\": 675, \"persons\": 9, \"speed\": 1.75,\n"
+        "    \"rtt\": \"72.641\", \"interval\": \"36.32\", \"hcPercent\": \"7.434\", \"awt\": \"14.528\", "
+        "\"margins\": {\"hcPercent\": \"-12.566\", \"interval\": \"-16.32\"}},\n"
+        "   {\"cars\": 2, \"load\": 750, \"persons\": 10, \"speed\": 1.75,\n…");
+    e.sizing = sizing("8", "45", "20", "2", strings({"2.5", "1.75"}));
+    QTest::newRow("a waiting time target and two speeds") << projectFile(e) << 0 << QByteArray(
+        "{\"met\": true,\n"
+        " \"targets\": {\"hcPercent\": 8, \"interval\": 45, \"awt\": 20, \"maxCars\": 2, \"speeds\": [1.75, 2.5]},\n"
+        " \"candidates\": [\n"
+        "   {\"cars\": 2, \"load\": 675, \"persons\": 9, \"speed\": 2.5,\n"
+        "    \"rtt\": \"64.792\", \"interval\": \"32.396\", \"hcPercent\": \"8.334\", \"awt\": \"12.958\"},\n…");
+    e.sizing = sizing("8", "45", "", "17", strings({"1.75"}));
+    QTest::newRow("more than 16 cars") << projectFile(e) << 2
+                                       << QByteArray("{\"result\": \"notice\", \"notice\": \"输入数据有误！\"}\n");
+    Entries noSpread;
+    noSpread.spread = QJsonValue::Null;
+    QTest::newRow("no spread chosen: the building data form's notice") << projectFile(noSpread) << 2
+        << QByteArray("{\"result\": \"notice\", \"notice\": \"请完整输入数据\"}\n");
+}
+
+void CommandLineTest::sizePrintsTheSearch()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(int, status);
+    QFETCH(QByteArray, expected);
+    const Run run = trevalo({QStringLiteral("--size"), write(file)});
+    QCOMPARE(run.status, status);
+    const QByteArray ellipsis("…");
+    if (expected.endsWith(ellipsis))
+        QVERIFY2(run.out.startsWith(expected.chopped(ellipsis.size())), run.out.constData());
+    else
+        QCOMPARE(run.out, expected);
 }
 
 void CommandLineTest::helpAndVersion()
