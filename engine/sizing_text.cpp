@@ -43,18 +43,6 @@ std::string configuration(const SizingCandidate& c)
 
 }  // namespace
 
-std::string intervalGradeText(IntervalGrade grade)
-{
-    switch (grade) {
-    case IntervalGrade::Excellent: return "优";
-    case IntervalGrade::Good: return "良";
-    case IntervalGrade::Satisfactory: return "满意";
-    case IntervalGrade::Poor: return "差";
-    case IntervalGrade::Unsatisfactory: return "不满意";
-    }
-    return "";
-}
-
 std::string candidateExplanation(const SizingCandidate& candidate, const DesignTargets& targets)
 {
     std::string text = hcPart(candidate, targets) + "；" + intervalPart(candidate, targets);

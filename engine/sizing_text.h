@@ -7,9 +7,6 @@
 
 namespace trevalo::engine {
 
-// "优", "良", "满意", "差" or "不满意", as the calculation sheet grades an office interval.
-std::string intervalGradeText(IntervalGrade grade);
-
 // One configuration against each target, e.g.
 // "HC 13.2% ≥ 12%（余 1.2 个百分点）；间隔 28.5 秒 ≤ 30 秒（余 1.5 秒）".
 std::string candidateExplanation(const SizingCandidate& candidate, const DesignTargets& targets);

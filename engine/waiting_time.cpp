@@ -33,4 +33,16 @@ IntervalGrade intervalGrade(double interval)
     return IntervalGrade::Unsatisfactory;
 }
 
+std::string intervalGradeText(IntervalGrade grade)
+{
+    switch (grade) {
+    case IntervalGrade::Excellent: return "优";
+    case IntervalGrade::Good: return "良";
+    case IntervalGrade::Satisfactory: return "满意";
+    case IntervalGrade::Poor: return "差";
+    case IntervalGrade::Unsatisfactory: return "不满意";
+    }
+    return "";
+}
+
 }  // namespace trevalo::engine

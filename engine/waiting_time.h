@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 namespace trevalo::engine {
 
@@ -11,5 +12,7 @@ std::optional<double> averageWaitingTime(double upPassengers, double ratedPerson
 // How an interval (the longest waiting time) rates for up-peak service.
 enum class IntervalGrade { Excellent, Good, Satisfactory, Poor, Unsatisfactory };
 IntervalGrade intervalGrade(double interval);  // seconds
+// "优", "良", "满意", "差" or "不满意", as the calculation sheet and the sizing list grade it.
+std::string intervalGradeText(IntervalGrade grade);
 
 }  // namespace trevalo::engine

@@ -1,6 +1,7 @@
 #include "export/calculation_builder.h"
 
 #include "export/cell_value.h"
+#include "export/report_blocks.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,7 +12,6 @@ namespace trevalo::workbook {
 namespace {
 
 constexpr double kLineHeight = 16;       // points per line of wrapped text, room for CJK faces
-constexpr double kSignatureHeight = 36;  // points: room to sign by hand
 constexpr double kMostWidth = 40;
 constexpr int kTitleSize = 14;
 constexpr int kHeadingRow = 2;
@@ -107,15 +107,8 @@ void SheetBuilder::figures(const CalculationHeader& header, const std::vector<Fi
 
 void SheetBuilder::signOff()
 {
-    section("签署");
-    for (const char* role : {"计算", "校对", "审核", "日期"}) {
-        ++m_row;
-        text(m_row, kSymbolColumn, role, true);
-        m_sheet.setRowHeight(m_row, kSignatureHeight);
-        // A line to sign on across the name and formula columns.
-        for (int column = kNameColumn; column <= kFormulaColumn; ++column)
-            m_sheet.setSignatureLine({m_row, column});
-    }
+    // A line to sign on across the name and formula columns.
+    m_row = writeSignOff(m_sheet, m_row + 2, kSymbolColumn, kNameColumn, kFormulaColumn);
 }
 
 void SheetBuilder::finish()

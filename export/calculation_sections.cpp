@@ -2,6 +2,7 @@
 #include "engine/group_size.h"
 #include "engine/waiting_time.h"
 #include "export/calculation_builder.h"
+#include "export/report_blocks.h"
 
 #include <optional>
 #include <string>
@@ -22,18 +23,6 @@ const char* speedClassText(engine::SpeedClass speedClass)
     case engine::SpeedClass::Low: return "低速";
     case engine::SpeedClass::Middle: return "中速";
     case engine::SpeedClass::High: return "高速";
-    }
-    return "";
-}
-
-const char* gradeText(engine::IntervalGrade grade)
-{
-    switch (grade) {
-    case engine::IntervalGrade::Excellent: return "优";
-    case engine::IntervalGrade::Good: return "良";
-    case engine::IntervalGrade::Satisfactory: return "满意";
-    case engine::IntervalGrade::Poor: return "差";
-    case engine::IntervalGrade::Unsatisfactory: return "不满意";
     }
     return "";
 }
@@ -78,17 +67,8 @@ void writeBasis(SheetBuilder& sheet, const CalculationHeader& header)
     const engine::DesignTargets& targets = header.targets;
     const engine::TargetSources& sources = header.targetSources;
     sheet.section("计算依据");
-    sheet.row("", "计算方法",
-              "上行高峰总行程时间计算：由概率停站数与最高返回层求上下行运行时间，加开关门、"
-              "乘客出入及损耗时间得总行程时间 RTT，再求5分钟运载能力 HC",
-              "");
-    sheet.row("", "人数分布模型",
-              header.perFloorSpread
-                  ? "各层人数按输入分配：S = N − Σ(1 − U_i / U)^P，HR 由各层累计人数比例求得"
-                  : "各层人数平均分配：S = N × (1 − ((N − 1) / N)^P)，HR = N − Σ(i / N)^P",
-              "");
-    sheet.row("", "平均候梯时间来源", "CIBSE Guide D (Barney)：由上行载客率 P_up / CC 与间隔 INT 估算", "");
-    sheet.row("", "间隔评级来源", "CIBSE Guide D：办公楼上行高峰间隔 ≤ 20 s 优，≤ 25 s 良，≤ 30 s 满意", "");
+    for (const BasisLine& line : methodBasis(header.perFloorSpread))
+        sheet.row("", line.name, line.text, "");
     const int hc = sheet.row("HC 目标", "5分钟运载能力目标",
                              "HC(T) % ≥ " + shown(targets.hcPercent) + " %；来源：" + sources.hcPercent, "%");
     sheet.number(hc, sheet.valueColumn(), targets.hcPercent, kAsEntered);
@@ -101,13 +81,8 @@ void writeBasis(SheetBuilder& sheet, const CalculationHeader& header)
     } else {
         sheet.row("AWT 目标", "平均候梯时间目标", "未设定，不作判定", "");
     }
-    sheet.row("", "修正：至少停一站",
-              "每次行程至少停靠一站：S_up、S_dn 不足 1 时按 1 计（原式在停站数不足 1 时得出负的站间距离）",
-              "");
-    sheet.row("", "修正：四扇中分门",
-              "原门表无四扇中分门（4CO），其开关门时间为 0 s；本计算按开门宽度之半取 2CO 的开关门时间，"
-              "乘客出入时间取 0.45 s",
-              "");
+    for (const BasisLine& line : mendBasis())
+        sheet.row("", line.name, line.text, "");
 }
 
 void writeInputs(SheetBuilder& sheet, const CalculationHeader& header, const Steps& steps)
@@ -192,7 +167,7 @@ void writeEstimates(SheetBuilder& sheet, const CalculationHeader& header, const 
     if (!header.officeBuilding)
         return;
     const int grade = sheet.row("", "间隔评级（办公楼）", "INT ≤ 20 s 优；≤ 25 s 良；≤ 30 s 满意；< 50 s 差；≥ 50 s 不满意", "");
-    sheet.text(grade, value, gradeText(engine::intervalGrade(interval)));
+    sheet.text(grade, value, engine::intervalGradeText(engine::intervalGrade(interval)));
     sheet.row("", "备注", kEstimateNote, "");
 }
 

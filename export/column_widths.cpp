@@ -27,7 +27,7 @@ std::map<int, double> fittedColumnWidths(const SheetModel& sheet)
 {
     std::map<int, double> widths;
     for (const auto& [position, cell] : sheet.cells()) {
-        if (cell.text.empty() || cell.runsOn || !sheet.fitRange().contains(position))
+        if (cell.text.empty() || cell.runsOn || cell.mergedThrough > 0 || !sheet.fitRange().contains(position))
             continue;
         double& width = widths[position.column];
         width = std::max(width, std::min(cellWidth(cell) + kPadding, kMaximumWidth));

@@ -49,7 +49,7 @@ void setPrintedPage(PageSetup& page, const std::string& name, const std::string&
 
 void setPrintedPages(WorkbookLayout& layout, const std::string& projectName, const std::string& exportMoment)
 {
-    setPrintedPage(layout.sheet.page(), projectName, "输入数据与结果", exportMoment);
+    setPrintedPage(layout.sheet.page(), projectName, layout.title, exportMoment);
     if (layout.calculation)
         setPrintedPage(layout.calculation->page(), projectName, "计算书", exportMoment);
     if (layout.chart)

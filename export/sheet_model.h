@@ -26,9 +26,13 @@ struct SheetCell {
     std::string numberFormat;
     bool bold = false;
     bool wrapped = false;  // the text wraps within the column width
+    bool centred = false;  // centred across the column, as the cells of a table
     bool signatureLine = false;  // a line along the bottom to sign on
     // The text runs on into the empty cells to its right: fitting the columns passes it over.
     bool runsOn = false;
+    // The last column of a merge of this cell with its neighbours to the right; 0: not merged.
+    // A merged text wraps over the merged width and leaves the fitting of its columns alone.
+    int mergedThrough = 0;
 };
 
 // A rectangle of cells, inclusive at both ends.
@@ -51,6 +55,7 @@ struct PageSetup {
     std::optional<std::pair<int, int>> repeatedColumns;  // first and last, 1-based
     bool landscape = true;
     int fitToWidth = 1;  // pages wide; 0: full size, over as many pages as the columns need
+    int pageBreakBefore = 0;  // a column (1-based) that starts a new page at full size; 0: none
     bool gridlines = false;
 };
 
@@ -66,8 +71,10 @@ public:
     void writeNumber(CellPosition position, double value, std::string numberFormat);
     void setBold(CellPosition position) { m_cells[position].bold = true; }
     void setWrapped(CellPosition position) { m_cells[position].wrapped = true; }
+    void setCentred(CellPosition position) { m_cells[position].centred = true; }
     void setSignatureLine(CellPosition position) { m_cells[position].signatureLine = true; }
     void setRunsOn(CellPosition position) { m_cells[position].runsOn = true; }
+    void setMergedThrough(CellPosition position, int lastColumn) { m_cells[position].mergedThrough = lastColumn; }
 
     // The cell's text, empty for a cell never written.
     std::string text(std::string_view address) const;

@@ -1,9 +1,13 @@
 #include "export/workbook_layout.h"
 
 #include "engine/display_text.h"
+#include "export/cell_value.h"
+#include "export/report_blocks.h"
 #include "engine/sizing_text.h"
 #include "engine/waiting_time.h"
 
+#include <algorithm>
+#include <cmath>
 #include <functional>
 #include <vector>
 
@@ -12,9 +16,10 @@ namespace trevalo::workbook {
 namespace {
 
 constexpr int kResultHeadingSize = 14;
-constexpr int kTargetsRow = 5;
-constexpr int kTableHeadingRow = 13;
+constexpr int kBasisRow = 5;
 constexpr int kFirstColumn = 4;  // D
+constexpr double kLineHeight = 16;  // points per line of wrapped text, room for CJK faces
+constexpr double kDefaultColumnWidth = 8.43;
 
 std::string passText(bool met) { return met ? "满足" : "不满足"; }
 
@@ -38,7 +43,7 @@ constexpr int kTargetValueColumn = 8;   // H
 constexpr int kTargetSourceColumn = 9;  // I
 
 void writeTarget(SheetModel& sheet, int row, const std::string& name, const std::string& value,
-                 const std::string& source)
+                 const std::string& source, int lastColumn)
 {
     const CellPosition at[] = {{row, kFirstColumn}, {row, kTargetValueColumn}, {row, kTargetSourceColumn}};
     const std::string texts[] = {name, value, source};
@@ -46,26 +51,45 @@ void writeTarget(SheetModel& sheet, int row, const std::string& name, const std:
         sheet.write(at[i], texts[i]);
         sheet.setRunsOn(at[i]);
     }
+    sheet.setWrapped(at[2]);
+    sheet.setMergedThrough(at[2], lastColumn);
 }
 
-void writeTargets(SheetModel& sheet, const SizingRecord& record)
+// Returns the last row written.
+int writeTargets(SheetModel& sheet, const SizingRecord& record, int firstRow, int lastColumn)
 {
     const auto& targets = record.analysis.targets;
     const auto type = record.entered.inputs.project.buildingType.value_or(engine::BuildingType::Residential);
     const engine::DesignTargets presets = engine::presetTargets(type);
     const engine::TargetSources sources = engine::presetSources(type);
-    int r = kTargetsRow;
-    writeTarget(sheet, r, "设计目标", "目标值", "来源");
+    int r = firstRow;
+    writeTarget(sheet, r, "设计目标", "目标值", "来源", lastColumn);
     for (int column : {kFirstColumn, kTargetValueColumn, kTargetSourceColumn})
         sheet.setBold({r, column});
     writeTarget(sheet, ++r, "5分钟总运载能力 HC (%) ≥", record.entries.hcPercent,
-                sourceOf(targets.targets.hcPercent, presets.hcPercent, sources.hcPercent));
+                sourceOf(targets.targets.hcPercent, presets.hcPercent, sources.hcPercent), lastColumn);
     writeTarget(sheet, ++r, "间隔 (秒) ≤", record.entries.interval,
-                sourceOf(targets.targets.interval, presets.interval, sources.interval));
+                sourceOf(targets.targets.interval, presets.interval, sources.interval), lastColumn);
     writeTarget(sheet, ++r, "平均候梯时间 AWT (秒) ≤", targets.targets.awt ? record.entries.awt : "不检查",
-                targets.targets.awt ? "用户设定；AWT 按 CIBSE Guide D（Barney）估算" : "");
-    writeTarget(sheet, ++r, "最多台数", std::to_string(targets.maxCars), "");
-    writeTarget(sheet, ++r, "试算速度 (米/秒)", speedsText(record.entries.speeds), "");
+                targets.targets.awt ? "用户设定；AWT 按 CIBSE Guide D（Barney）估算" : "", lastColumn);
+    writeTarget(sheet, ++r, "最多台数", std::to_string(targets.maxCars), "", lastColumn);
+    writeTarget(sheet, ++r, "试算速度 (米/秒)", speedsText(record.entries.speeds), "", lastColumn);
+    return r;
+}
+
+// The search repeats the single result's calculation over every configuration.
+const BasisLine kSearchMethod{
+    "选型方法",
+    "对 1 台至最多台数、建筑类型的每种标准额定载重（75 kg 一级，住宅 675～1800 kg，办公楼类 750～1800 kg）及每个"
+    "试算速度重复上述计算；台数为 L 时 INT = RTT / L，HC(T) % = L × HC(P) %，AWT 由 INT 估算"};
+
+// A statement of the basis over the whole width of the table, wrapped within it.
+void writeBasisLine(SheetModel& sheet, int row, int lastColumn, const BasisLine& line)
+{
+    const CellPosition at{row, kFirstColumn};
+    sheet.write(at, std::string(line.name) + "：" + line.text);
+    sheet.setWrapped(at);
+    sheet.setMergedThrough(at, lastColumn);
 }
 
 struct Column {
@@ -100,38 +124,110 @@ std::vector<Column> tableColumns(const SizingRecord& record)
     return columns;
 }
 
+// The table's columns are as wide as their figures, at least two Chinese characters; their
+// headings wrap. So the report prints at full size within one page width, even with an AWT
+// target's column and round trip times of four digits.
+constexpr double kNarrowestColumn = 5;
+constexpr double kPadding = 0.5;
+
+void setTableWidths(SheetModel& sheet, const std::vector<Column>& columns, const std::vector<engine::SizingCandidate>& rows,
+                    int headingRow)
+{
+    double headingLines = 1;
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        double width = kNarrowestColumn;
+        for (const engine::SizingCandidate& candidate : rows)
+            width = std::max(width, displayWidth(columns[i].text(candidate)) + kPadding);
+        sheet.setColumnWidth(kFirstColumn + static_cast<int>(i), width);
+        headingLines = std::max(headingLines, std::ceil(displayWidth(columns[i].heading) / width));
+    }
+    if (headingLines > 1)
+        sheet.setRowHeight(headingRow, kLineHeight * headingLines);
+}
+
+// The spreadsheet does not grow a row for wrapped text by itself: each merged text gets the
+// lines it needs over the widths of the columns it spans.
+void fitMergedRows(SheetModel& sheet)
+{
+    for (const auto& [at, cell] : sheet.cells()) {
+        if (cell.mergedThrough == 0)
+            continue;
+        double width = 0;
+        for (int column = at.column; column <= cell.mergedThrough; ++column) {
+            const auto set = sheet.columnWidths().find(column);
+            width += set == sheet.columnWidths().end() ? kDefaultColumnWidth : set->second;
+        }
+        const double lines = std::ceil(displayWidth(cell.text) / std::max(width - 2, 1.0));
+        if (lines > 1)
+            sheet.setRowHeight(at.row, kLineHeight * lines);
+    }
+}
+
 }  // namespace
 
 WorkbookLayout sizingLayout(const SizingRecord& record)
 {
     WorkbookLayout layout;
     layout.sheetName = kSizingSheetName;
+    layout.title = kSizingSheetName;
     SheetModel& sheet = layout.sheet;
-    // The search decides the rated load and number of cars, so the block leaves them out.
-    writeInputDataBlock(sheet, record.entered, false, 18);
-    // The summary stands above the heading and runs on into the empty cells to its right.
+    const std::vector<Column> columns = tableColumns(record);
+    const int lastColumn = kFirstColumn + static_cast<int>(columns.size()) - 1;
+    // The summary stands above the heading, over the table's width.
     sheet.write("D3", engine::sizingSummary(record.analysis));
-    sheet.setRunsOn({3, kFirstColumn});
+    sheet.setWrapped({3, kFirstColumn});
+    sheet.setMergedThrough({3, kFirstColumn}, lastColumn);
     sheet.write("D4", "Trevalo——电梯选型");
     sheet.setHeading("D4", kResultHeadingSize);
-    writeTargets(sheet, record);
 
-    const std::vector<Column> columns = tableColumns(record);
-    sheet.write({kTableHeadingRow - 1, kFirstColumn}, "全部试算配置（按台数、载重、速度排列）");
-    sheet.setRunsOn({kTableHeadingRow - 1, kFirstColumn});
+    // The basis first: the method and its sources, the targets used, the mends.
+    sheet.write({kBasisRow, kFirstColumn}, "计算依据");
+    sheet.setBold({kBasisRow, kFirstColumn});
+    sheet.setRunsOn({kBasisRow, kFirstColumn});
+    std::vector<BasisLine> basis = methodBasis(record.entered.inputs.project.spread == engine::PopulationSpread::PerFloor);
+    basis.insert(basis.begin() + 1, kSearchMethod);
+    int row = kBasisRow;
+    for (const BasisLine& line : basis)
+        writeBasisLine(sheet, ++row, lastColumn, line);
+    row = writeTargets(sheet, record, row + 1, lastColumn);
+    for (const BasisLine& line : mendBasis())
+        writeBasisLine(sheet, ++row, lastColumn, line);
+
+    row += 2;
+    sheet.write({row, kFirstColumn}, "全部试算配置（按台数、载重、速度排列）");
+    sheet.setRunsOn({row, kFirstColumn});
+    const int headingRow = row + 1;
+    // The search decides the rated load and number of cars, so the block leaves them out. The
+    // per-floor list's heading shares the table's heading row, which prints on every page.
+    writeInputDataBlock(sheet, record.entered, false, headingRow);
     for (std::size_t i = 0; i < columns.size(); ++i) {
-        const CellPosition heading{kTableHeadingRow, kFirstColumn + static_cast<int>(i)};
+        const CellPosition heading{headingRow, kFirstColumn + static_cast<int>(i)};
         sheet.write(heading, columns[i].heading);
         sheet.setBold(heading);
+        sheet.setWrapped(heading);
+        sheet.setCentred(heading);
     }
-    int row = kTableHeadingRow;
+    row = headingRow;
     for (const engine::SizingCandidate& candidate : record.analysis.evaluated) {
         ++row;
-        for (std::size_t i = 0; i < columns.size(); ++i)
-            sheet.write({row, kFirstColumn + static_cast<int>(i)}, columns[i].text(candidate));
+        for (std::size_t i = 0; i < columns.size(); ++i) {
+            // Centred, so that neighbouring figures and words never read as one.
+            const CellPosition at{row, kFirstColumn + static_cast<int>(i)};
+            sheet.write(at, columns[i].text(candidate));
+            sheet.setCentred(at);
+        }
     }
-    const int lastColumn = kFirstColumn + static_cast<int>(columns.size()) - 1;
-    sheet.setFitRange({{kTargetsRow, 1}, {std::max(row, 18 + 130), lastColumn}});
+    setTableWidths(sheet, columns, record.analysis.evaluated, headingRow);
+    // At full size, the inputs on the left print on pages of their own, the report from
+    // column D on the pages after them, its table's heading on every page.
+    sheet.page().fitToWidth = 0;
+    sheet.page().pageBreakBefore = kFirstColumn;
+    sheet.page().repeatedRows = std::pair{headingRow, headingRow};
+    const int listEnd = headingRow + static_cast<int>(record.entered.floorList.size());
+    // The block to sign after whichever of the table and the per-floor list ends lower.
+    const int last = writeSignOff(sheet, std::max(row, listEnd) + 2, kFirstColumn, kFirstColumn + 1, kFirstColumn + 4);
+    sheet.setFitRange({{kBasisRow, 1}, {last, lastColumn}});
+    fitMergedRows(sheet);
     return layout;
 }
 

@@ -25,6 +25,7 @@ inline constexpr const char* kSizingSheetName = "选型";
 struct WorkbookLayout {
     SheetModel sheet;
     const char* sheetName = kDataSheetName;  // the first sheet's name
+    const char* title = "输入数据与结果";       // the first sheet's title in its printed header
     std::optional<SheetModel> calculation;  // the calculation behind the figures
     std::optional<LoadChart> chart;
 };

@@ -30,7 +30,8 @@ public:
 
     lxw_format* format(const SheetCell& cell, const std::string& numberFormat)
     {
-        lxw_format*& format = m_formats[{cell.headingSize, cell.bold, cell.wrapped, cell.signatureLine, numberFormat}];
+        lxw_format*& format =
+            m_formats[{cell.headingSize, cell.bold, cell.wrapped, cell.centred, cell.signatureLine, numberFormat}];
         if (format == nullptr) {
             format = workbook_add_format(m_book);
             format_set_font_name(format, kFontName);
@@ -45,6 +46,8 @@ public:
             if (cell.wrapped) {
                 format_set_text_wrap(format);
             }
+            if (cell.centred)
+                format_set_align(format, LXW_ALIGN_CENTER);
             if (cell.signatureLine)
                 format_set_bottom(format, LXW_BORDER_THIN);
             if (!numberFormat.empty())
@@ -55,7 +58,7 @@ public:
 
 private:
     lxw_workbook* m_book;
-    std::map<std::tuple<int, bool, bool, bool, std::string>, lxw_format*> m_formats;
+    std::map<std::tuple<int, bool, bool, bool, bool, std::string>, lxw_format*> m_formats;
 };
 
 // A sheet row is this many times as tall as its largest font, in points.
@@ -71,7 +74,10 @@ bool writeCells(lxw_worksheet* sheet, const SheetModel& model, FormatCache& form
         const lxw_row_t row = rowIndex(position.row);
         const lxw_col_t column = columnIndex(position.column);
         lxw_error error = LXW_NO_ERROR;
-        if (cell.number) {
+        if (cell.mergedThrough > position.column) {
+            error = worksheet_merge_range(sheet, row, column, row, columnIndex(cell.mergedThrough), cell.text.c_str(),
+                                          formats.format(cell, {}));
+        } else if (cell.number) {
             error = worksheet_write_number(sheet, row, column, *cell.number,
                                            formats.format(cell, cell.numberFormat));
         } else if (cell.text.empty()) {
@@ -91,7 +97,10 @@ bool writeCells(lxw_worksheet* sheet, const SheetModel& model, FormatCache& form
 
 bool setColumnWidths(lxw_worksheet* sheet, const SheetModel& model)
 {
+    // Widths the layout set itself stand over the fitted ones.
     std::map<int, double> widths = fittedColumnWidths(model);
+    for (const auto& [column, width] : model.columnWidths())
+        widths[column] = width;
     widths[3] = kSeparatorColumnWidth;
     for (const auto& [column, width] : widths) {
         const lxw_col_t index = columnIndex(column);
@@ -101,14 +110,14 @@ bool setColumnWidths(lxw_worksheet* sheet, const SheetModel& model)
     return true;
 }
 
-// Rows with a heading larger than the default font are made tall enough for it.
+// Rows with a heading larger than the default font are made tall enough for it, and rows the
+// layout gave a height of their own (wrapped text, room to sign) keep the taller of the two.
 bool setRowHeights(lxw_worksheet* sheet, const SheetModel& model)
 {
-    std::map<int, int> largest;
+    std::map<int, double> heights = model.rowHeights();
     for (const auto& [position, cell] : model.cells())
-        largest[position.row] = std::max(largest[position.row], cell.headingSize);
-    for (const auto& [row, pointSize] : largest) {
-        const double height = pointSize * kRowHeightPerPoint;
+        heights[position.row] = std::max(heights[position.row], cell.headingSize * kRowHeightPerPoint);
+    for (const auto& [row, height] : heights) {
         if (height > kDefaultRowHeight && worksheet_set_row(sheet, rowIndex(row), height, nullptr) != LXW_NO_ERROR)
             return false;
     }
@@ -126,6 +135,10 @@ bool applyPageSetup(lxw_worksheet* sheet, const PageSetup& page)
         worksheet_set_portrait(sheet);
     if (page.fitToWidth > 0)
         worksheet_fit_to_pages(sheet, static_cast<std::uint16_t>(page.fitToWidth), 0);
+    lxw_col_t columnBreaks[] = {static_cast<lxw_col_t>(page.pageBreakBefore - 1), 0};
+    if (page.fitToWidth == 0 && page.pageBreakBefore > 1 &&
+        worksheet_set_v_pagebreaks(sheet, columnBreaks) != LXW_NO_ERROR)
+        return false;
     if (page.gridlines)
         worksheet_gridlines(sheet, LXW_SHOW_ALL_GRIDLINES);
     if (!page.header.empty() && worksheet_set_header(sheet, page.header.c_str()) != LXW_NO_ERROR)

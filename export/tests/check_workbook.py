@@ -11,6 +11,8 @@ import zipfile
 import openpyxl
 from openpyxl.utils import get_column_letter
 
+from check_calculation_sheet import PRINTABLE_WIDTH, column_points
+
 FONT = "WenQuanYi Zen Hei"
 WIDE_PUNCTUATION = set("\u2014\u2018\u2019\u201c\u201d\u2026")
 PLAIN_NUMBER = re.compile(r"-?(0|[1-9][0-9]*)(\.[0-9]+)?")
@@ -97,13 +99,15 @@ def check_printed_pages(book, path, expected):
     problems = []
     moment = re.search(r"(\d{4}-\d\d-\d\d) (\d\d)-(\d\d)-(\d\d)\.xltx$", path)
     stamp = f"导出时间 {moment[1]} {moment[2]}:{moment[3]}:{moment[4]}" if moment else None
-    titles = {"Sheet1": "输入数据与结果", "计算书": "计算书", "图表": "图表"}
+    titles = {"Sheet1": "输入数据与结果", "计算书": "计算书", "图表": "图表", "选型": "选型"}
     for sheet in book.worksheets:
         shown = (sheet.oddHeader.left.text, sheet.oddHeader.right.text, sheet.oddFooter.left.text,
                  sheet.oddFooter.right.text)
         wanted = ("测试项目", titles.get(sheet.title), "第 &P 页 共 &N 页", stamp)
         if shown != wanted:
             problems.append(f"{sheet.title}: header and footer {shown}, expected {wanted}")
+    if "计算书" not in book.sheetnames:
+        return problems
     text = " ".join(str(c.value) for row in book["计算书"].iter_rows() for c in row if c.value is not None)
     for target in expected.get("targets", []):
         if target not in text:
@@ -111,8 +115,59 @@ def check_printed_pages(book, path, expected):
     return problems
 
 
+BASIS = ("计算方法：上行高峰总行程时间计算", "选型方法：对 1 台至最多台数", "人数分布模型：各层人数",
+         "平均候梯时间来源：CIBSE Guide D (Barney)", "间隔评级来源：CIBSE Guide D", "修正：至少停一站：",
+         "修正：四扇中分门：")
+
+
+def check_sizing(book, path, expected):
+    """The sheet 选型: its cells, the basis above the table, each statement merged over the
+    table's width, the block to sign at the end, and pages that print every text at 9 pt or
+    more: at full size, the inputs (A to C) and the report (D on) each within a page width."""
+    sheet, heading = book.worksheets[0], expected["headingRow"]
+    problems = [] if book.sheetnames == ["选型"] else [f"sheets {book.sheetnames}"]
+    problems += [f"{address}: {shown_text(sheet[address])!r}, expected {text!r}"
+                 for address, text in expected["cells"].items() if shown_text(sheet[address]) != text]
+    problems += check_printed_pages(book, path, expected)
+    setup, last = sheet.page_setup, sheet.max_column
+    fit = bool(sheet.sheet_properties.pageSetUpPr and sheet.sheet_properties.pageSetUpPr.fitToPage)
+    if (setup.paperSize, setup.orientation, fit) != (9, "landscape", False):
+        problems.append(f"page setup {setup.paperSize} {setup.orientation} fitted {fit}")
+    if [brk.id for brk in sheet.col_breaks.brk] != [3]:
+        problems.append(f"column page breaks {[brk.id for brk in sheet.col_breaks.brk]}, expected one before D")
+    if (sheet.print_title_rows, sheet.print_title_cols) != (f"${heading}:${heading}", None):
+        problems.append(f"repeated rows and columns {sheet.print_title_rows}, {sheet.print_title_cols}")
+    for first, end in ((1, 3), (4, last)):
+        points = sum(column_points(sheet, get_column_letter(c)) for c in range(first, end + 1))
+        if points > PRINTABLE_WIDTH:
+            problems.append(f"columns {first} to {end}: {points:.0f} pt, wider than the page's {PRINTABLE_WIDTH:.0f}")
+    for row in (heading, heading + 1):
+        aligned = {sheet.cell(row, c).alignment.horizontal for c in range(4, last + 1)}
+        if aligned != {"center"}:
+            problems.append(f"table row {row} aligned {aligned}, not centred")
+    sizes = [c.font.sz or 11 for row in sheet.iter_rows() for c in row if c.value is not None]
+    if min(sizes) < 9:
+        problems.append(f"text at {min(sizes)} pt")
+    merged = {str(r) for r in sheet.merged_cells.ranges}
+    basis = {sheet.cell(r, 4).value: r for r in range(5, heading) if isinstance(sheet.cell(r, 4).value, str)}
+    for start in BASIS:
+        row = next((r for text, r in basis.items() if text.startswith(start)), None)
+        if row is None or f"D{row}:{get_column_letter(last)}{row}" not in merged:
+            problems.append(f"basis {start!r}: row {row}, merged {sorted(merged)}")
+    labels = [(c.row, c.value) for c in sheet["D"] if c.value is not None]
+    if [text for _, text in labels[-5:]] != ["签署", "计算", "校对", "审核", "日期"]:
+        problems.append(f"column D ends with {labels[-5:]}, not the block to sign")
+    for row, _ in labels[-4:]:
+        lines = [sheet.cell(row, c).border.bottom.style for c in range(4, 10)]
+        if (sheet.row_dimensions[row].height or 15) < 30 or lines != [None, "thin", "thin", "thin", "thin", None]:
+            problems.append(f"row {row}: height {sheet.row_dimensions[row].height}, lines to sign {lines}")
+    return problems
+
+
 def check(path, expected):
     book = openpyxl.load_workbook(path)
+    if expected.get("headingRow"):
+        return check_sizing(book, path, expected)
     sheet, table = book.worksheets[0], "chartRow" in expected
     problems = [] if book.active is sheet else ["the first sheet is not the active sheet"]
     if book.sheetnames[1:] != (["计算书", "图表"] if table else ["计算书"]):

@@ -43,30 +43,91 @@ SizingRecord record(BuildingType type, engine::SizingEntries entries, engine::De
     return r;
 }
 
+SizingRecord perFloor(SizingRecord r, int floors)
+{
+    r.entered.inputs.project.spread = engine::PopulationSpread::PerFloor;
+    for (int i = 1; i <= floors; ++i)
+        r.entered.floorList.push_back({"第 " + std::to_string(i) + " 层人数", "50"});
+    return r;
+}
+
+std::string textAt(const SheetModel& sheet, int row, int column)
+{
+    const SheetCell* cell = sheet.cell({row, column});
+    return cell == nullptr ? std::string() : cell->text;
+}
+
 struct SheetCase {
     const char* name;
     SizingRecord record;
     std::vector<std::pair<const char*, const char*>> cells;  // address, text ("" : empty)
+    int lastColumn;   // of the table
+    int signOffRow;   // the row of "签署"
 };
 
 class SizingSheet : public testing::TestWithParam<SheetCase> {};
 
-TEST_P(SizingSheet, LaysOutTargetsAndEveryConfiguration)
+TEST_P(SizingSheet, LaysOutBasisTargetsEveryConfigurationAndSignOff)
 {
-    const WorkbookLayout layout = sizingLayout(GetParam().record);
+    WorkbookLayout layout = sizingLayout(GetParam().record);
     EXPECT_STREQ(layout.sheetName, "选型");
     EXPECT_FALSE(layout.calculation.has_value());
+    const SheetModel& sheet = layout.sheet;
     for (const auto& [address, text] : GetParam().cells)
-        EXPECT_EQ(layout.sheet.text(address), text) << address;
-    EXPECT_EQ(layout.sheet.cell({4, 4})->headingSize, 14);
+        EXPECT_EQ(sheet.text(address), text) << address;
+    EXPECT_EQ(sheet.cell({4, 4})->headingSize, 14);
     // The rated load and number of cars are the search's, not entries of the block.
-    EXPECT_EQ(layout.sheet.text("A17"), "");
-    EXPECT_EQ(layout.sheet.text("B17"), "");
-    // The summary, the target names and sources run on over their neighbours: the table's
-    // own texts decide the widths of its columns (here "载重/人数" and "RTT (秒)").
-    const auto widths = fittedColumnWidths(layout.sheet);
-    EXPECT_LT(widths.at(4), 8);
-    EXPECT_LT(widths.at(9), 12);
+    EXPECT_EQ(sheet.text("A17"), "");
+    EXPECT_EQ(sheet.text("B17"), "");
+    // The summary and each statement of the basis wrap over the table's whole width.
+    for (int row : {3, 6, 7, 8, 9, 10, 17, 18})
+        EXPECT_EQ(sheet.cell({row, 4})->mergedThrough, GetParam().lastColumn) << row;
+    EXPECT_TRUE(sheet.cell({6, 4})->wrapped);
+    EXPECT_GT(sheet.rowHeights().at(6), 16);  // the method needs more than one line
+    // The table's cells are centred, so that "1" beside "750/10" never reads "1750/10".
+    for (int column = 4; column <= GetParam().lastColumn; ++column) {
+        EXPECT_TRUE(sheet.cell({21, column})->centred && sheet.cell({21, column})->wrapped) << column;
+        EXPECT_TRUE(sheet.cell({22, column})->centred) << column;
+    }
+    // The block to sign: four tall rows, each with a line from E to H.
+    const int sign = GetParam().signOffRow;
+    EXPECT_EQ(textAt(sheet, sign, 4), "签署");
+    const char* roles[] = {"计算", "校对", "审核", "日期"};
+    for (int i = 0; i < 4; ++i) {
+        const int row = sign + 1 + i;
+        EXPECT_EQ(textAt(sheet, row, 4), roles[i]);
+        EXPECT_GE(sheet.rowHeights().at(row), 30) << row;
+        for (int column = 4; column <= 9; ++column)
+            EXPECT_EQ(sheet.cell({row, column}) != nullptr && sheet.cell({row, column})->signatureLine,
+                      column >= 5 && column <= 8)
+                << row << ", " << column;
+    }
+    EXPECT_EQ(sheet.cells().rbegin()->first.row, sign + 4);  // nothing below it
+
+    // Printed at full size, the report from column D on pages after the inputs, the table's
+    // heading row on every page, the header naming the sheet 选型.
+    const PageSetup& page = sheet.page();
+    EXPECT_EQ(page.fitToWidth, 0);
+    EXPECT_EQ(page.pageBreakBefore, 4);
+    EXPECT_EQ(page.repeatedRows, (std::pair{21, 21}));
+    EXPECT_FALSE(page.repeatedColumns);
+    setPrintedPages(layout, "选型项目", "2026-12-07 10:30:05");
+    EXPECT_EQ(layout.sheet.page().header, "&L选型项目&R选型");
+    EXPECT_EQ(layout.sheet.page().footer, "&L第 &P 页 共 &N 页&R导出时间 2026-12-07 10:30:05");
+}
+
+// Each table column as wide as its widest figure plus half a character, at least five.
+TEST(SizingSheet, TableColumnsAsNarrowAsTheirFigures)
+{
+    const WorkbookLayout layout =
+        sizingLayout(record(BuildingType::OfficeAndHotel, {"12", "60", "25", "2", {"2.5"}}, {12, 60, 25.0}));
+    // 台数 "1"; "750/10"; "2.5"; "100"; "100"; "15.062"; "不适用"; "不满意"; "不满足" x 3; "满足全部目标"
+    // does not occur here, so 结论 is "不满足" too.
+    const double widths[] = {5, 6.5, 5, 5, 5, 6.5, 6.5, 6.5, 6.5, 6.5, 6.5, 6.5};
+    for (int i = 0; i < 12; ++i)
+        EXPECT_DOUBLE_EQ(layout.sheet.columnWidths().at(4 + i), widths[i]) << i;
+    // "速度 (米/秒)" is 12 wide in a column of 5: three lines.
+    EXPECT_DOUBLE_EQ(layout.sheet.rowHeights().at(21), 48);
 }
 
 // The texts below are worked by hand from the records' figures: intervals 100 s and 50 s,
@@ -80,29 +141,47 @@ INSTANTIATE_TEST_SUITE_P(
                   {{"D3", "满足全部目标的配置共 1 种（最多 2 台），按台数、载重、速度从少到多排列。"},
                    {"D4", "Trevalo——电梯选型"},
                    {"B5", "办公楼及酒店"},
-                   {"D5", "设计目标"}, {"H5", "目标值"}, {"I5", "来源"},
-                   {"D6", "5分钟总运载能力 HC (%) ≥"}, {"H6", "12"},
-                   {"I6", "ISO 8100-32:2020：办公楼上行高峰5分钟运载能力不低于12%"},
-                   {"D7", "间隔 (秒) ≤"}, {"H7", "60"}, {"I7", "用户设定"},
-                   {"D8", "平均候梯时间 AWT (秒) ≤"}, {"H8", "25"},
-                   {"D9", "最多台数"}, {"H9", "2"}, {"D10", "试算速度 (米/秒)"}, {"H10", "2.5"},
-                   {"D13", "台数"}, {"E13", "载重/人数"}, {"F13", "速度 (米/秒)"}, {"G13", "RTT (秒)"},
-                   {"H13", "间隔 (秒)"}, {"I13", "HC (%)"}, {"J13", "AWT 估算 (秒)"}, {"K13", "间隔评级"},
-                   {"L13", "HC 目标"}, {"M13", "间隔目标"}, {"N13", "AWT 目标"}, {"O13", "结论"},
-                   {"D14", "1"}, {"E14", "750/10"}, {"F14", "2.5"}, {"G14", "100"}, {"H14", "100"}, {"I14", "7.5"},
-                   {"J14", "20"}, {"K14", "不满意"}, {"L14", "不满足"}, {"M14", "不满足"}, {"N14", "满足"},
-                   {"O14", "不满足"},
-                   {"D15", "2"}, {"H15", "50"}, {"I15", "15.062"}, {"J15", "不适用"}, {"K15", "不满意"},
-                   {"L15", "满足"}, {"M15", "满足"}, {"N15", "不满足"}, {"O15", "不满足"}, {"D16", ""}}},
+                   {"D5", "计算依据"},
+                   {"D6", "计算方法：上行高峰总行程时间计算：由概率停站数与最高返回层求上下行运行时间，加开关门、"
+                          "乘客出入及损耗时间得总行程时间 RTT，再求5分钟运载能力 HC"},
+                   {"D8", "人数分布模型：各层人数平均分配：S = N × (1 − ((N − 1) / N)^P)，HR = N − Σ(i / N)^P"},
+                   {"D9", "平均候梯时间来源：CIBSE Guide D (Barney)：由上行载客率 P_up / CC 与间隔 INT 估算"},
+                   {"D11", "设计目标"}, {"H11", "目标值"}, {"I11", "来源"},
+                   {"D12", "5分钟总运载能力 HC (%) ≥"}, {"H12", "12"},
+                   {"I12", "ISO 8100-32:2020：办公楼上行高峰5分钟运载能力不低于12%"},
+                   {"D13", "间隔 (秒) ≤"}, {"H13", "60"}, {"I13", "用户设定"},
+                   {"D14", "平均候梯时间 AWT (秒) ≤"}, {"H14", "25"},
+                   {"D15", "最多台数"}, {"H15", "2"}, {"D16", "试算速度 (米/秒)"}, {"H16", "2.5"},
+                   {"D20", "全部试算配置（按台数、载重、速度排列）"}, {"A21", ""},
+                   {"D21", "台数"}, {"E21", "载重/人数"}, {"F21", "速度 (米/秒)"}, {"G21", "RTT (秒)"},
+                   {"H21", "间隔 (秒)"}, {"I21", "HC (%)"}, {"J21", "AWT 估算 (秒)"}, {"K21", "间隔评级"},
+                   {"L21", "HC 目标"}, {"M21", "间隔目标"}, {"N21", "AWT 目标"}, {"O21", "结论"},
+                   {"D22", "1"}, {"E22", "750/10"}, {"F22", "2.5"}, {"G22", "100"}, {"H22", "100"}, {"I22", "7.5"},
+                   {"J22", "20"}, {"K22", "不满意"}, {"L22", "不满足"}, {"M22", "不满足"}, {"N22", "满足"},
+                   {"O22", "不满足"},
+                   {"D23", "2"}, {"H23", "50"}, {"I23", "15.062"}, {"J23", "不适用"}, {"K23", "不满意"},
+                   {"L23", "满足"}, {"M23", "满足"}, {"N23", "不满足"}, {"O23", "不满足"}, {"D24", ""}},
+                  15, 25},
         SheetCase{"residentialPresets",
                   record(BuildingType::Residential, {"6", "60", "", "2", {"2.5"}}, {6, 60, std::nullopt}),
                   {{"B5", "住宅"},
-                   {"H6", "6"}, {"I6", "CIBSE Guide D：住宅楼5分钟运载能力宜为5%～8%"},
-                   {"I7", "CIBSE Guide D：住宅楼平均间隔宜为40～80秒"},
-                   {"H8", "不检查"}, {"I8", ""},
-                   {"J13", "AWT 估算 (秒)"}, {"K13", "HC 目标"}, {"L13", "间隔目标"}, {"M13", "结论"}, {"N13", ""},
-                   {"K14", "满足"}, {"L14", "不满足"}, {"M14", "不满足"},
-                   {"K15", "满足"}, {"L15", "满足"}, {"M15", "满足全部目标"}}}),
+                   {"D17", "修正：至少停一站：每次行程至少停靠一站：S_up、S_dn 不足 1 时按 1 计"
+                           "（原式在停站数不足 1 时得出负的站间距离）"},
+                   {"H12", "6"}, {"I12", "CIBSE Guide D：住宅楼5分钟运载能力宜为5%～8%"},
+                   {"I13", "CIBSE Guide D：住宅楼平均间隔宜为40～80秒"},
+                   {"H14", "不检查"}, {"I14", ""},
+                   {"J21", "AWT 估算 (秒)"}, {"K21", "HC 目标"}, {"L21", "间隔目标"}, {"M21", "结论"}, {"N21", ""},
+                   {"K22", "满足"}, {"L22", "不满足"}, {"M22", "不满足"},
+                   {"K23", "满足"}, {"L23", "满足"}, {"M23", "满足全部目标"}},
+                  13, 25},
+        // The per-floor list's heading shares the table's heading row, which repeats on every
+        // page; the block to sign follows the list, which ends below the table.
+        SheetCase{"perFloorListLongerThanTable",
+                  perFloor(record(BuildingType::Residential, {"6", "60", "", "2", {"2.5"}}, {6, 60, std::nullopt}),
+                           12),
+                  {{"D8", "人数分布模型：各层人数按输入分配：S = N − Σ(1 − U_i / U)^P，HR 由各层累计人数比例求得"},
+                   {"A21", "每层人数资料"}, {"A22", "第 1 层人数"}, {"B33", "50"}, {"A34", ""}},
+                  13, 35}),
     [](const testing::TestParamInfo<SheetCase>& row) { return std::string(row.param.name); });
 
 }  // namespace

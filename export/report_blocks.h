@@ -1,0 +1,27 @@
+#pragma once
+
+#include "export/sheet_model.h"
+
+#include <string>
+#include <vector>
+
+namespace trevalo::workbook {
+
+// One statement of the basis of a calculation: what it is about, and what it says.
+struct BasisLine {
+    const char* name;
+    std::string text;
+};
+
+// The method, with the population model of an even or a per-floor spread, and the sources of
+// the estimates beside it.
+std::vector<BasisLine> methodBasis(bool perFloorSpread);
+// Where the calculation departs from the formulas as first written.
+std::vector<BasisLine> mendBasis();
+
+// The block to sign on paper: a bold title at `titleRow`, then one row for each of 计算, 校对,
+// 审核 and 日期, tall enough to write in, with a line to sign on from `firstLineColumn` to
+// `lastLineColumn`. Returns the last row.
+int writeSignOff(SheetModel& sheet, int titleRow, int labelColumn, int firstLineColumn, int lastLineColumn);
+
+}  // namespace trevalo::workbook
