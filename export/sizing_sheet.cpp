@@ -31,12 +31,6 @@ std::string speedsText(const std::vector<std::string>& speeds)
     return text;
 }
 
-// A preset's source stands beside a target only while the target is the preset.
-std::string sourceOf(double target, double preset, const std::string& source)
-{
-    return target == preset ? source : "用户设定";
-}
-
 // The targets stand above the table: each name runs on over the table's first columns, the
 // value stands in the table's interval column and the source runs on to its right.
 constexpr int kTargetValueColumn = 8;   // H
@@ -60,16 +54,16 @@ int writeTargets(SheetModel& sheet, const SizingRecord& record, int firstRow, in
 {
     const auto& targets = record.analysis.targets;
     const auto type = record.entered.inputs.project.buildingType.value_or(engine::BuildingType::Residential);
-    const engine::DesignTargets presets = engine::presetTargets(type);
-    const engine::TargetSources sources = engine::presetSources(type);
+    // A preset's source stands beside a target only while the target is the preset.
+    const engine::TargetSources sources = engine::targetSources(type, targets.targets);
     int r = firstRow;
     writeTarget(sheet, r, "设计目标", "目标值", "来源", lastColumn);
     for (int column : {kFirstColumn, kTargetValueColumn, kTargetSourceColumn})
         sheet.setBold({r, column});
     writeTarget(sheet, ++r, "5分钟总运载能力 HC (%) ≥", record.entries.hcPercent,
-                sourceOf(targets.targets.hcPercent, presets.hcPercent, sources.hcPercent), lastColumn);
+                sources.hcPercent, lastColumn);
     writeTarget(sheet, ++r, "间隔 (秒) ≤", record.entries.interval,
-                sourceOf(targets.targets.interval, presets.interval, sources.interval), lastColumn);
+                sources.interval, lastColumn);
     writeTarget(sheet, ++r, "平均候梯时间 AWT (秒) ≤", targets.targets.awt ? record.entries.awt : "不检查",
                 targets.targets.awt ? "用户设定；AWT 按 CIBSE Guide D（Barney）估算" : "", lastColumn);
     writeTarget(sheet, ++r, "最多台数", std::to_string(targets.maxCars), "", lastColumn);

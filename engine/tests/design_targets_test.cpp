@@ -49,6 +49,34 @@ INSTANTIATE_TEST_SUITE_P(
                                {"6", "60", "", "8", {"2.5"}}}),
     CaseName());
 
+struct SourceCase {
+    const char* name;
+    BuildingType type;
+    DesignTargets targets;
+    bool hcFromGuide, intervalFromGuide;  // otherwise "用户设定"
+};
+
+class Sources : public testing::TestWithParam<SourceCase> {};
+
+TEST_P(Sources, NameTheGuideOnlyForItsOwnTarget)
+{
+    const SourceCase& row = GetParam();
+    const TargetSources sources = targetSources(row.type, row.targets);
+    const TargetSources guide = presetSources(row.type);
+    EXPECT_EQ(sources.hcPercent, row.hcFromGuide ? guide.hcPercent : "用户设定");
+    EXPECT_EQ(sources.interval, row.intervalFromGuide ? guide.interval : "用户设定");
+}
+
+// Office 12 % and 30 s, owner-occupied 15 % and 30 s, residential 6 % and 60 s.
+INSTANTIATE_TEST_SUITE_P(
+    Targets, Sources,
+    testing::Values(SourceCase{"officePresets", BuildingType::OfficeAndHotel, {12, 30, {}}, true, true},
+                    SourceCase{"officeWithWaitingTime", BuildingType::OfficeAndHotel, {12, 30, 25}, true, true},
+                    SourceCase{"ownerOwnShare", BuildingType::OwnerOccupiedOffice, {12, 30, {}}, false, true},
+                    SourceCase{"residentialOwnInterval", BuildingType::Residential, {6, 45, {}}, true, false},
+                    SourceCase{"residentialBothOwn", BuildingType::Residential, {6.5, 59.99, {}}, false, false}),
+    CaseName());
+
 struct CheckCase {
     const char* name;
     DesignTargets targets;
