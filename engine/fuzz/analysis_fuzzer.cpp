@@ -9,10 +9,11 @@
 #include "engine/sizing_report.h"
 #include "engine/sizing_search.h"
 
-#include <cstdlib>
-#include <tuple>
 #include <cstdio>
+#include <cstdlib>
 #include <optional>
+#include <regex>
+#include <tuple>
 
 namespace {
 
@@ -52,25 +53,11 @@ AnalysisInputs decode(ByteReader& reader)
     return inputs;
 }
 
-// Optional minus, digits, and a fraction that does not end in zero; never "-0".
+// Optional minus, digits without a leading zero, and a fraction that does not end in zero; never "-0".
 bool isPlainNumber(const std::string& text)
 {
-    std::size_t i = 0;
-    if (i < text.size() && text[i] == '-')
-        ++i;
-    const std::size_t digitsStart = i;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9')
-        ++i;
-    if (i == digitsStart || (text[digitsStart] == '0' && i - digitsStart > 1))
-        return false;
-    if (i < text.size()) {
-        if (text[i] != '.' || text.back() == '0' || i + 1 == text.size())
-            return false;
-        for (++i; i < text.size(); ++i)
-            if (text[i] < '0' || text[i] > '9')
-                return false;
-    }
-    return text != "-0";
+    static const std::regex plain("-?(0|[1-9][0-9]*)(\\.[0-9]*[1-9])?");
+    return std::regex_match(text, plain) && text != "-0";
 }
 
 void require(bool condition, const char* property)
@@ -81,22 +68,28 @@ void require(bool condition, const char* property)
     }
 }
 
+// The door width is emptied exactly with its notice; the floors notice is the forms' own.
+template <class Outcome>
+bool checkRefusal(const Outcome& outcome)
+{
+    const auto* refusal = std::get_if<Refusal>(&outcome);
+    if (refusal != nullptr) {
+        require(refusal->clearDoorWidth == (refusal->notice == Notice::DoorWidthNonStandard), "door width emptied");
+        require(refusal->notice != Notice::FloorsOutOfRange, "never the floors notice");
+    }
+    return refusal != nullptr;
+}
+
 void check(const AnalysisOutcome& outcome)
 {
-    if (const auto* refusal = std::get_if<Refusal>(&outcome)) {
-        require(refusal->clearDoorWidth == (refusal->notice == Notice::DoorWidthNonStandard),
-                "the door width is emptied exactly with its notice");
-        require(refusal->notice != Notice::FloorsOutOfRange, "the analysis never raises the floors notice");
+    if (checkRefusal(outcome))
         return;
-    }
     if (const auto* single = std::get_if<SingleResult>(&outcome)) {
         for (std::size_t i = 0; i < 6; ++i)
             require(isPlainNumber(single->valueTexts[i]), "every shown figure is a plain number");
-        require(single->structuralLoadShown == !single->valueTexts[6].empty(), "structural load text iff shown");
-        require(!single->structuralLoadShown || isPlainNumber(single->valueTexts[6]), "structural load plain");
-        for (std::size_t i = 7; i < 9; ++i) {
-            require(single->pitAndHeadroomShown == !single->valueTexts[i].empty(), "shaft texts iff shown");
-            require(!single->pitAndHeadroomShown || isPlainNumber(single->valueTexts[i]), "shaft texts plain");
+        for (std::size_t i = 6; i < 9; ++i) {
+            const bool shown = i == 6 ? single->structuralLoadShown : single->pitAndHeadroomShown;
+            require(shown ? isPlainNumber(single->valueTexts[i]) : single->valueTexts[i].empty(), "shown texts");
         }
         return;
     }
@@ -122,12 +115,8 @@ SizingEntries decodeSizing(ByteReader& reader)
 
 void checkSizing(const AnalysisInputs& inputs, const SizingResult& result)
 {
-    if (const auto* refusal = std::get_if<Refusal>(&result)) {
-        require(refusal->clearDoorWidth == (refusal->notice == Notice::DoorWidthNonStandard),
-                "the door width is emptied exactly with its notice");
-        require(refusal->notice != Notice::FloorsOutOfRange, "the search never raises the floors notice");
+    if (checkRefusal(result))
         return;
-    }
     const auto& outcome = std::get<SizingOutcome>(result);
     const std::size_t loads = inputs.project.buildingType == BuildingType::Residential ? kLoadTableRows
                                                                                       : kLoadTableRows - 1;

@@ -3,7 +3,7 @@
 
 #include "engine/display_text.h"
 #include "engine/tests/case_name.h"
-#include "engine/tests/sizing_inputs.h"
+#include "engine/tests/entries.h"
 
 #include <gtest/gtest.h>
 
@@ -27,7 +27,7 @@ struct Row {
 
 struct RankingCase {
     const char* name;
-    SizingBuilding building;
+    Entries building;
     SizingEntries entries;
     bool met;
     std::size_t listed;       // how many configurations are listed
@@ -52,7 +52,7 @@ void expectRow(const SizingCandidate& c, const Row& expected)
 TEST_P(Rankings, ListTheConfigurationsInRankOrder)
 {
     const RankingCase& row = GetParam();
-    const SizingResult result = runSizingSearch(sizingInputs(row.building), row.entries);
+    const SizingResult result = runSizingSearch(inputsOf(row.building), row.entries);
     const auto* outcome = std::get_if<SizingOutcome>(&result);
     ASSERT_NE(outcome, nullptr);
     EXPECT_EQ(outcome->met, row.met);
@@ -69,11 +69,8 @@ TEST_P(Rankings, ListTheConfigurationsInRankOrder)
     }
 }
 
-constexpr auto kOffice = BuildingType::OfficeAndHotel;
-constexpr auto kOwner = BuildingType::OwnerOccupiedOffice;
-
 // An office of 20 floors and 1200 persons, doors 2CO 1000 mm; its presets at 2.5 m/s.
-const SizingBuilding kOfficeBuilding{.type = kOffice, .floors = "20", .population = "1200", .travel = "60",
+const Entries kOfficeBuilding{.type = kOffice, .floors = "20", .population = "1200", .travel = "60",
                                      .width = "1000", .up = "50", .down = "50", .speed = "2.5"};
 const Row kOfficeSixOf1050{6, 1050, 2.5, "172.262", "28.71", "12.191", "11.969"};
 const Row kOfficeSevenOf750{7, 750, 2.5, "135.979", "19.426", "12.87", "8.099"};
@@ -99,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(
         RankingCase{"officePresets", kOfficeBuilding, {"12", "30", "", "8", {"2.5"}}, true, 23,
                     {kOfficeSixOf1050, kOfficeSevenOf750, kOfficeSevenOf825}, {kOfficeFiveOf1050}},
         RankingCase{"ownerOccupiedPresets",
-                    {.type = kOwner, .floors = "15", .population = "900", .travel = "45", .door = DoorType::TwoPanelSide,
+                    {.type = kOwner, .floors = "15", .population = "900", .travel = "45", .door = kSide,
                      .width = "1100", .up = "80", .down = "0", .speed = "2"},
                     {"15", "30", "", "8", {"2"}}, true, 21,
                     {{7, 1050, 2, "171.068", "24.438", "15.277", "20.746"},
@@ -123,7 +120,7 @@ INSTANTIATE_TEST_SUITE_P(
         RankingCase{"waitingTimeTargetBites", kOfficeBuilding, {"12", "30", "10", "8", {"2.5"}}, true, 11,
                     {kOfficeSevenOf750, kOfficeSevenOf825, kOfficeSevenOf900}, {kOfficeSixOf750}},
         RankingCase{"perFloorTwoSpeeds",
-                    {.floors = "6", .population = "300", .perFloor = {"40", "60", "50", "50", "70", "30"},
+                    {.spread = kPerFloor, .floors = "6", .population = "300", .perFloor = {"40", "60", "50", "50", "70", "30"},
                      .travel = "18", .width = "800", .loss = "10", .speed = "1"},
                     {"6", "60", "", "8", {"1", "1.5"}}, true, 223,
                     {{2, 675, 1, "68.665", "34.333", "13.107", "13.733"},
@@ -145,7 +142,7 @@ INSTANTIATE_TEST_SUITE_P(
         // everywhere, by a whole target; the closest keep their rank order, the one-car groups
         // falling out by their interval shortfall above a whole target.
         RankingCase{"waitingTimeEstimateNeverApplies",
-                    {.type = kOwner, .floors = "15", .population = "900", .travel = "45", .door = DoorType::TwoPanelSide,
+                    {.type = kOwner, .floors = "15", .population = "900", .travel = "45", .door = kSide,
                      .width = "1100", .up = "90", .down = "0", .speed = "2"},
                     {"15", "30", "20", "8", {"2"}}, false, 5,
                     {{3, 750, 2, "151.687", "50.562", "5.933", ""},
@@ -158,7 +155,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(SizingExplanation, TheFirstRowSaysWhatOneCarFewerMisses)
 {
-    const SizingResult result = runSizingSearch(sizingInputs(kOfficeBuilding), {"12", "30", "", "8", {"2.5"}});
+    const SizingResult result = runSizingSearch(inputsOf(kOfficeBuilding), {"12", "30", "", "8", {"2.5"}});
     const auto& outcome = std::get<SizingOutcome>(result);
     EXPECT_EQ(firstRowExplanation(outcome),
               "第一行 6 台 1050/14 2.5 M/S：少一台（5 台 1050/14 2.5 M/S）不满足目标——"
@@ -168,8 +165,7 @@ TEST(SizingExplanation, TheFirstRowSaysWhatOneCarFewerMisses)
 
 TEST(SizingExplanation, NothingMetIsSaidPlainly)
 {
-    SizingBuilding building = kOfficeBuilding;
-    const SizingResult result = runSizingSearch(sizingInputs(building), {"12", "30", "", "3", {"2.5"}});
+    const SizingResult result = runSizingSearch(inputsOf(kOfficeBuilding), {"12", "30", "", "3", {"2.5"}});
     const auto& outcome = std::get<SizingOutcome>(result);
     EXPECT_FALSE(outcome.met);
     EXPECT_EQ(firstRowExplanation(outcome), "");
@@ -217,7 +213,7 @@ INSTANTIATE_TEST_SUITE_P(
 // the sizing entries.
 struct RefusalCase {
     const char* name;
-    SizingBuilding building;
+    Entries building;
     SizingEntries entries;
     Notice notice;
 };
@@ -226,7 +222,7 @@ class Refusals : public testing::TestWithParam<RefusalCase> {};
 
 TEST_P(Refusals, RaiseTheirNotice)
 {
-    const SizingResult result = runSizingSearch(sizingInputs(GetParam().building), GetParam().entries);
+    const SizingResult result = runSizingSearch(inputsOf(GetParam().building), GetParam().entries);
     const auto* refusal = std::get_if<Refusal>(&result);
     ASSERT_NE(refusal, nullptr);
     EXPECT_EQ(refusal->notice, GetParam().notice);
@@ -292,7 +288,7 @@ INSTANTIATE_TEST_SUITE_P(
 // not of the search, which decides both.
 TEST(SizingSearch, LeavesTheDecidedLoadAndNumberAlone)
 {
-    AnalysisInputs inputs = sizingInputs({});
+    AnalysisInputs inputs = inputsOf({});
     inputs.elevator.fixedConfiguration = true;
     inputs.elevator.ratedLoad = "-75";
     EXPECT_TRUE(std::holds_alternative<SizingOutcome>(runSizingSearch(inputs, kPresets)));

@@ -2,10 +2,11 @@
 #include "engine/group_size.h"
 #include "engine/machine_room.h"
 #include "engine/tests/case_name.h"
+#include "engine/tests/entries.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <array>
 #include <limits>
 
 namespace trevalo::engine {
@@ -16,10 +17,7 @@ namespace {
 
 AnalysisInputs configuration(BuildingType type, DoorType door, const char* width, bool advance, const char* speed)
 {
-    AnalysisInputs inputs;
-    inputs.project = {"", type, "10", "500", PopulationSpread::Even};
-    inputs.elevator = {"30", "3", false, "", door, width, advance, "5", "30", "20", speed, true, "1000", "2", false, ""};
-    return inputs;
+    return inputsOf({.type = type, .door = door, .width = width, .advance = advance, .speed = speed});
 }
 
 CalculationSteps stepsOf(const AnalysisInputs& inputs)
@@ -64,11 +62,10 @@ TEST_P(DoorRow, BaseTimeAndEachReduction)
 {
     const DoorCase& c = GetParam();
     const CalculationSteps steps = stepsOf(configuration(c.type, c.door, c.width, c.advance, c.speed));
-    EXPECT_DOUBLE_EQ(steps.baseDoorTime, c.base);
-    EXPECT_DOUBLE_EQ(steps.advanceOpeningReduction, c.advanceReduction);
-    EXPECT_DOUBLE_EQ(steps.fastOfficeReduction, c.officeReduction);
+    EXPECT_EQ((std::array{steps.baseDoorTime, steps.advanceOpeningReduction, steps.fastOfficeReduction,
+                          steps.transferTimePerPassenger}),
+              (std::array{c.base, c.advanceReduction, c.officeReduction, c.transfer}));
     EXPECT_DOUBLE_EQ(steps.doorTimePerStop, c.perStop);
-    EXPECT_DOUBLE_EQ(steps.transferTimePerPassenger, c.transfer);
 }
 
 struct LawCase {
@@ -94,14 +91,8 @@ TEST_P(Coefficients, OfTheSpeedClassUsed)
     inputs.elevator.travel = "90";  // long enough a shaft for every class's full-speed run
     inputs.project.floorsServed = "30";
     const MotionLaw law = stepsOf(inputs).motionLaw;
-    EXPECT_EQ(law.a, c.a);
-    EXPECT_EQ(law.b, c.b);
-    EXPECT_EQ(law.c, c.c);
-    EXPECT_EQ(law.d, c.d);
-    EXPECT_EQ(law.k, c.k);
-    EXPECT_EQ(law.e, c.e);
-    EXPECT_EQ(law.g, c.g);
-    EXPECT_EQ(law.f, c.f);
+    EXPECT_EQ((std::array{law.a, law.b, law.c, law.d, law.k, law.e, law.g, law.f}),
+              (std::array{c.a, c.b, c.c, c.d, c.k, c.e, c.g, c.f}));
 }
 
 struct RoomCase {
@@ -127,12 +118,10 @@ TEST_P(MachineRoomTerms, EveryTermOfTheLoad)
     const RoomCase& c = GetParam();
     const MachineRoomFigures room = machineRoomFigures(c.load, c.travel, c.speed, c.finishing);
     EXPECT_EQ(room.ropeCount, c.ropes);
-    EXPECT_DOUBLE_EQ(room.ratedLoad, c.load);
-    EXPECT_DOUBLE_EQ(room.finishingWeight, c.finishing);
-    EXPECT_DOUBLE_EQ(room.carWeight, c.car);
-    EXPECT_DOUBLE_EQ(room.counterweight, c.counterweight);
-    EXPECT_DOUBLE_EQ(room.ropeWeight, c.ropeWeight);
-    EXPECT_DOUBLE_EQ(room.structuralLoad, c.structural);
+    // Whole kilograms and quarters: every term is exact in doubles.
+    EXPECT_EQ((std::array{room.ratedLoad, room.finishingWeight, room.carWeight, room.counterweight, room.ropeWeight,
+                          room.structuralLoad}),
+              (std::array{c.load, c.finishing, c.car, c.counterweight, c.ropeWeight, c.structural}));
     EXPECT_NEAR(room.structuralForce, c.kilonewtons, 1e-9);
 }
 

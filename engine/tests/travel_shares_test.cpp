@@ -1,12 +1,10 @@
 #include "engine/analysis.h"
 
 #include "engine/tests/case_name.h"
-#include "engine/tests/entries.h"
+#include "engine/tests/random_building.h"
 
 #include <gtest/gtest.h>
 
-#include <deque>
-#include <random>
 #include <string>
 
 namespace trevalo::engine {
@@ -127,69 +125,16 @@ INSTANTIATE_TEST_SUITE_P(
         OnePassengerCase{"office25Floors", {.type = kOffice, .floors = "25", .population = "2000", .travel = "100", .floorHeight = "4", .width = "1000", .up = "80", .down = "10", .speed = "2.5", .load = "750", .cars = "4"},
                          {"157.43", "39.358", "17.15", "68.602", "0.858", "3.43", "", "2.5", "5.2"}, 157.430431999},
         OnePassengerCase{"office26Floors", {.type = kOffice, .floors = "26", .population = "2000", .travel = "104", .floorHeight = "4", .width = "1000", .up = "80", .down = "10", .speed = "2.5", .load = "750", .cars = "4"},
-                         {"160.586", "40.146", "16.813", "67.254", "0.841", "3.363", "", "2.5", "5.2"}, 160.585845833},
-        OnePassengerCase{"office30Floors", {.type = kOffice, .floors = "30", .population = "2400", .travel = "120", .floorHeight = "4", .width = "1000", .up = "80", .down = "10", .speed = "2.5", .load = "750", .cars = "4"},
-                         {"173.014", "43.253", "15.606", "62.423", "0.65", "2.601", "", "2.5", "5.2"}, 173.013759681},
-        OnePassengerCase{"residential20Floors", {.floors = "20", .population = "600", .travel = "63", .up = "80", .down = "10", .speed = "2.5", .load = "750", .cars = "4"},
-                         {"138.007", "34.502", "19.564", "78.257", "3.261", "13.043", "", "2.5", "5.2"}, 138.006979429}),
+                         {"160.586", "40.146", "16.813", "67.254", "0.841", "3.363", "", "2.5", "5.2"}, 160.585845833}),
     CaseName());
-
-// An otherwise valid building: no express zone, so the travel below the lowest served
-// floor is the express run, of the given length range.
-struct RandomBuilding {
-    std::deque<std::string> texts;  // the entries point into these; a deque keeps them in place
-    Entries entries;
-};
-
-RandomBuilding randomBuilding(std::mt19937& random, double shortestExpress = 0, double longestExpress = 12)
-{
-    RandomBuilding building;
-    auto keep = [&building](std::string text) { return building.texts.emplace_back(std::move(text)).c_str(); };
-    auto uniform = [&random](double low, double high) { return std::uniform_real_distribution(low, high)(random); };
-    auto pick = [&random](int low, int high) { return std::uniform_int_distribution(low, high)(random); };
-    const char* speeds[] = {"1", "1.5", "1.75", "2", "2.5", "3", "4", "5", "6"};
-    const BuildingType types[] = {BuildingType::Residential, kOffice, kOwner};
-    Entries& e = building.entries;
-    e.type = types[pick(0, 2)];
-    const int floors = pick(1, 60);
-    const double height = uniform(2.8, 5);
-    e.floors = keep(std::to_string(floors));
-    e.floorHeight = keep(std::to_string(height));
-    e.travel = keep(std::to_string(height * (floors - 1) + uniform(shortestExpress, longestExpress)));
-    if (pick(0, 1) == 1) {
-        e.spread = kPerFloor;
-        std::vector<std::string> perFloor;
-        int total = 0;
-        for (int i = 0; i < floors; ++i) {
-            const int people = pick(0, 150) + (i == floors - 1 ? 1 : 0);
-            total += people;
-            perFloor.push_back(std::to_string(people));
-        }
-        e.perFloor = perFloor;
-        e.population = keep(std::to_string(total));
-    } else {
-        e.population = keep(std::to_string(pick(1, 5000)));
-    }
-    e.door = pick(0, 1) == 0 ? kCentre : kSide;
-    e.width = keep(std::to_string(pick(800, 1500)));
-    e.advance = pick(0, 1) == 1;
-    e.loss = keep(std::to_string(uniform(0, 15)));
-    e.speed = speeds[pick(0, 8)];
-    e.load = keep(std::to_string(pick(675, 1800)));
-    e.cars = keep(std::to_string(pick(1, 8)));
-    return building;
-}
 
 TEST(TravelSharesProperty, AnyShareOfAValidBuildingGivesFigures)
 {
-    std::mt19937 random(20261207);
+    RandomBuildings random(20261207);
     for (int run = 0; run < 3000; ++run) {
-        const RandomBuilding building = randomBuilding(random);
-        Entries e = building.entries;
-        const std::string up = std::to_string(std::uniform_real_distribution(0.0, 100.0)(random));
-        const std::string down = std::to_string(std::uniform_real_distribution(0.0, 100.0)(random));
-        e.up = up.c_str();
-        e.down = down.c_str();
+        Entries e = random.building();
+        const char* up = e.up = random.keep(std::to_string(random.real(0, 100)));
+        const char* down = e.down = random.keep(std::to_string(random.real(0, 100)));
         e.fixed = run % 2 == 0;
         const auto outcome = runAnalysis(inputsOf(e));
         ASSERT_FALSE(std::holds_alternative<Refusal>(outcome))
@@ -206,12 +151,11 @@ TEST(TravelSharesProperty, AnyShareOfAValidBuildingGivesFigures)
 // extension of a full-speed run.
 TEST(TravelSharesProperty, RoundTripDoesNotFallAsTheDownShareRises)
 {
-    std::mt19937 random(7);
+    RandomBuildings random(7);
     for (int run = 0; run < 600; ++run) {
-        const RandomBuilding building = randomBuilding(random, 44, 60);
-        Entries e = building.entries;
-        const std::string up = std::to_string(std::uniform_int_distribution(0, 100)(random));
-        e.up = up.c_str();
+        Entries e = random.building(44, 60);
+        e.speed = random.speed(9);
+        e.up = random.keep(std::to_string(random.whole(0, 100)));
         double previous = 0;
         for (int halfPercent = 1; halfPercent <= 40; ++halfPercent) {
             const std::string down = std::to_string(halfPercent * 0.5);
