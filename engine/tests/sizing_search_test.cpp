@@ -89,9 +89,7 @@ INSTANTIATE_TEST_SUITE_P(
     Search, Rankings,
     testing::Values(
         RankingCase{"residentialPresets", {}, {"6", "60", "", "8", {"1.75"}}, true, 106,
-                    {{2, 675, 1.75, "72.641", "36.32", "7.434", "14.528"},
-                     {2, 750, 1.75, "78.108", "39.054", "7.682", "15.622"},
-                     {2, 825, 1.75, "83.407", "41.703", "7.913", "16.681"}},
+                    {{2, 675, 1.75, "72.641", "36.32", "7.434", "14.528"}, {2, 750, 1.75, "78.108", "39.054", "7.682", "15.622"}},
                     {{1, 675, 1.75, "72.641", "72.641", "3.717", "29.056"}}},
         RankingCase{"officePresets", kOfficeBuilding, {"12", "30", "", "8", {"2.5"}}, true, 23,
                     {kOfficeSixOf1050, kOfficeSevenOf750, kOfficeSevenOf825}, {kOfficeFiveOf1050}},
@@ -99,9 +97,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {.type = kOwner, .floors = "15", .population = "900", .travel = "45", .door = kSide,
                      .width = "1100", .up = "80", .down = "0", .speed = "2"},
                     {"15", "30", "", "8", {"2"}}, true, 21,
-                    {{7, 1050, 2, "171.068", "24.438", "15.277", "20.746"},
-                     {7, 1125, 2, "177.565", "25.366", "15.769", "21.534"},
-                     {7, 1200, 2, "183.799", "26.257", "16.25", "22.29"}},
+                    {{7, 1050, 2, "171.068", "24.438", "15.277", "20.746"}, {7, 1125, 2, "177.565", "25.366", "15.769", "21.534"}},
                     {{6, 1050, 2, "171.068", "28.511", "13.094", "24.203"}}},
         // The faster door of an office car above 1.75 m/s changes the round trip with the speed.
         RankingCase{"officeSeveralSpeeds", kOfficeBuilding, {"12", "30", "", "8", {"4", "1.75", "2.5", "2.50"}}, true,
@@ -115,17 +111,13 @@ INSTANTIATE_TEST_SUITE_P(
                     {kOfficeSixOf1050, kOfficeSevenOf750}, {kOfficeFiveOf1050}},
         RankingCase{"intervalJustFails", kOfficeBuilding, {"12", "28.710296", "", "8", {"2.5"}}, true, 19,
                     {kOfficeSevenOf750, kOfficeSevenOf825}, {kOfficeSixOf750}},
-        RankingCase{"waitingTimeTargetLoose", kOfficeBuilding, {"12", "30", "12", "8", {"2.5"}}, true, 20,
-                    {kOfficeSixOf1050, kOfficeSevenOf750}, {kOfficeFiveOf1050}},
         RankingCase{"waitingTimeTargetBites", kOfficeBuilding, {"12", "30", "10", "8", {"2.5"}}, true, 11,
                     {kOfficeSevenOf750, kOfficeSevenOf825, kOfficeSevenOf900}, {kOfficeSixOf750}},
         RankingCase{"perFloorTwoSpeeds",
                     {.spread = kPerFloor, .floors = "6", .population = "300", .perFloor = {"40", "60", "50", "50", "70", "30"},
                      .travel = "18", .width = "800", .loss = "10", .speed = "1"},
                     {"6", "60", "", "8", {"1", "1.5"}}, true, 223,
-                    {{2, 675, 1, "68.665", "34.333", "13.107", "13.733"},
-                     {2, 675, 1.5, "61.908", "30.954", "14.538", "12.382"},
-                     {2, 750, 1, "73.232", "36.616", "13.655", "14.646"}},
+                    {{2, 675, 1, "68.665", "34.333", "13.107", "13.733"}, {2, 675, 1.5, "61.908", "30.954", "14.538", "12.382"}},
                     {{1, 675, 1, "68.665", "68.665", "6.554", "27.466"}}},
         // Nothing within two cars: the closest by their worst shortfall, here the interval.
         RankingCase{"nothingWithinTwoCars",
@@ -134,9 +126,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {"12", "30", "", "2", {"2.5"}}, false, 5,
                     {{2, 750, 2.5, "158.54", "79.27", "1.262", "33.048"},
                      {2, 825, 2.5, "168.801", "84.4", "1.303", "35.186"},
-                     {2, 900, 2.5, "178.842", "89.421", "1.342", "37.28"},
-                     {2, 975, 2.5, "188.69", "94.345", "1.378", "39.332"},
-                     {2, 1050, 2.5, "198.365", "99.182", "1.412", "41.349"}},
+                     {2, 900, 2.5, "178.842", "89.421", "1.342", "37.28"}},
                     {}},
         // Cars 90 % full on leaving: no waiting time estimate, so a waiting time target fails
         // everywhere, by a whole target; the closest keep their rank order, the one-car groups
@@ -236,26 +226,14 @@ INSTANTIATE_TEST_SUITE_P(
     Search, Refusals,
     testing::Values(
         RefusalCase{"emptyTravelBeforeBadEntries", {.travel = ""}, kBadEntries, Notice::IncompleteInput},
-        RefusalCase{"emptySpeedOnTheForm", {.speed = ""}, kPresets, Notice::IncompleteInput},
-        RefusalCase{"zeroSpeedOnTheForm", {.speed = "0"}, kPresets, Notice::InputError},
+        RefusalCase{"zeroSpeedBeforeBadEntries", {.speed = "0"}, kBadEntries, Notice::InputError},
         RefusalCase{"doorWidthBeforeBadEntries", {.width = "700"}, kBadEntries, Notice::DoorWidthNonStandard},
-        RefusalCase{"noPopulation", {.population = "0"}, kPresets, Notice::InputError},
-        RefusalCase{"negativeUpShare", {.up = "-5"}, kPresets, Notice::InputError},
-        RefusalCase{"hcTargetZero", {}, {"0", "60", "", "8", {"1.75"}}, Notice::InputError},
-        RefusalCase{"hcTargetEmpty", {}, {"", "60", "", "8", {"1.75"}}, Notice::InputError},
-        RefusalCase{"intervalTargetNegative", {}, {"6", "-60", "", "8", {"1.75"}}, Notice::InputError},
-        RefusalCase{"waitingTimeOfBlanks", {}, {"6", "60", " ", "8", {"1.75"}}, Notice::InputError},
-        RefusalCase{"waitingTimeWithoutDigits", {}, {"6", "60", "快", "8", {"1.75"}}, Notice::InputError},
-        RefusalCase{"noCars", {}, {"6", "60", "", "0", {"1.75"}}, Notice::InputError},
-        RefusalCase{"seventeenCars", {}, {"6", "60", "", "17", {"1.75"}}, Notice::InputError},
-        RefusalCase{"carsBeyondSixteenBits", {}, {"6", "60", "", "1e9", {"1.75"}}, Notice::InputError},
-        RefusalCase{"noSpeed", {}, {"6", "60", "", "8", {}}, Notice::InputError},
-        RefusalCase{"oneSpeedZero", {}, {"6", "60", "", "8", {"1.75", "0"}}, Notice::InputError},
-        RefusalCase{"infiniteTarget", {}, {"1e999", "60", "", "8", {"1.75"}}, Notice::InputError},
+        RefusalCase{"badEntries", {}, kBadEntries, Notice::InputError},
         // Ze = 30 - 3 x 14 is negative: the express run has no duration.
         RefusalCase{"expressRunImpossible", {.floors = "15"}, kPresets, Notice::InputError}),
     CaseName());
 
+// How the search reads the sizing entries; no maximum number of cars: refused.
 struct EntriesCase {
     const char* name;
     SizingEntries entries;
@@ -269,10 +247,12 @@ class EntriesRead : public testing::TestWithParam<EntriesCase> {};
 TEST_P(EntriesRead, AsTheSearchUsesThem)
 {
     const auto read = readSizingEntries(GetParam().entries);
-    ASSERT_TRUE(read.has_value());
-    EXPECT_EQ(read->maxCars, GetParam().maxCars);
-    EXPECT_EQ(read->speeds, GetParam().speeds);
-    EXPECT_EQ(read->targets.awt, GetParam().awt);
+    ASSERT_EQ(read.has_value(), GetParam().maxCars != 0);
+    if (read) {
+        EXPECT_EQ(read->maxCars, GetParam().maxCars);
+        EXPECT_EQ(read->speeds, GetParam().speeds);
+        EXPECT_EQ(read->targets.awt, GetParam().awt);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -281,7 +261,16 @@ INSTANTIATE_TEST_SUITE_P(
                     EntriesCase{"sixteenCars", {"6", "60", "", "16", {"2"}}, 16, {2}, std::nullopt},
                     EntriesCase{"carsRoundedToEven", {"6", "60", "", "8.5", {"2"}}, 8, {2}, std::nullopt},
                     EntriesCase{"speedsSortedOnce", {"6", "60", "25", "8", {"4", "1", "4.0", "2.5"}}, 8, {1, 2.5, 4}, 25},
-                    EntriesCase{"fullWidthDigits", {"６", "６０", "２５.５", "８", {"２"}}, 8, {2}, 25.5}),
+                    EntriesCase{"fullWidthDigits", {"６", "６０", "２５.５", "８", {"２"}}, 8, {2}, 25.5},
+                    EntriesCase{"hcTargetZero", {"0", "60", "", "8", {"1.75"}}, 0, {}, {}},
+                    EntriesCase{"intervalTargetNegative", {"6", "-60", "", "8", {"1.75"}}, 0, {}, {}},
+                    EntriesCase{"infiniteTarget", {"1e999", "60", "", "8", {"1.75"}}, 0, {}, {}},
+                    EntriesCase{"waitingTimeOfBlanks", {"6", "60", " ", "8", {"1.75"}}, 0, {}, {}},
+                    EntriesCase{"noCars", {"6", "60", "", "0", {"1.75"}}, 0, {}, {}},
+                    EntriesCase{"seventeenCars", {"6", "60", "", "17", {"1.75"}}, 0, {}, {}},
+                    EntriesCase{"carsBeyondSixteenBits", {"6", "60", "", "1e9", {"1.75"}}, 0, {}, {}},
+                    EntriesCase{"noSpeed", {"6", "60", "", "8", {}}, 0, {}, {}},
+                    EntriesCase{"oneSpeedZero", {"6", "60", "", "8", {"1.75", "0"}}, 0, {}, {}}),
     CaseName());
 
 // A Check3 ticked without a load or number of cars stands in the way of the single result,
