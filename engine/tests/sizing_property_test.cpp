@@ -44,11 +44,10 @@ void expectSameAsSingleResult(const AnalysisInputs& building, const SizingCandid
     const AnalysisOutcome outcome = runAnalysis(inputs);
     const auto* single = std::get_if<SingleResult>(&outcome);
     ASSERT_NE(single, nullptr);
-    EXPECT_EQ(single->figures.roundTripTime, c.roundTripTime);
-    EXPECT_EQ(single->figures.interval, c.interval);
-    EXPECT_EQ(single->figures.groupPercent, c.groupPercent);
-    EXPECT_EQ(single->steps.persons, c.persons);
-    EXPECT_EQ(averageWaitingTime(single->steps.upPassengers, single->steps.persons, single->figures.interval), c.awt);
+    const CaseResult& f = single->figures;
+    EXPECT_EQ(std::tuple(f.roundTripTime, f.interval, f.groupPercent, single->steps.persons),
+              std::tuple(c.roundTripTime, c.interval, c.groupPercent, c.persons));
+    EXPECT_EQ(averageWaitingTime(single->steps.upPassengers, single->steps.persons, f.interval), c.awt);
 }
 
 // Every listed configuration meets every target, nothing with fewer cars does, the order is
