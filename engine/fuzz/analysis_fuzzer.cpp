@@ -1,7 +1,7 @@
 // Any set of control states, decoded from arbitrary bytes, runs through the analysis:
 // it must end in exactly one notice or in figures whose every text is a plain number. The
 // rest of the bytes are the sizing form's entries, and the same states run through the
-// sizing search: one notice, or every configuration evaluated and the listed ones in order.
+// sizing search: one notice, or a list of figures that meet the targets exactly when it says so.
 #include "engine/analysis.h"
 #include "engine/display_text.h"
 #include "engine/fuzz/byte_reader.h"
@@ -13,7 +13,6 @@
 #include <cstdlib>
 #include <optional>
 #include <regex>
-#include <tuple>
 
 namespace {
 
@@ -113,28 +112,18 @@ SizingEntries decodeSizing(ByteReader& reader)
     return entries;
 }
 
-void checkSizing(const AnalysisInputs& inputs, const SizingResult& result)
+// The count and order of the configurations are the sizing property test's; here: any entries.
+void checkSizing(const SizingResult& result)
 {
     if (checkRefusal(result))
         return;
     const auto& outcome = std::get<SizingOutcome>(result);
-    const std::size_t loads = inputs.project.buildingType == BuildingType::Residential ? kLoadTableRows
-                                                                                      : kLoadTableRows - 1;
-    require(outcome.evaluated.size() ==
-                static_cast<std::size_t>(outcome.targets.maxCars) * loads * outcome.targets.speeds.size(),
-            "every configuration is evaluated");
     require(!outcome.listed.empty(), "the list is never empty");
-    for (std::size_t i = 0; i < outcome.listed.size(); ++i) {
-        const SizingCandidate& c = outcome.listed[i];
+    for (const SizingCandidate& c : outcome.listed) {
         require(c.check.allMet() == outcome.met, "listed configurations meet the targets exactly when met");
         require(isPlainNumber(figureText(c.roundTripTime)) && isPlainNumber(figureText(c.interval)) &&
                     isPlainNumber(figureText(c.groupPercent)),
                 "listed figures are plain numbers");
-        if (outcome.met && i > 0) {
-            const SizingCandidate& before = outcome.listed[i - 1];
-            require(std::tie(before.cars, before.load, before.speed) < std::tie(c.cars, c.load, c.speed),
-                    "listed in rank order");
-        }
     }
     const std::string json = sizingReportJson(outcome);
     require(json.find("nan") == std::string::npos && json.find("inf") == std::string::npos,
@@ -148,6 +137,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ByteReader reader(data, size);
     const AnalysisInputs inputs = decode(reader);
     check(runAnalysis(inputs));
-    checkSizing(inputs, runSizingSearch(inputs, decodeSizing(reader)));
+    checkSizing(runSizingSearch(inputs, decodeSizing(reader)));
     return 0;
 }

@@ -227,7 +227,6 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"zeroCars", {.cars = "0"}, kInputError},
         CheckCase{"halfAFloor", {.floors = "0.5"}, kInputError}, CheckCase{"negativeDown", {.down = "-1"}, kInputError},
         CheckCase{"negativeLoad", {.load = "-75"}, kInputError}, CheckCase{"negativeLoss", {.loss = "-5"}, kInputError},
-        CheckCase{"doorWidthBeforeLoss", {.width = "799", .loss = "-5"}, kDoorWidth},
         CheckCase{"upBelowOneStopMakesOne", {.up = "0.5"}, kFigures},
         CheckCase{"expressLongerThanTravel", {.express = "100"}, kInputError},
         CheckCase{"vanishingPopulation", {.population = "1e-320"}, kInputError},

@@ -12,10 +12,8 @@ namespace {
 struct PresetCase {
     const char* name;
     BuildingType type;
-    double hcPercent;
-    double interval;
-    const char* hcSource;        // the guide each source names
-    const char* intervalSource;
+    double hcPercent, interval;
+    const char *hcSource, *intervalSource;  // the guide each source names
     SizingEntries entries;       // at a rated speed of "2.5" on the parameters form
 };
 
@@ -79,8 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
 struct CheckCase {
     const char* name;
     DesignTargets targets;
-    double groupPercent;
-    double interval;
+    double groupPercent, interval;
     std::optional<double> awt;
     bool hcMet, intervalMet;
     std::optional<bool> awtMet;

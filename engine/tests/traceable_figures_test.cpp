@@ -15,25 +15,16 @@ namespace {
 // The figures a reviewer needs to redo the door time, the run times and the machine-room
 // load by hand, each against the published tables.
 
-AnalysisInputs configuration(BuildingType type, DoorType door, const char* width, bool advance, const char* speed)
+CalculationSteps stepsOf(const Entries& entries)
 {
-    return inputsOf({.type = type, .door = door, .width = width, .advance = advance, .speed = speed});
-}
-
-CalculationSteps stepsOf(const AnalysisInputs& inputs)
-{
-    const auto outcome = runAnalysis(inputs);
+    const auto outcome = runAnalysis(inputsOf(entries));
     EXPECT_TRUE(std::holds_alternative<SingleResult>(outcome));
     return std::holds_alternative<SingleResult>(outcome) ? std::get<SingleResult>(outcome).steps : CalculationSteps{};
 }
 
 struct DoorCase {
     const char* name;
-    BuildingType type;
-    DoorType door;
-    const char* width;
-    bool advance;
-    const char* speed;
+    Entries entries;
     double base, advanceReduction, officeReduction, perStop, transfer;
 };
 
@@ -46,22 +37,18 @@ class DoorRow : public testing::TestWithParam<DoorCase> {};
 INSTANTIATE_TEST_SUITE_P(
     Engine, DoorRow,
     testing::Values(
-        DoorCase{"residential2CO900", BuildingType::Residential, DoorType::TwoPanelCentre, "900", false, "1.75", 4.5, 0,
-                 0, 4.5, 0.95},
-        DoorCase{"office2SO1000BothReductions", BuildingType::OfficeAndHotel, DoorType::TwoPanelSide, "1000", true, "2.5",
+        DoorCase{"residential2CO900", {}, 4.5, 0, 0, 4.5, 0.95},
+        DoorCase{"office2SO1000BothReductions", {.type = kOffice, .door = kSide, .width = "1000", .advance = true, .speed = "2.5"},
                  6.3, 1, 1, 4.3, 0.9},
-        DoorCase{"officeAt175KeepsItsSecond", BuildingType::OfficeAndHotel, DoorType::TwoPanelCentre, "1100", false,
-                 "1.75", 4.9, 0, 0, 4.9, 0.85},
-        DoorCase{"ownerOccupiedAdvanceOnly", BuildingType::OwnerOccupiedOffice, DoorType::TwoPanelCentre, "1000", true,
-                 "2", 4.8, 1, 0, 3.8, 0.9},
-        DoorCase{"fourPanelHalfWidth", BuildingType::Residential, DoorType::FourPanelCentre, "1800", false, "1.75", 4.5,
-                 0, 0, 4.5, 0.45}),
+        DoorCase{"officeAt175KeepsItsSecond", {.type = kOffice, .width = "1100"}, 4.9, 0, 0, 4.9, 0.85},
+        DoorCase{"ownerOccupiedAdvanceOnly", {.type = kOwner, .width = "1000", .advance = true, .speed = "2"}, 4.8, 1, 0, 3.8, 0.9},
+        DoorCase{"fourPanelHalfWidth", {.door = kFour, .width = "1800"}, 4.5, 0, 0, 4.5, 0.45}),
     CaseName());
 
 TEST_P(DoorRow, BaseTimeAndEachReduction)
 {
     const DoorCase& c = GetParam();
-    const CalculationSteps steps = stepsOf(configuration(c.type, c.door, c.width, c.advance, c.speed));
+    const CalculationSteps steps = stepsOf(c.entries);
     EXPECT_EQ((std::array{steps.baseDoorTime, steps.advanceOpeningReduction, steps.fastOfficeReduction,
                           steps.transferTimePerPassenger}),
               (std::array{c.base, c.advanceReduction, c.officeReduction, c.transfer}));
@@ -87,10 +74,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_P(Coefficients, OfTheSpeedClassUsed)
 {
     const LawCase& c = GetParam();
-    AnalysisInputs inputs = configuration(BuildingType::Residential, DoorType::TwoPanelCentre, "900", false, c.speed);
-    inputs.elevator.travel = "90";  // long enough a shaft for every class's full-speed run
-    inputs.project.floorsServed = "30";
-    const MotionLaw law = stepsOf(inputs).motionLaw;
+    // A shaft long enough for every class's full-speed run.
+    const MotionLaw law = stepsOf({.floors = "30", .travel = "90", .speed = c.speed}).motionLaw;
     EXPECT_EQ((std::array{law.a, law.b, law.c, law.d, law.k, law.e, law.g, law.f}),
               (std::array{c.a, c.b, c.c, c.d, c.k, c.e, c.g, c.f}));
 }
