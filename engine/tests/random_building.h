@@ -43,7 +43,9 @@ public:
             e.population = keep(std::to_string(total));
         }
         e.door = static_cast<DoorType>(whole(0, 2));
-        e.width = keep(std::to_string(whole(800, 1500) * (e.door == kFour ? 2 : 1)));
+        // Half of the widths on the door table's 50 mm steps, its ends included.
+        const int width = whole(0, 1) == 0 ? 800 + 50 * whole(0, 14) : whole(800, 1500);
+        e.width = keep(std::to_string(width * (e.door == kFour ? 2 : 1)));
         e.advance = whole(0, 1) == 1;
         e.loss = keep(std::to_string(real(0, 15)));
         e.up = keep(std::to_string(whole(0, 1) == 0 ? 0 : whole(20, 90)));
