@@ -5,7 +5,6 @@
 #include "engine/analysis.h"
 #include "engine/display_text.h"
 #include "engine/fuzz/byte_reader.h"
-#include "engine/load_table.h"
 #include "engine/sizing_report.h"
 #include "engine/sizing_search.h"
 
