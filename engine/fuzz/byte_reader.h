@@ -13,7 +13,6 @@ public:
     ByteReader(const std::uint8_t* data, std::size_t size) : m_data(data), m_size(size) {}
 
     std::uint8_t byte() { return m_position < m_size ? m_data[m_position++] : 0; }
-    bool flag() { return (byte() & 1) != 0; }
 
     // A text of a length taken from the input: raw bytes (any UTF-8 or none), or,
     // for about half of the texts, a number-like text built from a small alphabet.

@@ -1,5 +1,6 @@
 #include "engine/analysis.h"
 #include "engine/tests/case_name.h"
+#include "engine/tests/entries.h"
 
 #include <gtest/gtest.h>
 
@@ -8,14 +9,7 @@ namespace {
 
 // The worked case: residential, 10 floors, 500 persons spread evenly, 30 m travel,
 // 3 m floors, 2CO 900 mm, loss 5 %, up 30 %, down 20 %, 1.75 m/s, 1000 kg, 2 cars.
-AnalysisInputs workedCase(bool fixedConfiguration)
-{
-    AnalysisInputs inputs;
-    inputs.project = {"", BuildingType::Residential, "10", "500", PopulationSpread::Even};
-    inputs.elevator = {"30", "3", false, "", DoorType::TwoPanelCentre, "900", false, "5", "30", "20",
-                       "1.75", fixedConfiguration, "1000", "2", false, ""};
-    return inputs;
-}
+AnalysisInputs workedCase(bool fixedConfiguration) { return inputsOf({.fixed = fixedConfiguration}); }
 
 using S = CalculationSteps;
 

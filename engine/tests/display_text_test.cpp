@@ -34,13 +34,5 @@ INSTANTIATE_TEST_SUITE_P(
                     TextCase{"noExponent", 1e20, "100000000000000000000"}),
     CaseName());
 
-// The headroom is single precision; its tabulated values must still read as typed.
-TEST(FigureText, SinglePrecisionHeadroomsReadAsTabulated)
-{
-    EXPECT_EQ(figureText(4.9f), "4.9");
-    EXPECT_EQ(figureText(6.0f), "6");
-    EXPECT_EQ(figureText(7.2f), "7.2");
-}
-
 }  // namespace
 }  // namespace trevalo::engine

@@ -13,10 +13,8 @@ Population evenly(double floors, double upPercent, double downPercent)
 
 struct SpreadCase {
     const char* name;
-    double floors;
-    double passengers;
-    double reversal, stops;
-    double tolerance;
+    double floors, passengers;
+    double reversal, stops, tolerance;
 };
 
 class EvenSpread : public testing::TestWithParam<SpreadCase> {};

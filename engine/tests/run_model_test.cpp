@@ -10,8 +10,7 @@ namespace {
 
 struct RunCase {
     const char* name;
-    double speed;
-    double distance;
+    double speed, distance;
     std::optional<double> duration;  // empty: the run has no duration
 };
 

@@ -61,15 +61,5 @@ TEST(SizingReport, GivesTheMarginsOfTheClosestWhenNothingMeets)
               " ]}\n");
 }
 
-TEST(SizingReport, AnEmptyListStaysValid)
-{
-    SizingOutcome outcome;
-    outcome.targets = {{6, 60, std::nullopt}, 1, {1}};
-    EXPECT_EQ(sizingReportJson(outcome),
-              "{\"met\": false,\n"
-              " \"targets\": {\"hcPercent\": 6, \"interval\": 60, \"awt\": null, \"maxCars\": 1, \"speeds\": [1]},\n"
-              " \"candidates\": []}\n");
-}
-
 }  // namespace
 }  // namespace trevalo::engine

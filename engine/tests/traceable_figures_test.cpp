@@ -2,10 +2,11 @@
 #include "engine/group_size.h"
 #include "engine/machine_room.h"
 #include "engine/tests/case_name.h"
+#include "engine/tests/entries.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <array>
 #include <limits>
 
 namespace trevalo::engine {
@@ -14,28 +15,16 @@ namespace {
 // The figures a reviewer needs to redo the door time, the run times and the machine-room
 // load by hand, each against the published tables.
 
-AnalysisInputs configuration(BuildingType type, DoorType door, const char* width, bool advance, const char* speed)
+CalculationSteps stepsOf(const Entries& entries)
 {
-    AnalysisInputs inputs;
-    inputs.project = {"", type, "10", "500", PopulationSpread::Even};
-    inputs.elevator = {"30", "3", false, "", door, width, advance, "5", "30", "20", speed, true, "1000", "2", false, ""};
-    return inputs;
-}
-
-CalculationSteps stepsOf(const AnalysisInputs& inputs)
-{
-    const auto outcome = runAnalysis(inputs);
+    const auto outcome = runAnalysis(inputsOf(entries));
     EXPECT_TRUE(std::holds_alternative<SingleResult>(outcome));
     return std::holds_alternative<SingleResult>(outcome) ? std::get<SingleResult>(outcome).steps : CalculationSteps{};
 }
 
 struct DoorCase {
     const char* name;
-    BuildingType type;
-    DoorType door;
-    const char* width;
-    bool advance;
-    const char* speed;
+    Entries entries;
     double base, advanceReduction, officeReduction, perStop, transfer;
 };
 
@@ -48,27 +37,22 @@ class DoorRow : public testing::TestWithParam<DoorCase> {};
 INSTANTIATE_TEST_SUITE_P(
     Engine, DoorRow,
     testing::Values(
-        DoorCase{"residential2CO900", BuildingType::Residential, DoorType::TwoPanelCentre, "900", false, "1.75", 4.5, 0,
-                 0, 4.5, 0.95},
-        DoorCase{"office2SO1000BothReductions", BuildingType::OfficeAndHotel, DoorType::TwoPanelSide, "1000", true, "2.5",
+        DoorCase{"residential2CO900", {}, 4.5, 0, 0, 4.5, 0.95},
+        DoorCase{"office2SO1000BothReductions", {.type = kOffice, .door = kSide, .width = "1000", .advance = true, .speed = "2.5"},
                  6.3, 1, 1, 4.3, 0.9},
-        DoorCase{"officeAt175KeepsItsSecond", BuildingType::OfficeAndHotel, DoorType::TwoPanelCentre, "1100", false,
-                 "1.75", 4.9, 0, 0, 4.9, 0.85},
-        DoorCase{"ownerOccupiedAdvanceOnly", BuildingType::OwnerOccupiedOffice, DoorType::TwoPanelCentre, "1000", true,
-                 "2", 4.8, 1, 0, 3.8, 0.9},
-        DoorCase{"fourPanelHalfWidth", BuildingType::Residential, DoorType::FourPanelCentre, "1800", false, "1.75", 4.5,
-                 0, 0, 4.5, 0.45}),
+        DoorCase{"officeAt175KeepsItsSecond", {.type = kOffice, .width = "1100"}, 4.9, 0, 0, 4.9, 0.85},
+        DoorCase{"ownerOccupiedAdvanceOnly", {.type = kOwner, .width = "1000", .advance = true, .speed = "2"}, 4.8, 1, 0, 3.8, 0.9},
+        DoorCase{"fourPanelHalfWidth", {.door = kFour, .width = "1800"}, 4.5, 0, 0, 4.5, 0.45}),
     CaseName());
 
 TEST_P(DoorRow, BaseTimeAndEachReduction)
 {
     const DoorCase& c = GetParam();
-    const CalculationSteps steps = stepsOf(configuration(c.type, c.door, c.width, c.advance, c.speed));
-    EXPECT_DOUBLE_EQ(steps.baseDoorTime, c.base);
-    EXPECT_DOUBLE_EQ(steps.advanceOpeningReduction, c.advanceReduction);
-    EXPECT_DOUBLE_EQ(steps.fastOfficeReduction, c.officeReduction);
+    const CalculationSteps steps = stepsOf(c.entries);
+    EXPECT_EQ((std::array{steps.baseDoorTime, steps.advanceOpeningReduction, steps.fastOfficeReduction,
+                          steps.transferTimePerPassenger}),
+              (std::array{c.base, c.advanceReduction, c.officeReduction, c.transfer}));
     EXPECT_DOUBLE_EQ(steps.doorTimePerStop, c.perStop);
-    EXPECT_DOUBLE_EQ(steps.transferTimePerPassenger, c.transfer);
 }
 
 struct LawCase {
@@ -90,18 +74,10 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_P(Coefficients, OfTheSpeedClassUsed)
 {
     const LawCase& c = GetParam();
-    AnalysisInputs inputs = configuration(BuildingType::Residential, DoorType::TwoPanelCentre, "900", false, c.speed);
-    inputs.elevator.travel = "90";  // long enough a shaft for every class's full-speed run
-    inputs.project.floorsServed = "30";
-    const MotionLaw law = stepsOf(inputs).motionLaw;
-    EXPECT_EQ(law.a, c.a);
-    EXPECT_EQ(law.b, c.b);
-    EXPECT_EQ(law.c, c.c);
-    EXPECT_EQ(law.d, c.d);
-    EXPECT_EQ(law.k, c.k);
-    EXPECT_EQ(law.e, c.e);
-    EXPECT_EQ(law.g, c.g);
-    EXPECT_EQ(law.f, c.f);
+    // A shaft long enough for every class's full-speed run.
+    const MotionLaw law = stepsOf({.floors = "30", .travel = "90", .speed = c.speed}).motionLaw;
+    EXPECT_EQ((std::array{law.a, law.b, law.c, law.d, law.k, law.e, law.g, law.f}),
+              (std::array{c.a, c.b, c.c, c.d, c.k, c.e, c.g, c.f}));
 }
 
 struct RoomCase {
@@ -127,12 +103,10 @@ TEST_P(MachineRoomTerms, EveryTermOfTheLoad)
     const RoomCase& c = GetParam();
     const MachineRoomFigures room = machineRoomFigures(c.load, c.travel, c.speed, c.finishing);
     EXPECT_EQ(room.ropeCount, c.ropes);
-    EXPECT_DOUBLE_EQ(room.ratedLoad, c.load);
-    EXPECT_DOUBLE_EQ(room.finishingWeight, c.finishing);
-    EXPECT_DOUBLE_EQ(room.carWeight, c.car);
-    EXPECT_DOUBLE_EQ(room.counterweight, c.counterweight);
-    EXPECT_DOUBLE_EQ(room.ropeWeight, c.ropeWeight);
-    EXPECT_DOUBLE_EQ(room.structuralLoad, c.structural);
+    // Whole kilograms and quarters: every term is exact in doubles.
+    EXPECT_EQ((std::array{room.ratedLoad, room.finishingWeight, room.carWeight, room.counterweight, room.ropeWeight,
+                          room.structuralLoad}),
+              (std::array{c.load, c.finishing, c.car, c.counterweight, c.ropeWeight, c.structural}));
     EXPECT_NEAR(room.structuralForce, c.kilonewtons, 1e-9);
 }
 

@@ -10,8 +10,7 @@ namespace {
 
 struct WaitingCase {
     const char* name;
-    double upPassengers;
-    double ratedPersons;
+    double upPassengers, ratedPersons;
     std::optional<double> waiting;  // at an interval of 30 s
 };
 
