@@ -6,9 +6,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QInputMethodEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStyleOptionButton>
 #include <QTest>
 
@@ -184,6 +186,29 @@ QStringList visibleForms()
             names << widget->objectName();
     names.sort();
     return names;
+}
+
+QStringList controlStates(const QWidget& form)
+{
+    QStringList state;
+    for (const QWidget* c : form.findChildren<QWidget*>(QRegularExpression(QStringLiteral(".")))) {
+        if (form.objectName() == QLatin1String("Form2") &&
+            (c->objectName() == QLatin1String("Label1") || c->objectName() == QLatin1String("Label7")))
+            continue;
+        QString value = c->isHidden() ? QStringLiteral("hidden") : QStringLiteral("shown");
+        if (const auto* edit = qobject_cast<const QLineEdit*>(c))
+            value += QStringLiteral(" '%1'").arg(edit->text());
+        else if (const auto* combo = qobject_cast<const QComboBox*>(c))
+            value += QStringLiteral(" '%1'").arg(combo->currentText());
+        else if (const auto* button = qobject_cast<const QAbstractButton*>(c))
+            value += button->isChecked() ? QStringLiteral(" ticked") : QString();
+        else if (const auto* label = qobject_cast<const QLabel*>(c))
+            value += QStringLiteral(" '%1' %2").arg(label->text(), label->palette().color(QPalette::WindowText).name());
+        else
+            continue;
+        state << form.objectName() + QLatin1Char('.') + c->objectName() + QLatin1Char(' ') + value;
+    }
+    return state;
 }
 
 }  // namespace trevalo::testing

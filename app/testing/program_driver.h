@@ -107,4 +107,8 @@ bool dropProgram(std::unique_ptr<ProgramDriver>& driver);
 // Every top-level widget that is visible, by object name.
 QStringList visibleForms();
 
+// Every named control of a form as the user sees it: hidden or shown, text, choice, tick,
+// caption and colour. The building data form's clock labels are left out.
+QStringList controlStates(const QWidget& form);
+
 }  // namespace trevalo::testing
