@@ -106,13 +106,9 @@ def check_printed_pages(book, path, expected):
         wanted = ("测试项目", titles.get(sheet.title), "第 &P 页 共 &N 页", stamp)
         if shown != wanted:
             problems.append(f"{sheet.title}: header and footer {shown}, expected {wanted}")
-    if "计算书" not in book.sheetnames:
-        return problems
-    text = " ".join(str(c.value) for row in book["计算书"].iter_rows() for c in row if c.value is not None)
-    for target in expected.get("targets", []):
-        if target not in text:
-            problems.append(f"计算书 does not state the target {target!r}")
-    return problems
+    text = " ".join(str(c.value) for row in book["计算书"].iter_rows() for c in row if c.value is not None) \
+        if "计算书" in book.sheetnames else ""
+    return problems + [f"计算书 does not state the target {t!r}" for t in expected.get("targets", []) if t not in text]
 
 
 BASIS = ("计算方法：上行高峰总行程时间计算", "选型方法：对 1 台至最多台数", "人数分布模型：各层人数",
