@@ -19,6 +19,7 @@
 #include <QTest>
 
 #include <csignal>
+#include <optional>
 #include <sys/resource.h>
 
 using namespace trevalo;
@@ -66,8 +67,8 @@ private slots:
     void workbook_data();
     void workbook();
     void sizingWorkbook();
-    void unwritableFolder();
-    void writeFailingHalfway();
+    void failure_data();
+    void failure();
     void handOver_data();
     void handOver();
 
@@ -342,51 +343,48 @@ void tst_WorkbookExport::sizingWorkbook()
     checkWorkbook({{"headingRow", 21}, {"cells", cells}});
 }
 
-void tst_WorkbookExport::unwritableFolder()
+void tst_WorkbookExport::failure_data()
 {
+    QTest::addColumn<bool>("halfway");
+    QTest::newRow("the export folder cannot be made") << false;
+    QTest::newRow("the workbook outgrows a file size limit mid-write") << true;
+}
+
+// The notice, and neither a partial workbook nor its folder left behind; the result form stays
+// usable, and no export overwrites another, even within a second.
+void tst_WorkbookExport::failure()
+{
+    QFETCH(bool, halfway);
+    QCOMPARE(runToResult(buildingOf("Option1"), withShares("30", "20", false)), QStringList());
     // A folder cannot be made inside a plain file, whoever runs the test.
     QFile blocker(m_root->filePath(QStringLiteral("not-a-folder")));
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-
-    QCOMPARE(runToResult(buildingOf("Option1"), withShares("30", "20", false)), QStringList());
+    rlimit previous{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &previous), 0);
+    rlimit small = previous;
+    small.rlim_cur = 2048;
     {
-        workbook::ExportRootOverride unwritable(blocker.fileName() + QStringLiteral("/exports"));
+        std::optional<workbook::ExportRootOverride> unwritable;
+        if (!halfway)
+            unwritable.emplace(blocker.fileName() + QStringLiteral("/exports"));
+        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, halfway ? &small : &previous), 0);
         NoticeCatcher catcher;
         m_driver->click(FormId::Form6, QStringLiteral("Command4"));
+        setrlimit(RLIMIT_FSIZE, &previous);
+        std::signal(SIGXFSZ, previousHandler);
         QCOMPARE(catcher.titles(), QStringList{QStringLiteral("注意")});
         QCOMPARE(catcher.texts(), QStringList{QStringLiteral("无法生成Excel表格")});
     }
     QCOMPARE(QDir(m_root->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
              QStringList{QStringLiteral("not-a-folder")});
 
-    // The result form stays usable, and no export overwrites another, even within a second.
     m_driver->click(FormId::Form6, QStringLiteral("Command4"));
     m_driver->click(FormId::Form6, QStringLiteral("Command4"));
     const QStringList files = opened(2);
     QCOMPARE(files.size(), 2);
     QVERIFY(files[0] != files[1] && QFileInfo::exists(files[0]) && QFileInfo::exists(files[1]));
-}
-
-void tst_WorkbookExport::writeFailingHalfway()
-{
-    QCOMPARE(runToResult(buildingOf("Option1"), withShares("30", "20", false)), QStringList());
-    // The export folder is made, then the workbook outgrows a file size limit mid-write.
-    rlimit previous{};
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &previous), 0);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = previous;
-    small.rlim_cur = 2048;
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-    NoticeCatcher catcher;
-    m_driver->click(FormId::Form6, QStringLiteral("Command4"));
-    setrlimit(RLIMIT_FSIZE, &previous);
-    std::signal(SIGXFSZ, previousHandler);
-
-    QCOMPARE(catcher.texts(), QStringList{QStringLiteral("无法生成Excel表格")});
-    // Neither the partial workbook nor its folder is left behind.
-    QCOMPARE(QDir(m_root->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
-    QVERIFY(m_driver->form(FormId::Form6)->isVisible());
 }
 
 void tst_WorkbookExport::handOver_data()
