@@ -7,12 +7,12 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
-#include <QMap>
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QFileInfo>
+#include <QMap>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
