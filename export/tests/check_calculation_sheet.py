@@ -6,7 +6,6 @@ import sys
 
 import openpyxl
 
-MOMENT = "2026-12-07 10:30:05"
 LOW = {"A": 1.26984, "B": 0.7, "C": 2.4, "D": 2.53968, "E": 0.49, "F": 2.53968, "G": 0.7, "K": 5.07936}
 MIDDLE = {"A": 1.111111, "B": 1.25, "C": 2.5, "D": 2.22222, "E": 1.5625, "F": 2.22222, "G": 1.25, "K": 4.44444}
 
@@ -15,7 +14,7 @@ MIDDLE = {"A": 1.111111, "B": 1.25, "C": 2.5, "D": 2.22222, "E": 1.5625, "F": 2.
 # symbol -> (value, target, margin, verdict); table: load -> (cars, HC(T) %, interval, verdict).
 CASES = {
     "worked": {
-        "project": "计算书", "coefficients": LOW,
+        "coefficients": LOW,
         "single": {"P_up": 3.9, "P_dn": 2.6, "S_up": 3.3695075, "S_dn": 2.3962028, "HR": 8.4267134,
                    "da": 5.113885, "ta": 6.84444, "t_x": 5.6658643, "T_f": 51.56469, "t_d0": 4.5, "Δt_a": 0,
                    "Δt_o": 0, "t_d": 4.5, "t_p": 0.95, "T_d": 25.9456965, "T_p": 14.0594162, "T_l": 2.0002556,
@@ -23,12 +22,12 @@ CASES = {
         "machine": {"Q_e": 1000, "f": 300, "n_r": 4, "c": 2300, "w": 2800, "r": 120, "G_m": 1500, "γ": 1.25,
                     "W_s": 17425, "W_s kN": 170.88087625, "井深": 1.7, "井顶缓冲高度": 4.9},
         "conclusion": {"HC(T) %": (8.336, 6, 2.336, "满足"), "INT": (46.785029, 60, 13.214971, "满足")},
-        "overall": "满足", "targets": ("≥ 6 %", "≤ 60 s"),
+        "overall": "满足",
         "table": {"675/9": (2, 7.433858, 36.320307, "满足"), "1350/18": (2, 9.2328, 58.487135, "满足"),
                   "1425/19": (2, 9.392783, 60.684888, "不满足"), "1800/24": (2, 10.128928, 71.083535, "不满足")},
     },
     "office": {
-        "project": "办公楼 A&B", "coefficients": MIDDLE,
+        "coefficients": MIDDLE,
         "single": {"P_up": 14.4, "P_dn": 1.8, "S_up": 8.5721172, "S_dn": 1.739658, "HR": 11.6226652,
                    "da": 10.0694437, "ta": 8.05555, "t_x": 5.3873953, "T_f": 74.7079926, "t_d0": 6.3, "Δt_a": 1,
                    "Δt_o": 1, "t_d": 4.3, "t_p": 0.9, "T_d": 44.3406333, "T_p": 36.9150712, "T_l": 8.1255704,
@@ -36,7 +35,7 @@ CASES = {
         "machine": {"Q_e": 1350, "f": 400, "n_r": 6, "c": 3100, "w": 3775, "r": 252, "G_m": 1500, "γ": 1.25,
                     "W_s": 23067.5, "W_s kN": 226.214898875, "井深": 2.5, "井顶缓冲高度": 5.2},
         "conclusion": {"HC(T) %": (9.872675, 12, -2.127325, "不满足"), "INT": (41.022317, 30, -11.022317, "不满足")},
-        "overall": "不满足", "targets": ("≥ 12 %", "≤ 30 s"),
+        "overall": "不满足",
         "table": {"750/10": (7, 13.722074, 16.396939, "满足"), "825/11": (6, 12.191934, 20.300307, "满足"),
                   "1200/16": (6, 14.111694, 25.510758, "满足"), "1275/17": (5, 12.053665, 31.733087, "不满足"),
                   "1800/24": (5, 13.947416, 38.716849, "不满足")},
@@ -65,13 +64,18 @@ def fits_to_width(sheet):
     return bool(properties and properties.fitToPage)
 
 
-def page_problems(sheet, project, title):
+def page_setup(sheet):
+    """A4 (paper 9) and the orientation; pages a fitted sheet's width takes (an absent
+    fitToWidth means 1) and its height (0: as many as needed); the rows and columns printed
+    on every page."""
+    setup = sheet.page_setup
+    fitted = (setup.fitToWidth or 1, setup.fitToHeight) if fits_to_width(sheet) else None
+    return str(setup.paperSize), setup.orientation, fitted, sheet.print_title_rows, sheet.print_title_cols
+
+
+def page_problems(sheet, title):
+    """No text prints under 9 pt; headers and footers are read back from the exported workbooks."""
     problems, fit = [], fits_to_width(sheet)
-    header, footer = sheet.oddHeader, sheet.oddFooter
-    shown = (header.left.text, header.right.text, footer.left.text, footer.right.text)
-    wanted = (project.replace("&", "&&"), title, "第 &P 页 共 &N 页", f"导出时间 {MOMENT}")
-    if shown != wanted:
-        problems.append(f"{title}: header and footer {shown}, expected {wanted}")
     scale = 1.0
     if fit and sheet.max_column > 1:
         used = {cell.column_letter for row in sheet.iter_rows() for cell in row if cell.value is not None}
@@ -85,22 +89,14 @@ def page_problems(sheet, project, title):
 
 def calculation_sheet(path, case, problems, table):
     book = openpyxl.load_workbook(path)
-    if book.sheetnames[:2] != ["Sheet1", "计算书"] or book.active is not book.worksheets[0]:
-        problems.append(f"{path}: sheets {book.sheetnames}, active {book.active.title}")
     sheet = book["计算书"]
-    setup = sheet.page_setup
-    fit = fits_to_width(sheet)
     # The single result prints one page wide; the load table at full size over its pages.
-    if (str(setup.paperSize), setup.orientation, fit) != ("9", "landscape", not table) \
-            or (not table and (setup.fitToWidth or 1, setup.fitToHeight) != (1, 0)):
-        problems.append(f"{path}: page setup {setup.paperSize} {setup.orientation} fit {fit}")
-    titles = (sheet.print_title_rows, sheet.print_title_cols)
-    if titles != ("$2:$2", "$A:$D" if table else None):
-        problems.append(f"{path}: print titles {titles}")
-    problems += page_problems(sheet, case["project"], "计算书")
-    problems += page_problems(book["Sheet1"], case["project"], "输入数据与结果")
+    wanted = ("9", "landscape", None if table else (1, 0), "$2:$2", "$A:$D" if table else None)
+    if page_setup(sheet) != wanted:
+        problems.append(f"{path}: page setup {page_setup(sheet)}, expected {wanted}")
+    problems += page_problems(sheet, "计算书") + page_problems(book["Sheet1"], "输入数据与结果")
     if table:
-        problems += page_problems(book["图表"], case["project"], "图表")
+        problems += page_problems(book["图表"], "图表")
         # Each chart on a page of its own at full size, the second from row 29.
         chart = book["图表"]
         if fits_to_width(chart) or [brk.id for brk in chart.row_breaks.brk] != [28]:
@@ -113,8 +109,7 @@ def calculation_sheet(path, case, problems, table):
     if last != ["计算", "校对", "审核", "日期"]:
         problems.append(f"{path}: sheet ends with {last}, not the sign-off block")
     text = " ".join(str(cell.value) for row in sheet.iter_rows() for cell in row if cell.value is not None)
-    for needed in ("上行高峰总行程时间", "CIBSE Guide D (Barney)", "不足 1 时按 1 计", "四扇中分门",
-                   "HC(T) % " + case["targets"][0], "INT " + case["targets"][1]):
+    for needed in ("上行高峰总行程时间", "CIBSE Guide D (Barney)", "不足 1 时按 1 计", "四扇中分门"):
         if needed not in text:
             problems.append(f"{path}: the basis does not say {needed!r}")
     return book, rows
@@ -171,8 +166,6 @@ def check(name, single_path, table_path):
     for key, cell in zip(keys, rows["RTT"][0][4:]):
         if round(cell.value, 3) != table.get(key) or cell.number_format != "0.000":
             problems.append(f"{key}: RTT {cell.value} as {cell.number_format}, table {table.get(key)}")
-    for symbol, number in case["coefficients"].items():
-        expect(problems, f"table {symbol}", rows[symbol][0][4], number)
     conclusion = {row[1].value: row for row in rows.get("", []) if row[1].value in ("间隔是否满足目标",)}
     for key, (cars, percent, interval, verdict) in case["table"].items():
         at = 4 + keys.index(key) if key in keys else None

@@ -11,7 +11,7 @@ import zipfile
 import openpyxl
 from openpyxl.utils import get_column_letter
 
-from check_calculation_sheet import PRINTABLE_WIDTH, column_points
+from check_calculation_sheet import PRINTABLE_WIDTH, column_points, page_setup
 
 FONT = "WenQuanYi Zen Hei"
 WIDE_PUNCTUATION = set("\u2014\u2018\u2019\u201c\u201d\u2026")
@@ -106,13 +106,9 @@ def check_printed_pages(book, path, expected):
         wanted = ("测试项目", titles.get(sheet.title), "第 &P 页 共 &N 页", stamp)
         if shown != wanted:
             problems.append(f"{sheet.title}: header and footer {shown}, expected {wanted}")
-    if "计算书" not in book.sheetnames:
-        return problems
-    text = " ".join(str(c.value) for row in book["计算书"].iter_rows() for c in row if c.value is not None)
-    for target in expected.get("targets", []):
-        if target not in text:
-            problems.append(f"计算书 does not state the target {target!r}")
-    return problems
+    text = " ".join(str(c.value) for row in book["计算书"].iter_rows() for c in row if c.value is not None) \
+        if "计算书" in book.sheetnames else ""
+    return problems + [f"计算书 does not state the target {t!r}" for t in expected.get("targets", []) if t not in text]
 
 
 BASIS = ("计算方法：上行高峰总行程时间计算", "选型方法：对 1 台至最多台数", "人数分布模型：各层人数",
@@ -129,14 +125,11 @@ def check_sizing(book, path, expected):
     problems += [f"{address}: {shown_text(sheet[address])!r}, expected {text!r}"
                  for address, text in expected["cells"].items() if shown_text(sheet[address]) != text]
     problems += check_printed_pages(book, path, expected)
-    setup, last = sheet.page_setup, sheet.max_column
-    fit = bool(sheet.sheet_properties.pageSetUpPr and sheet.sheet_properties.pageSetUpPr.fitToPage)
-    if (setup.paperSize, setup.orientation, fit) != (9, "landscape", False):
-        problems.append(f"page setup {setup.paperSize} {setup.orientation} fitted {fit}")
+    last = sheet.max_column
+    if page_setup(sheet) != ("9", "landscape", None, f"${heading}:${heading}", None):
+        problems.append(f"page setup {page_setup(sheet)}")
     if [brk.id for brk in sheet.col_breaks.brk] != [3]:
         problems.append(f"column page breaks {[brk.id for brk in sheet.col_breaks.brk]}, expected one before D")
-    if (sheet.print_title_rows, sheet.print_title_cols) != (f"${heading}:${heading}", None):
-        problems.append(f"repeated rows and columns {sheet.print_title_rows}, {sheet.print_title_cols}")
     for first, end in ((1, 3), (4, last)):
         points = sum(column_points(sheet, get_column_letter(c)) for c in range(first, end + 1))
         if points > PRINTABLE_WIDTH:
@@ -173,16 +166,11 @@ def check(path, expected):
     if book.sheetnames[1:] != (["计算书", "图表"] if table else ["计算书"]):
         problems.append(f"sheets {book.sheetnames}")
     problems += check_cells(sheet, expected) + check_widths(sheet, 13 if table else 5)
-    setup = sheet.page_setup
-    fit = bool(sheet.sheet_properties.pageSetUpPr and sheet.sheet_properties.pageSetUpPr.fitToPage)
-    # A4 (paper 9), landscape; the single result one page wide (an absent fitToWidth means 1),
-    # the load table at full size over its pages, its keys and headings on each.
-    if (setup.paperSize, setup.orientation, fit) != (9, "landscape", not table) \
-            or (fit and (setup.fitToWidth or 1, setup.fitToHeight) != (1, 0)):
-        problems.append(f"page setup {setup.paperSize} {setup.orientation} {setup.fitToWidth}x{setup.fitToHeight}")
-    titles = (sheet.print_title_rows, sheet.print_title_cols)
-    if titles != (("$5:$5", "$D:$D") if table else (None, None)):
-        problems.append(f"rows and columns repeated on every page: {titles}")
+    # The single result one page wide; the load table at full size over its pages, its keys and
+    # headings on each.
+    wanted = ("9", "landscape", None, "$5:$5", "$D:$D") if table else ("9", "landscape", (1, 0), None, None)
+    if page_setup(sheet) != wanted:
+        problems.append(f"page setup {page_setup(sheet)}, expected {wanted}")
     problems += check_printed_pages(book, path, expected)
     for row, points in ((1, 16), (4, 14)):
         if (sheet.row_dimensions[row].height or 15) < points * 1.3:

@@ -55,14 +55,5 @@ TEST_P(PrintedPages, EverySheetNamesProjectTitleAndPages)
     }
 }
 
-TEST(PrintedPages, OnlyTheSheetsTheLayoutHas)
-{
-    WorkbookLayout layout;
-    setPrintedPages(layout, "测试项目", "2026-12-07 10:30:05");
-    EXPECT_EQ(layout.sheet.page().header, "&L测试项目&R输入数据与结果");
-    EXPECT_FALSE(layout.calculation);
-    EXPECT_FALSE(layout.chart);
-}
-
 }  // namespace
 }  // namespace trevalo::workbook

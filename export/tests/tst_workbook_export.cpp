@@ -19,6 +19,7 @@
 #include <QTest>
 
 #include <csignal>
+#include <optional>
 #include <sys/resource.h>
 
 using namespace trevalo;
@@ -66,8 +67,8 @@ private slots:
     void workbook_data();
     void workbook();
     void sizingWorkbook();
-    void unwritableFolder();
-    void writeFailingHalfway();
+    void failure_data();
+    void failure();
     void handOver_data();
     void handOver();
 
@@ -166,8 +167,8 @@ QStringList tst_WorkbookExport::runToResult(const BuildingEntries& building, con
     return notices.texts();
 }
 
-// The entries as typed and the captions the forms show, where the workbook must show them;
-// an empty text: the cell stays empty.
+// The entries as typed and the captions the forms show, where the workbook must show them,
+// beside the block's own captions; an empty text: the cell stays empty.
 QJsonObject tst_WorkbookExport::enteredCells(const BuildingEntries& building, const ElevatorEntries& elevator,
                                              bool single)
 {
@@ -176,8 +177,8 @@ QJsonObject tst_WorkbookExport::enteredCells(const BuildingEntries& building, co
     };
     const QString type = building.buildingOption;
     QJsonObject cells{
-        {"B1", "测试项目"}, {"A2", "日期： " + caption(FormId::Form2, "Label1")},
-        {"D2", "时间： " + caption(FormId::Form2, "Label7")},
+        {"A1", "项目名称："}, {"B1", "测试项目"}, {"A2", "日期： " + caption(FormId::Form2, "Label1")},
+        {"D2", "时间： " + caption(FormId::Form2, "Label7")}, {"A4", "Trevalo——数据"}, {"D4", "Trevalo——结果"},
         {"B5", type == "Option1" ? "住宅" : type == "Option2" ? "办公楼及酒店" : "自用办公楼"},
         {"B6", building.floors},
         {"B7", building.perFloor ? caption(FormId::Form3, "Text2") + " (详见下示)" : building.population},
@@ -186,9 +187,13 @@ QJsonObject tst_WorkbookExport::enteredCells(const BuildingEntries& building, co
         {"B12", elevator.advanceOpening ? "有" : "无"}, {"B13", *elevator.lossPercent},
         {"B14", *elevator.upPercent}, {"B15", *elevator.downPercent}, {"B16", elevator.speed},
         {"B17", single ? elevator.ratedLoad : QString()}, {"B18", single ? elevator.cars : QString()}};
+    const QStringList labels{"建筑类型", "电梯停留层数", "楼宇总人数", "电梯总行程 (米)", "平均每层高度 (米)",
+                             "快速通行区 (米)", "电梯门类型及开启宽度 (毫米)", "电梯预先开门", "折耗率 (%)",
+                             "上行百分比 (%)", "下行百分比 (%)", "电梯速度 (米/秒)", "单电梯载重 (KG)", "电梯数量"};
+    for (int i = 0; i < labels.size(); ++i)
+        cells.insert(QStringLiteral("A%1").arg(5 + i), single || i < 12 ? labels[i] : QString());
     const int listRow = single ? 20 : 18;
-    if (!building.perFloor)
-        cells.insert(QStringLiteral("A%1").arg(listRow), "");
+    cells.insert(QStringLiteral("A%1").arg(listRow), building.perFloor ? "每层人数资料" : "");
     for (int i = 0; i < building.floorPopulations.size(); ++i) {
         cells.insert(QStringLiteral("A%1").arg(listRow + 1 + i), QStringLiteral("第 %1 层人数").arg(i + 1));
         cells.insert(QStringLiteral("B%1").arg(listRow + 1 + i), building.floorPopulations[i]);
@@ -276,25 +281,39 @@ void tst_WorkbookExport::workbook()
     expected.insert("targets", QJsonArray::fromStringList(targets.value(building.buildingOption)));
     if (single) {
         const auto* form = m_driver->navigator().formAs<SingleResultForm>(id);
+        const QStringList labels{"总行程时间 (秒)", "最长侯机时间 (秒)", "5分钟内单机运载人数", "5分钟内总运载人数",
+                                 "5分钟内单机运载人数百分比", "5分钟内总运载人数百分比", "电梯机房的结构荷载 kg",
+                                 "井深 m", "井顶缓冲高度 m"};
         for (int i = 0; i < 9; ++i) {
             const bool shown = i < 6 || (i == 6 ? form->structuralLoadRowVisible() : form->pitDepthRowVisible());
+            cells.insert(QStringLiteral("D%1").arg(5 + i), shown ? labels[i] : QString());
             cells.insert(QStringLiteral("E%1").arg(5 + i), shown ? form->valueText(i) : QString());
         }
-        // The form judges the group's figures against the building type's targets.
-        for (int which = 0; which < 2; ++which)
-            QVERIFY(QStringList({"满足", "不满足"}).contains(form->verdictMark(which)));
+        cells.insert("D15", "计算电梯机房结构荷载");
         cells.insert("E15", elevator.finishingWeight ? "是" : "否");
+        cells.insert("D16", "装修重量 (kg)");
         cells.insert("E16", elevator.finishingWeight.value_or(""));
     } else {
         const auto* table = m_driver->navigator().formAs<LoadTableForm>(id);
         if (afterResidentialSweep)
             QCOMPARE(table->cellText(4, 0), QStringLiteral("72.641"));  // left over, not to be exported
-        cells.insert("E5", elevator.downPercent->toInt() > elevator.upPercent->toInt() ? "DN" : "UP");
-        cells.insert("L7", "1.90");
+        const bool down = elevator.downPercent->toInt() > elevator.upPercent->toInt();
+        const QStringList headers{"载重/人数", down ? "DN" : "UP", down ? "UP" : "DN", "RTT (SEC)", "HC (%)",
+                                  "HC (PERSONS)", down ? "PS (DN)" : "PS (UP)", "HR", "轿箱最大有效面积(平方米)",
+                                  "轿箱最小有效面积(平方米)"};
+        // The standard's largest and smallest car areas of each rated load, 675 kg up to 1800 kg.
+        const QStringList largest{"1.75", "1.90", "2.05", "2.20", "2.35", "2.50", "2.65", "2.80",
+                                  "2.95", "3.10", "3.25", "3.40", "3.55", "3.64", "3.76", "3.88"};
+        const QStringList smallest{"1.59", "1.73", "1.87", "2.01", "2.15", "2.29", "2.43", "2.57",
+                                   "2.71", "2.85", "2.99", "3.13", "3.25", "3.36", "3.48", "3.59"};
         for (int row = 0; row < 16; ++row) {
             for (int array = 1; array <= 8; ++array)
                 cells.insert(QChar('C' + array) + QString::number(6 + row),
                              array > 1 && !table->rowVisible(row) ? QString() : table->cellText(array, row));
+            cells.insert(QStringLiteral("L%1").arg(6 + row), largest[row]);
+            cells.insert(QStringLiteral("M%1").arg(6 + row), smallest[row]);
+            if (row < headers.size())
+                cells.insert(QChar('D' + row) + QStringLiteral("5"), headers[row]);
         }
         expected.insert("chartRow", table->rowVisible(0) ? 6 : 7);
     }
@@ -324,51 +343,48 @@ void tst_WorkbookExport::sizingWorkbook()
     checkWorkbook({{"headingRow", 21}, {"cells", cells}});
 }
 
-void tst_WorkbookExport::unwritableFolder()
+void tst_WorkbookExport::failure_data()
 {
+    QTest::addColumn<bool>("halfway");
+    QTest::newRow("the export folder cannot be made") << false;
+    QTest::newRow("the workbook outgrows a file size limit mid-write") << true;
+}
+
+// The notice, and neither a partial workbook nor its folder left behind; the result form stays
+// usable, and no export overwrites another, even within a second.
+void tst_WorkbookExport::failure()
+{
+    QFETCH(bool, halfway);
+    QCOMPARE(runToResult(buildingOf("Option1"), withShares("30", "20", false)), QStringList());
     // A folder cannot be made inside a plain file, whoever runs the test.
     QFile blocker(m_root->filePath(QStringLiteral("not-a-folder")));
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-
-    QCOMPARE(runToResult(buildingOf("Option1"), withShares("30", "20", false)), QStringList());
+    rlimit previous{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &previous), 0);
+    rlimit small = previous;
+    small.rlim_cur = 2048;
     {
-        workbook::ExportRootOverride unwritable(blocker.fileName() + QStringLiteral("/exports"));
+        std::optional<workbook::ExportRootOverride> unwritable;
+        if (!halfway)
+            unwritable.emplace(blocker.fileName() + QStringLiteral("/exports"));
+        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, halfway ? &small : &previous), 0);
         NoticeCatcher catcher;
         m_driver->click(FormId::Form6, QStringLiteral("Command4"));
+        setrlimit(RLIMIT_FSIZE, &previous);
+        std::signal(SIGXFSZ, previousHandler);
         QCOMPARE(catcher.titles(), QStringList{QStringLiteral("注意")});
         QCOMPARE(catcher.texts(), QStringList{QStringLiteral("无法生成Excel表格")});
     }
     QCOMPARE(QDir(m_root->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
              QStringList{QStringLiteral("not-a-folder")});
 
-    // The result form stays usable, and no export overwrites another, even within a second.
     m_driver->click(FormId::Form6, QStringLiteral("Command4"));
     m_driver->click(FormId::Form6, QStringLiteral("Command4"));
     const QStringList files = opened(2);
     QCOMPARE(files.size(), 2);
     QVERIFY(files[0] != files[1] && QFileInfo::exists(files[0]) && QFileInfo::exists(files[1]));
-}
-
-void tst_WorkbookExport::writeFailingHalfway()
-{
-    QCOMPARE(runToResult(buildingOf("Option1"), withShares("30", "20", false)), QStringList());
-    // The export folder is made, then the workbook outgrows a file size limit mid-write.
-    rlimit previous{};
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &previous), 0);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = previous;
-    small.rlim_cur = 2048;
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-    NoticeCatcher catcher;
-    m_driver->click(FormId::Form6, QStringLiteral("Command4"));
-    setrlimit(RLIMIT_FSIZE, &previous);
-    std::signal(SIGXFSZ, previousHandler);
-
-    QCOMPARE(catcher.texts(), QStringList{QStringLiteral("无法生成Excel表格")});
-    // Neither the partial workbook nor its folder is left behind.
-    QCOMPARE(QDir(m_root->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
-    QVERIFY(m_driver->form(FormId::Form6)->isVisible());
 }
 
 void tst_WorkbookExport::handOver_data()
