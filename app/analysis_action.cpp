@@ -44,12 +44,7 @@ void runAnalysisFromForms(Navigator& navigator)
     const engine::AnalysisInputs inputs = gatherInputs(navigator);
     const engine::AnalysisOutcome outcome = engine::runAnalysis(inputs);
     std::visit(Overloaded{
-                   [&navigator](const engine::Refusal& refusal) {
-                       auto* parameters = navigator.formAs<ElevatorParametersForm>(FormId::Form4);
-                       showNotice(refusal.notice, parameters);
-                       if (refusal.clearDoorWidth && parameters != nullptr)
-                           parameters->clearAndFocusDoorWidth();
-                   },
+                   [&navigator](const engine::Refusal& refusal) { showRefusal(navigator, refusal); },
                    [&navigator, &inputs](const engine::SingleResult& result) {
                        showResult<SingleResultForm>(navigator, FormId::Form5, result, inputs);
                    },
@@ -60,5 +55,12 @@ void runAnalysisFromForms(Navigator& navigator)
                outcome);
 }
 
+void showRefusal(Navigator& navigator, const engine::Refusal& refusal)
+{
+    auto* parameters = navigator.formAs<ElevatorParametersForm>(FormId::Form4);
+    showNotice(refusal.notice, parameters);
+    if (refusal.clearDoorWidth && parameters != nullptr)
+        parameters->clearAndFocusDoorWidth();
+}
 
 }  // namespace trevalo

@@ -40,7 +40,6 @@ public:
     // The sizing entries of the opened project, saved back unless a provider is set; the
     // sizing form sets a provider that gives its current entries.
     std::optional<engine::SizingEntries> sizingEntries() const { return m_sizing; }
-    void setSizingEntries(std::optional<engine::SizingEntries> entries) { m_sizing = std::move(entries); }
     void setSizingProvider(SizingProvider provider) { m_sizingProvider = std::move(provider); }
 
     QString filePath() const { return m_filePath; }

@@ -8,7 +8,6 @@
 #include "export/workbook_export.h"
 #include "results/sizing_form.h"
 #include "wizard/elevator_parameters_form.h"
-#include "wizard/notices.h"
 #include "wizard/wizard_state.h"
 
 #include <QPointer>
@@ -68,7 +67,7 @@ void runSizingFromForms(Navigator& navigator)
     const engine::SizingEntries presets =
         engine::presetSizingEntries(buildingTypeOf(inputs), inputs.elevator.ratedSpeed);
     // A form shown for the first time starts from the opened project's entries, if any.
-    const engine::SizingEntries start = sizing != nullptr ? presets : sizingEntriesInEffect(navigator);
+    const engine::SizingEntries start = sizing != nullptr ? presets : savedSizingEntries(navigator).value_or(presets);
     // The button checks the input forms; targets the sizing form holds that it refuses are
     // its own to show, so they are not what keeps it closed.
     engine::SizingEntries entries = sizing != nullptr ? sizing->entries() : start;
@@ -76,10 +75,7 @@ void runSizingFromForms(Navigator& navigator)
         entries = presets;
     const engine::SizingResult result = engine::runSizingSearch(inputs, entries);
     if (const auto* refusal = std::get_if<engine::Refusal>(&result)) {
-        auto* parameters = navigator.formAs<ElevatorParametersForm>(FormId::Form4);
-        showNotice(refusal->notice, parameters);
-        if (refusal->clearDoorWidth && parameters != nullptr)
-            parameters->clearAndFocusDoorWidth();
+        showRefusal(navigator, *refusal);
         return;
     }
     // The form keeps its entries between visits, unless the building type changed since: its
