@@ -28,8 +28,25 @@ public:
     BusyCursor& operator=(const BusyCursor&) = delete;
 };
 
-// Writes under a working name and gives the workbook its name only when it is
-// complete, so a failure leaves neither a partial file nor an empty folder.
+// Written beside the target under a working name that no other writer uses, then renamed
+// over it, so the target is either the old file or the complete workbook.
+bool writeWhole(const WorkbookLayout& layout, const QString& path, bool asTemplate)
+{
+    // Named by the process, so two exports to one folder never share a working file.
+    const std::string workingName =
+        QFile::encodeName(QStringLiteral("%1.%2.part").arg(path).arg(QCoreApplication::applicationPid())).toStdString();
+    const bool written = asTemplate ? writeWorkbook(layout, workingName) : writePlainWorkbook(layout, workingName);
+    std::error_code error;
+    if (written)
+        std::filesystem::rename(workingName, QFile::encodeName(path).toStdString(), error);
+    const bool renamed = written && !error;
+    if (!renamed)
+        std::filesystem::remove(workingName, error);
+    return renamed;
+}
+
+// A workbook in a new folder of its own; a failure leaves neither a partial file nor an
+// empty folder.
 QString writeNewWorkbook(const WorkbookLayout& layout, const std::string& projectName,
                          const QDateTime& moment)
 {
@@ -38,10 +55,8 @@ QString writeNewWorkbook(const WorkbookLayout& layout, const std::string& projec
         return {};
     const QString path = QDir(folder).filePath(
         workbookFileName(QString::fromStdString(projectName), moment));
-    const QString working = path + QStringLiteral(".part");
-    if (writeWorkbook(layout, QFile::encodeName(working).toStdString()) && QFile::rename(working, path))
+    if (writeWhole(layout, path, true))
         return path;
-    QFile::remove(working);
     QDir().rmdir(folder);
     return {};
 }
@@ -81,26 +96,14 @@ void exportRecord(const std::optional<Record>& record, WorkbookLayout (*layoutOf
     }
 }
 
-// Written beside the target under a working name that no other writer uses, then renamed
-// over it, so the target is either the old file or the complete workbook.
+// OUT as the command line names it: a template for .xltx, a workbook for .xlsx.
 template <class Record>
 bool writeRecordTo(const Record& record, WorkbookLayout (*layoutOf)(const Record&), const QString& path)
 {
     const bool asTemplate = path.endsWith(QStringLiteral(".xltx"), Qt::CaseInsensitive);
     if (!asTemplate && !path.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive))
         return false;
-    // Named by the process, so two exports to one folder never share a working file.
-    const std::string workingName =
-        QFile::encodeName(QStringLiteral("%1.%2.part").arg(path).arg(QCoreApplication::applicationPid())).toStdString();
-    const WorkbookLayout layout = completeLayout(record, layoutOf, QDateTime::currentDateTime());
-    const bool written = asTemplate ? writeWorkbook(layout, workingName) : writePlainWorkbook(layout, workingName);
-    std::error_code error;
-    if (written)
-        std::filesystem::rename(workingName, QFile::encodeName(path).toStdString(), error);
-    const bool renamed = written && !error;
-    if (!renamed)
-        std::filesystem::remove(workingName, error);
-    return renamed;
+    return writeWhole(completeLayout(record, layoutOf, QDateTime::currentDateTime()), path, asTemplate);
 }
 
 }  // namespace
