@@ -16,6 +16,10 @@ namespace trevalo::engine {
 struct Refusal {
     Notice notice = Notice::InputError;
     bool clearDoorWidth = false;  // the door width entry is emptied and focused
+    // The entry at fault, named as the project file names it ("elevator.upPercent"), and one
+    // short sentence on what is wrong with it; both empty when no single entry is at fault.
+    std::string entry;
+    std::string reason;
 };
 
 // What the single result form shows. valueTexts[i] is the caption of value label i:
