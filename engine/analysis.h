@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <variant>
+#include <vector>
 
 namespace trevalo::engine {
 
@@ -33,6 +34,7 @@ struct SingleResult {
     std::array<std::string, 9> valueTexts;
     bool structuralLoadShown = false;
     bool pitAndHeadroomShown = false;
+    std::vector<std::string> notes;  // on entries that look mistyped; shown beside the figures
 };
 
 // What the load table form shows. Table row r belongs to the rated load tableRowLoad(r).
@@ -48,6 +50,7 @@ struct LoadTable {
     // swap their labels (the cells below them keep their figures).
     bool directionRelabelled = false;
     bool rowZeroShown = true;
+    std::vector<std::string> notes;  // on entries that look mistyped; shown beside the figures
     std::array<std::string, 3> relabelledHeaders() const;  // up, down, stops headers
 };
 

@@ -16,9 +16,15 @@ struct CheckedEntries {
     double cars = 0;
 };
 
-// The checks of an analysis run in their fixed order, with their notices. With `decided`
-// the rated load and number of cars are checked as well; a search that chooses them
-// leaves them out.
+// The checks of an analysis run in the order the wizard makes them: the building data form's
+// OK, the floor population form's OK on the per-floor road (its stored total is the total of
+// the floor rows, recomputed here), then the elevator parameters form's 确定. With `decided`
+// the rated load and number of cars are checked as well; a search that chooses them leaves
+// them out. A refusal names the entry at fault.
 std::variant<Refusal, CheckedEntries> checkEntries(const AnalysisInputs& inputs, bool decided);
+
+// A run of the journey has no duration: the travel does not hold the served floors above the
+// express distance. Raised by the figures, after the entries passed their checks.
+Refusal runDistanceRefusal();
 
 }  // namespace trevalo::engine

@@ -10,6 +10,19 @@ constexpr int kMostCars = 100;
 
 }  // namespace
 
+CaseResult groupFigures(double roundTripTime, double handlingCapacity, double handlingPercent, double cars)
+{
+    CaseResult figures;
+    figures.roundTripTime = roundTripTime;
+    figures.interval = roundTripTime / cars;
+    figures.handlingCapacity = handlingCapacity;
+    figures.groupCapacity = cars * handlingCapacity;
+    figures.handlingPercent = handlingPercent;
+    figures.groupPercent = cars * handlingPercent;
+    figures.cars = cars;
+    return figures;
+}
+
 std::optional<int> carsForHandlingTarget(double handlingPercent, double targetPercent)
 {
     if (!(handlingPercent > 0) || !std::isfinite(targetPercent))

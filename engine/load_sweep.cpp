@@ -1,5 +1,7 @@
 #include "engine/load_sweep.h"
 
+#include "engine/standard_tables.h"
+
 #include "engine/display_text.h"
 
 #include <cmath>
@@ -26,12 +28,11 @@ bool directionRelabelled(const ElevatorParameters& elevator)
 
 bool loadSweep(const Installation& installation, const Population& population, LoadTable& table)
 {
-    // Office buildings have no car below 750 kg: their table starts one row down.
-    const bool residential = installation.buildingType == BuildingType::Residential;
-    table.rowZeroShown = residential;
+    const int firstRow = firstStandardRow(installation.buildingType);
+    table.rowZeroShown = firstRow == 0;
 
     const StopBases bases = stopBases(population);
-    for (int r = residential ? 0 : 1; r < kLoadTableRows; ++r) {
+    for (int r = firstRow; r < kLoadTableRows; ++r) {
         const double load = tableRowLoad(r);
         const TrafficLoad traffic = trafficLoad(population, load, &bases);
         const auto trip = roundTrip(installation, traffic);

@@ -65,14 +65,18 @@ double transferTime(const Installation& installation, const TrafficLoad& load, d
 
 }  // namespace
 
+float expressDistanceOf(const Installation& installation)
+{
+    if (installation.expressZoneSet)
+        return installation.expressDistance;
+    return static_cast<float>(installation.travel - installation.floorHeight * (installation.floorsServed - 1));
+}
+
 std::optional<RoundTrip> roundTrip(const Installation& installation, const TrafficLoad& load)
 {
     RoundTrip trip;
     const double speed = installation.ratedSpeed;
-    trip.expressDistance = installation.expressZoneSet
-                               ? installation.expressDistance
-                               : static_cast<float>(installation.travel -
-                                                    installation.floorHeight * (installation.floorsServed - 1));
+    trip.expressDistance = expressDistanceOf(installation);
     const double topGap = installation.floorHeight * load.floorsAboveReversal;
     const Journey up = journey(installation, load.upStops, trip.expressDistance, topGap);
     const Journey down = journey(installation, load.downStops, trip.expressDistance, topGap);

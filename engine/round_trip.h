@@ -45,6 +45,11 @@ struct RoundTrip {
     double handlingPercent = 0;   // of the population
 };
 
+// The distance from the main floor to the lowest served floor: the entered express distance
+// when the zone is set, otherwise what the travel leaves below the served floors. Held in
+// single precision, as the run model takes it.
+float expressDistanceOf(const Installation& installation);
+
 // Empty when a run of the journey has no duration: the travel, express distance and
 // floor data are inconsistent (a negative run length).
 std::optional<RoundTrip> roundTrip(const Installation& installation, const TrafficLoad& load);

@@ -1,6 +1,8 @@
 #include "engine/sizing_search.h"
 
 #include "engine/analysis_checks.h"
+#include "engine/group_size.h"
+#include "engine/standard_tables.h"
 #include "engine/load_table.h"
 #include "engine/waiting_time.h"
 
@@ -33,8 +35,7 @@ struct LoadTrips {
 
 std::optional<std::vector<LoadTrips>> roundTrips(const CheckedEntries& checked, const std::vector<double>& speeds)
 {
-    // Office buildings have no car below 750 kg, as their load table shows.
-    const int firstRow = checked.installation.buildingType == BuildingType::Residential ? 0 : 1;
+    const int firstRow = firstStandardRow(checked.installation.buildingType);
     const StopBases bases = stopBases(checked.population);
     Installation installation = checked.installation;
     std::vector<LoadTrips> loads;
@@ -82,35 +83,48 @@ std::vector<SizingCandidate> closest(const std::vector<SizingCandidate>& evaluat
 
 }  // namespace
 
-std::optional<SizingTargets> readSizingEntries(const SizingEntries& entries)
+std::variant<Refusal, SizingTargets> checkSizingEntries(const SizingEntries& entries)
 {
+    const auto refuse = [](const char* entry, const char* reason) {
+        return Refusal{Notice::InputError, false, entry, reason};
+    };
     SizingTargets read;
     const auto hc = positiveEntry(entries.hcPercent);
+    if (!hc)
+        return refuse("sizing.hcPercent", "运载能力目标应大于 0");
     const auto interval = positiveEntry(entries.interval);
-    if (!hc || !interval)
-        return std::nullopt;
+    if (!interval)
+        return refuse("sizing.interval", "间隔目标应大于 0");
     read.targets.hcPercent = *hc;
     read.targets.interval = *interval;
     if (!entries.awt.empty()) {
         read.targets.awt = positiveEntry(entries.awt);
         if (!read.targets.awt)
-            return std::nullopt;
+            return refuse("sizing.awt", "平均候梯时间目标应大于 0，或留空");
     }
     const auto cars = toInt16(leadingNumber(entries.maxCars));
     if (!cars || *cars < 1 || *cars > kMostSizingCars)
-        return std::nullopt;
+        return refuse("sizing.maxCars", "最多台数应为 1 至 16 的整数");
     read.maxCars = *cars;
     for (const std::string& text : entries.speeds) {
         const auto speed = positiveEntry(text);
         if (!speed)
-            return std::nullopt;
+            return refuse("sizing.speeds", "每个试算速度都应大于 0");
         read.speeds.push_back(*speed);
     }
     if (read.speeds.empty())
-        return std::nullopt;
+        return refuse("sizing.speeds", "请至少选择一个试算速度");
     std::sort(read.speeds.begin(), read.speeds.end());
     read.speeds.erase(std::unique(read.speeds.begin(), read.speeds.end()), read.speeds.end());
     return read;
+}
+
+std::optional<SizingTargets> readSizingEntries(const SizingEntries& entries)
+{
+    auto checked = checkSizingEntries(entries);
+    if (auto* targets = std::get_if<SizingTargets>(&checked))
+        return std::move(*targets);
+    return std::nullopt;
 }
 
 double worstShortfall(const SizingCandidate& candidate, const DesignTargets& targets)
@@ -128,12 +142,13 @@ SizingResult runSizingSearch(const AnalysisInputs& inputs, const SizingEntries& 
     const auto checkedEntries = checkEntries(inputs, false);
     if (const auto* refusal = std::get_if<Refusal>(&checkedEntries))
         return *refusal;
-    const auto targets = readSizingEntries(entries);
-    if (!targets)
-        return Refusal{Notice::InputError, false};
+    const auto checkedTargets = checkSizingEntries(entries);
+    if (const auto* refusal = std::get_if<Refusal>(&checkedTargets))
+        return *refusal;
+    const SizingTargets* targets = &std::get<SizingTargets>(checkedTargets);
     const auto loads = roundTrips(std::get<CheckedEntries>(checkedEntries), targets->speeds);
     if (!loads)
-        return Refusal{Notice::InputError, false};
+        return runDistanceRefusal();
 
     SizingOutcome outcome;
     outcome.targets = *targets;
@@ -148,11 +163,13 @@ SizingResult runSizingSearch(const AnalysisInputs& inputs, const SizingEntries& 
                 candidate.load = load.load;
                 candidate.persons = load.traffic.persons;
                 candidate.speed = targets->speeds[s];
-                candidate.roundTripTime = trip.roundTripTime;
-                candidate.interval = trip.roundTripTime / cars;
-                candidate.groupPercent = cars * trip.handlingPercent;
+                const CaseResult group =
+                    groupFigures(trip.roundTripTime, trip.handlingCapacity, trip.handlingPercent, cars);
+                candidate.roundTripTime = group.roundTripTime;
+                candidate.interval = group.interval;
+                candidate.groupPercent = group.groupPercent;
                 if (!isShowable(candidate))
-                    return Refusal{Notice::InputError, false};
+                    return Refusal{Notice::InputError, false, {}, {}};
                 candidate.awt = averageWaitingTime(load.traffic.upPassengers, load.traffic.persons, candidate.interval);
                 candidate.check = checkTargets(targets->targets, candidate.groupPercent, candidate.interval, candidate.awt);
                 if (candidate.check.allMet())

@@ -23,6 +23,8 @@ constexpr int kMostSizingCars = 16;
 // a whole number of cars from 1 to 16, and at least one rated speed, each above zero.
 // Empty when an entry is refused.
 std::optional<SizingTargets> readSizingEntries(const SizingEntries& entries);
+// The same, with the refused entry named ("sizing.maxCars") and what is wrong with it.
+std::variant<Refusal, SizingTargets> checkSizingEntries(const SizingEntries& entries);
 
 // One configuration: cars of one rated load at one rated speed, with the figures the single
 // result shows for it, unrounded, and how they stand against the targets.
