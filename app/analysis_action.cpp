@@ -1,12 +1,13 @@
 #include "app/analysis_action.h"
 
 #include "app/sizing_action.h"
-#include "app/target_choice.h"
 
 #include "engine/analysis.h"
+#include "engine/target_verdict.h"
 #include "results/load_table_form.h"
 #include "results/single_result_form.h"
 #include "wizard/elevator_parameters_form.h"
+#include "wizard/entry_marks.h"
 #include "wizard/notices.h"
 #include "wizard/wizard_state.h"
 
@@ -29,7 +30,7 @@ void showResult(Navigator& navigator, FormId id, const Outcome& outcome, const e
     Q_ASSERT(form != nullptr);
     if constexpr (std::is_same_v<Outcome, engine::SingleResult>) {
         form->showFigures(outcome);
-        form->showTargetVerdict(targetVerdict(inputs, savedSizingEntries(navigator), outcome));
+        form->showTargetVerdict(engine::targetVerdict(inputs, savedSizingEntries(navigator), outcome));
     } else {
         form->showTable(outcome);
     }
@@ -58,9 +59,15 @@ void runAnalysisFromForms(Navigator& navigator)
 void showRefusal(Navigator& navigator, const engine::Refusal& refusal)
 {
     auto* parameters = navigator.formAs<ElevatorParametersForm>(FormId::Form4);
-    showNotice(refusal.notice, parameters);
-    if (refusal.clearDoorWidth && parameters != nullptr)
+    if (refusal.clearDoorWidth && parameters != nullptr) {
+        // The notice first, then the width emptied and focused, then the mark on it.
+        showNotice(refusal.notice, parameters);
         parameters->clearAndFocusDoorWidth();
+        if (auto* width = parameters->findChild<QWidget*>(QStringLiteral("Combo2")))
+            markRefusedEntry(*width, QString::fromStdString(refusal.reason), true);
+        return;
+    }
+    showRefusalAndMark(navigator, refusal, parameters);
 }
 
 }  // namespace trevalo

@@ -1,7 +1,7 @@
 #include "app/export_record_collector.h"
 
 #include "app/sizing_action.h"
-#include "app/target_choice.h"
+#include "engine/target_verdict.h"
 
 #include "engine/population_model.h"
 #include "results/load_table_form.h"
@@ -43,7 +43,7 @@ EnteredData enteredData(const Navigator& navigator)
     entered.inputs = std::move(state.inputs);
     entered.dateCaption = std::move(state.dateCaption);
     entered.timeCaption = std::move(state.timeCaption);
-    if (const auto chosen = chosenTargets(entered.inputs, savedSizingEntries(navigator))) {
+    if (const auto chosen = engine::chosenTargets(entered.inputs.project.buildingType, savedSizingEntries(navigator))) {
         entered.targets = chosen->targets;
         entered.targetSources = chosen->sources;
     }

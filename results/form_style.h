@@ -2,6 +2,10 @@
 
 #include <QFont>
 
+#include <string>
+#include <vector>
+
+class QLabel;
 class QPushButton;
 class QString;
 class QWidget;
@@ -24,5 +28,12 @@ void setUpResultWindow(QWidget& form, const char* objectName, int widthTwips, in
 // since the result forms have no default button.
 QPushButton* makeResultButton(QWidget& form, const char* objectName, const QString& caption, int leftTwips,
                               int topTwips, int widthTwips, int heightTwips);
+
+// The line of notes on entries that look mistyped, on a line of its own below the save row.
+// Hidden while there are none; showing notes grows the form by the lines they take, so no
+// designed control moves.
+QLabel* makeNotesLine(QWidget& form, int widthTwips, int heightTwips);
+void showNotes(QWidget& form, QLabel& line, const std::vector<std::string>& notes, int widthTwips,
+               int heightTwips);
 
 }  // namespace trevalo::results

@@ -6,6 +6,7 @@
 #include "wizard/twips.h"
 
 #include <QPalette>
+#include <QLabel>
 #include <QPushButton>
 
 namespace trevalo {
@@ -50,12 +51,16 @@ QPushButton* makeButton(QWidget* form, const char* name, const QString& caption,
     return results::makeResultButton(*form, name, caption, left, kButtonTop, kButtonWidth, kButtonHeight);
 }
 
+// The designed 8610 twips, and a row below the buttons for saving the project.
+constexpr int kWidthTwips = 8955;
+constexpr int kHeightTwips = 8610 + results::kSaveRowTwips;
+
 }  // namespace
 
 LoadTableForm::LoadTableForm(QWidget* parent) : QWidget(parent)
 {
-    // The designed 8610 twips, and a row below the buttons for saving the project.
-    results::setUpResultWindow(*this, "Form6", 8955, 8610 + results::kSaveRowTwips);
+    results::setUpResultWindow(*this, "Form6", kWidthTwips, kHeightTwips);
+    m_notes = results::makeNotesLine(*this, kWidthTwips, kHeightTwips);
 
     const std::array<QString, kColumns> headerTexts{
         QStringLiteral("载重/人数"), QStringLiteral("UP"),          QStringLiteral("DN"),
@@ -119,7 +124,10 @@ void LoadTableForm::showTable(const engine::LoadTable& table)
 
     for (int array = 1; array <= kColumns; ++array)
         cell(array, 0)->setVisible(table.rowZeroShown);
+    results::showNotes(*this, *m_notes, table.notes, kWidthTwips, kHeightTwips);
 }
+
+QString LoadTableForm::notesText() const { return m_notes->isHidden() ? QString() : m_notes->text(); }
 
 QString LoadTableForm::cellText(int array, int row) const
 {

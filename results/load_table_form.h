@@ -7,6 +7,8 @@
 
 #include <array>
 
+class QLabel;
+
 namespace trevalo::results {
 class CaptionLabel;
 }
@@ -33,6 +35,8 @@ public:
     QString headerText(int index) const;
     // Whether every cell of the row is shown.
     bool rowVisible(int row) const;
+    // The notes line under the buttons; empty when no note stands.
+    QString notesText() const;
 
 signals:
     void backRequested();
@@ -46,6 +50,7 @@ private:
 
     std::array<results::CaptionLabel*, kColumns> m_headers{};
     std::array<std::array<results::CaptionLabel*, kRows>, kColumns> m_cells{};  // [array - 1][row]
+    QLabel* m_notes = nullptr;
 };
 
 }  // namespace trevalo

@@ -4,6 +4,7 @@
 #include "results/form_style.h"
 #include "wizard/twips.h"
 
+#include <QLabel>
 #include <QPalette>
 #include <QPushButton>
 
@@ -15,6 +16,9 @@ using results::CaptionLabel;
 
 namespace {
 
+// The designed 4320 twips, and a row below the buttons for saving the project.
+constexpr int kWidthTwips = 5760;
+constexpr int kHeightTwips = 4320 + results::kSaveRowTwips;
 constexpr int kCaptionLeft = 600;
 constexpr int kValueLeft = 4200;
 constexpr int kLineHeight = 210;
@@ -106,8 +110,8 @@ QPushButton* makeButton(QWidget* form, const char* name, const QString& caption,
 
 SingleResultForm::SingleResultForm(QWidget* parent) : QWidget(parent)
 {
-    // The designed 4320 twips, and a row below the buttons for saving the project.
-    results::setUpResultWindow(*this, "Form5", 5760, 4320 + results::kSaveRowTwips);
+    results::setUpResultWindow(*this, "Form5", kWidthTwips, kHeightTwips);
+    m_notes = results::makeNotesLine(*this, kWidthTwips, kHeightTwips);
 
     const std::array<QString, 5> captionTexts{
         QStringLiteral(" 总行程时间 (秒) RTT "),
@@ -175,9 +179,12 @@ void SingleResultForm::showFigures(const engine::SingleResult& result)
         m_values[i]->setToolTip(tooltips[i]);
     setStructuralLoadRowShown(result.structuralLoadShown);
     setPitAndHeadroomRowsShown(result.pitAndHeadroomShown);
+    results::showNotes(*this, *m_notes, result.notes, kWidthTwips, kHeightTwips);
 }
 
-void SingleResultForm::showTargetVerdict(const std::optional<TargetVerdict>& verdict)
+QString SingleResultForm::notesText() const { return m_notes->isHidden() ? QString() : m_notes->text(); }
+
+void SingleResultForm::showTargetVerdict(const std::optional<engine::TargetVerdict>& verdict)
 {
     struct Row {
         CaptionLabel* caption;
@@ -194,7 +201,7 @@ void SingleResultForm::showTargetVerdict(const std::optional<TargetVerdict>& ver
     if (!verdict)
         return;
     const engine::TargetCheck& check = verdict->check;
-    const auto verdictText = [](bool met) { return met ? QStringLiteral("满足") : QStringLiteral("不满足"); };
+    const auto verdictText = [](bool met) { return QString::fromUtf8(engine::verdictText(met)); };
     const std::array<QString, 2> tooltips{
         QStringLiteral("设计目标：HS ≤ %1 秒（%2）\n%3，裕量 %4 秒")
             .arg(QString::number(verdict->targets.interval), QString::fromStdString(verdict->sources.interval),

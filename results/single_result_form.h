@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/analysis.h"
-#include "engine/design_targets.h"
+#include "engine/target_verdict.h"
 
 #include <QString>
 #include <QWidget>
@@ -9,6 +9,7 @@
 #include <array>
 #include <optional>
 
+class QLabel;
 class QPushButton;
 
 namespace trevalo::results {
@@ -16,13 +17,6 @@ class CaptionLabel;
 }
 
 namespace trevalo {
-
-// The group's figures against the design targets, as the caller checked them.
-struct TargetVerdict {
-    engine::DesignTargets targets;
-    engine::TargetSources sources;
-    engine::TargetCheck check;
-};
 
 // Form5: the figures of one configuration in caption/value pairs. The analysis decides every
 // text and which optional rows stand; the form only shows them and reports its buttons.
@@ -40,7 +34,7 @@ public:
     // The captions of the interval and of the group's percentage take a colour, a tooltip
     // and a mark beside their value saying whether each target is met; colour is never the
     // only sign. Empty: no targets, the captions as designed.
-    void showTargetVerdict(const std::optional<TargetVerdict>& verdict);
+    void showTargetVerdict(const std::optional<engine::TargetVerdict>& verdict);
     // The mark beside the interval (0) or the group's percentage (1); empty when none is shown.
     QString verdictMark(int which) const;
 
@@ -48,6 +42,8 @@ public:
     QString valueText(int index) const;
     bool structuralLoadRowVisible() const;
     bool pitDepthRowVisible() const;
+    // The notes line under the buttons; empty when no note stands.
+    QString notesText() const;
 
 signals:
     void backRequested();
@@ -64,6 +60,7 @@ private:
     std::array<results::CaptionLabel*, kValueCount> m_values{};
     results::CaptionLabel* m_intervalCaption = nullptr;           // Label2
     std::array<results::CaptionLabel*, 2> m_verdictMarks{};       // beside the interval, HC(T) %
+    QLabel* m_notes = nullptr;
 };
 
 }  // namespace trevalo

@@ -1,5 +1,7 @@
 #include "results/sizing_form.h"
 
+#include "engine/standard_tables.h"
+
 #include "engine/sizing_text.h"
 #include "results/form_style.h"
 #include "results/sizing_table_model.h"
@@ -226,8 +228,7 @@ void SizingForm::showResult(const engine::SizingResult& result)
 {
     const auto* outcome = std::get_if<engine::SizingOutcome>(&result);
     m_outcome = outcome != nullptr ? std::optional(*outcome) : std::nullopt;
-    m_model->setOutcome(m_outcome ? &*m_outcome : nullptr,
-                        m_type.value_or(engine::BuildingType::Residential) != engine::BuildingType::Residential);
+    m_model->setOutcome(m_outcome ? &*m_outcome : nullptr, engine::isOfficeType(m_type.value_or(engine::BuildingType::Residential)));
     if (m_outcome) {
         m_summary->setText(QString::fromStdString(engine::sizingSummary(*m_outcome)));
         const std::string why = engine::firstRowExplanation(*m_outcome);

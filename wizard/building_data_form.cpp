@@ -1,7 +1,9 @@
 #include "wizard/building_data_form.h"
 
 #include "wizard/navigator.h"
-#include "wizard/notices.h"
+#include "wizard/entry_marks.h"
+
+#include "engine/entry_checks.h"
 
 #include <QDateTime>
 #include <QGridLayout>
@@ -212,28 +214,15 @@ void BuildingDataForm::refreshDateAndTime()
 
 void BuildingDataForm::accept()
 {
-    // Empty means no characters at all: a text of blanks counts as filled.
-    if (m_population->text().isEmpty() || m_floors->text().isEmpty() || !buildingType() || !spread()) {
-        showNotice(engine::Notice::IncompleteInput, this);
+    const auto checked = engine::checkBuildingData(projectData());
+    if (const auto* refusal = std::get_if<engine::Refusal>(&checked)) {
+        showRefusalAndMark(m_navigator, *refusal, this);
         return;
     }
-    // A count beyond the 16-bit range cannot be held, so it is refused like a count
-    // beyond the form's bound rather than carried on as a wrong number.
-    const std::optional<int> floors = floorCount();
-    if (!floors || *floors > kMaxFloors) {
-        showNotice(engine::Notice::FloorsOutOfRange, this);
-        return;
-    }
-    if (*spread() == engine::PopulationSpread::Even) {
-        m_navigator.show(FormId::Form4);
-        m_navigator.hide(FormId::Form2);
-        return;
-    }
-    if (*floors > kMaxFloorsPerFloorEntry) {
-        showNotice(engine::Notice::FloorsOutOfRange, this);
-        return;
-    }
-    m_navigator.show(FormId::Form3);
+    const FormId next = std::get<engine::BuildingChecks>(checked).spread == engine::PopulationSpread::Even
+                            ? FormId::Form4
+                            : FormId::Form3;
+    m_navigator.show(next);
     m_navigator.hide(FormId::Form2);
 }
 

@@ -15,15 +15,11 @@ namespace trevalo {
 class Navigator;
 
 // Form2: project name, building type, floors served, population and how it is
-// spread. OK checks completeness and the floor bounds, then moves on to the floor
+// spread. OK has the engine check the entries, then moves on to the floor
 // population form (per floor) or the elevator parameters form (even spread).
 class BuildingDataForm : public WizardForm {
     Q_OBJECT
 public:
-    // The most floors the form accepts, and the most that can be entered floor by floor.
-    static constexpr int kMaxFloors = 200;
-    static constexpr int kMaxFloorsPerFloorEntry = 129;
-
     explicit BuildingDataForm(Navigator& navigator, QWidget* parent = nullptr);
 
     std::optional<engine::BuildingType> buildingType() const;

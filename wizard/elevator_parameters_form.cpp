@@ -4,6 +4,8 @@
 #include "wizard/label_tone.h"
 #include "wizard/navigator.h"
 
+#include "engine/standard_tables.h"
+
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,17 +17,23 @@ namespace {
 
 constexpr int kEntryWidth = 90;
 
+QStringList texts(const std::vector<std::string>& items)
+{
+    QStringList list;
+    for (const std::string& item : items)
+        list.push_back(QString::fromStdString(item));
+    return list;
+}
+
 const QStringList& doorWidths()
 {
-    static const QStringList widths{"800", "900", "1000", "1100"};
+    static const QStringList widths = texts(engine::doorWidthListTexts());
     return widths;
 }
 
-// 675 to 1800 kg in steps of 75 kg, without 975 kg.
 const QStringList& ratedLoads()
 {
-    static const QStringList loads{"675",  "750",  "825",  "900",  "1050", "1125", "1200", "1275",
-                                   "1350", "1425", "1500", "1575", "1650", "1725", "1800"};
+    static const QStringList loads = texts(engine::ratedLoadListTexts());
     return loads;
 }
 
@@ -70,8 +78,7 @@ void addRow(QGridLayout* grid, int row, QLabel* label, QWidget* field, QLabel* u
 
 const QStringList& standardRatedSpeeds()
 {
-    static const QStringList speeds{"1", "1.5", "1.75", "2", "2.5", "3", "3.5", "4",
-                                    "5", "6", "7", "8", "9", "10", "11"};
+    static const QStringList speeds = texts(engine::ratedSpeedListTexts());
     return speeds;
 }
 
@@ -225,18 +232,10 @@ void ElevatorParametersForm::setTabOrderOfControls()
 
 void ElevatorParametersForm::applyDefaults(std::optional<engine::BuildingType> buildingType)
 {
-    m_text[3]->setText(QStringLiteral("5"));
-    QString up = QStringLiteral("80");
-    QString down = QStringLiteral("0");
-    if (buildingType == engine::BuildingType::Residential) {
-        up = QStringLiteral("30");
-        down = QStringLiteral("20");
-    } else if (buildingType == engine::BuildingType::OfficeAndHotel) {
-        up = QStringLiteral("50");
-        down = QStringLiteral("50");
-    }
-    m_text[4]->setText(up);
-    m_text[5]->setText(down);
+    const engine::ElevatorParameters defaults = engine::defaultElevatorParameters(buildingType);
+    m_text[3]->setText(QString::fromStdString(defaults.lossPercent));
+    m_text[4]->setText(QString::fromStdString(defaults.upPercent));
+    m_text[5]->setText(QString::fromStdString(defaults.downPercent));
 
     setLabelTone(*m_expressLabel, LabelTone::Greyed);
     for (QLabel* label : {m_expressUnit, m_loadLabel, m_countLabel, m_loadUnit, m_countUnit})

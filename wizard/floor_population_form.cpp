@@ -1,8 +1,9 @@
 #include "wizard/floor_population_form.h"
 
 #include "wizard/building_data_form.h"
+#include "engine/entry_checks.h"
 #include "wizard/navigator.h"
-#include "wizard/notices.h"
+#include "wizard/entry_marks.h"
 #include "wizard/twips.h"
 
 #include <QCoreApplication>
@@ -45,7 +46,7 @@ int roundHalfEven(double value)
 
 QString rowCaption(int row)
 {
-    return QStringLiteral("第 %1 层人数").arg(row + 1);
+    return QString::fromStdString(engine::floorRowCaption(row));
 }
 
 }  // namespace
@@ -242,18 +243,14 @@ void FloorPopulationForm::setFloorEntries(const std::vector<std::string>& entrie
 
 void FloorPopulationForm::accept()
 {
-    const int floors = std::clamp(floorCountOf(m_navigator), 0, kRows);
-    // Each sum is rounded ties to even before the next entry is added; a total
-    // that leaves the 32-bit range would be carried on wrong, so it is refused.
-    double total = 0;
-    for (int row = 0; row < floors; ++row) {
-        total = std::nearbyint(total + engine::leadingNumber(m_entries[static_cast<std::size_t>(row)]->text().toStdString()));
-        if (!(total >= std::numeric_limits<std::int32_t>::min() && total <= std::numeric_limits<std::int32_t>::max())) {
-            showNotice(engine::Notice::InputError, this);
-            return;
-        }
+    const auto* building = m_navigator.formAs<BuildingDataForm>(FormId::Form2);
+    const engine::ProjectData project = building != nullptr ? building->projectData() : engine::ProjectData{};
+    const auto total = engine::checkFloorPopulation(project, floorPopulation().floorPopulations);
+    if (const auto* refusal = std::get_if<engine::Refusal>(&total)) {
+        showRefusalAndMark(m_navigator, *refusal, this);
+        return;
     }
-    m_total->setText(QString::number(static_cast<std::int32_t>(total)));
+    m_total->setText(QString::number(std::get<std::int32_t>(total)));
     m_navigator.hide(FormId::Form3);
     m_navigator.show(FormId::Form4);
 }

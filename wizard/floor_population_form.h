@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/analysis_inputs.h"
+#include "engine/entry_checks.h"
 #include "wizard/wizard_form.h"
 
 #include <QLabel>
@@ -20,7 +21,7 @@ class Navigator;
 class FloorPopulationForm : public WizardForm {
     Q_OBJECT
 public:
-    static constexpr int kRows = 223;                  // Text1(0) .. Text1(222)
+    static constexpr int kRows = engine::kFloorRows;   // Text1(0) .. Text1(222)
     static constexpr int kViewportHeightTwips = 5880;  // Frame2
     static constexpr int kRowPitchTwips = 280;
     static constexpr int kFirstRowTopTwips = 360;

@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QPalette>
 #include <QLabel>
+#include <QPushButton>
 #include <QTest>
 
 using trevalo::LoadTableForm;
@@ -22,6 +23,7 @@ private slots:
     void loadTableHeaders();
     void targetVerdict_data();
     void targetVerdict();
+    void notesLine();
 };
 
 // The worked example: residential, 10 floors, 500 persons, 1000 kg (975 kg, 13 persons
@@ -130,15 +132,15 @@ void tst_ResultTooltips::targetVerdict()
     SingleResultForm form;
     form.showFigures(result);
     // An earlier verdict leaves nothing behind.
-    form.showTargetVerdict(trevalo::TargetVerdict{{1, 1, std::nullopt}, {"a", "b"}, {}});
-    std::optional<trevalo::TargetVerdict> verdict;
+    form.showTargetVerdict(trevalo::engine::TargetVerdict{{1, 1, std::nullopt}, {"a", "b"}, {}, std::nullopt});
+    std::optional<trevalo::engine::TargetVerdict> verdict;
     if (judged) {
         trevalo::engine::TargetCheck check;
         check.hcMet = 8.336 >= hcTarget;
         check.hcMargin = 8.336 - hcTarget;
         check.intervalMet = 46.785029 <= intervalTarget;
         check.intervalMargin = intervalTarget - 46.785029;
-        verdict = trevalo::TargetVerdict{{hcTarget, intervalTarget, std::nullopt}, {"运载来源", "间隔来源"}, check};
+        verdict = trevalo::engine::TargetVerdict{{hcTarget, intervalTarget, std::nullopt}, {"运载来源", "间隔来源"}, check, std::nullopt};
     }
     form.showTargetVerdict(verdict);
     form.show();
@@ -162,6 +164,30 @@ void tst_ResultTooltips::targetVerdict()
         QVERIFY(mark->x() > values[at]->geometry().right());
         QVERIFY(form.rect().contains(mark->geometry()));
     }
+}
+
+// A note stands on a line of its own below every button, inside the grown form, and goes with
+// the next result that has none.
+void tst_ResultTooltips::notesLine()
+{
+    trevalo::engine::SingleResult result;
+    result.valueTexts = {"1", "2", "3", "4", "5", "6", "", "", ""};
+    SingleResultForm form;
+    form.showFigures(result);
+    const QSize designed = form.size();
+    result.notes = {"首层至第一服务层的距离按 904 m 计，请核对行程、层高和层数"};
+    form.showFigures(result);
+    form.show();
+    QCOMPARE(form.notesText(), QStringLiteral("注意：首层至第一服务层的距离按 904 m 计，请核对行程、层高和层数"));
+    const QLabel* line = form.findChild<QLabel*>(QStringLiteral("Notes"));
+    QVERIFY(form.rect().contains(line->geometry()));
+    QVERIFY(form.height() > designed.height());
+    for (const QPushButton* button : form.findChildren<QPushButton*>())
+        QVERIFY2(line->y() > button->geometry().bottom(), qPrintable(button->objectName()));
+    result.notes.clear();
+    form.showFigures(result);
+    QCOMPARE(form.notesText(), QString());
+    QCOMPARE(form.size(), designed);
 }
 
 QTEST_MAIN(tst_ResultTooltips)
