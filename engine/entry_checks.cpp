@@ -1,6 +1,7 @@
 #include "engine/entry_checks.h"
 
 #include "engine/analysis_checks.h"
+#include "engine/display_text.h"
 #include "engine/door_timing.h"
 #include "engine/population_model.h"
 
@@ -162,6 +163,20 @@ std::variant<Refusal, CheckedEntries> checkElevator(const AnalysisInputs& inputs
 Refusal runDistanceRefusal()
 {
     return refuse(Notice::InputError, "elevator.travel", "行程与层高、层数或快速通行区距离不相符");
+}
+
+std::vector<std::string> floorTotalLines(const ProjectData& project, const std::vector<std::string>& floorPopulations)
+{
+    const auto total = checkFloorPopulation(project, floorPopulations);
+    if (const auto* refusal = std::get_if<Refusal>(&total))
+        return {refusal->reason};
+    const std::int32_t sum = std::get<std::int32_t>(total);
+    std::vector<std::string> lines{"合计 " + std::to_string(sum) + " 人"};
+    const double entered = leadingNumber(project.totalPopulation);
+    if (entered != sum) {
+        lines.push_back("与楼宇资料的 " + figureText(entered) + " 人不同，按 " + std::to_string(sum) + " 人计算");
+    }
+    return lines;
 }
 
 std::string floorRowCaption(int row) { return "第 " + std::to_string(row + 1) + " 层人数"; }

@@ -32,6 +32,11 @@ std::variant<Refusal, BuildingChecks> checkBuildingData(const ProjectData& proje
 std::variant<Refusal, std::int32_t> checkFloorPopulation(const ProjectData& project,
                                                          const std::vector<std::string>& floorPopulations);
 
+// What the floor population form says of its rows as they stand: "合计 252 人", and when that
+// differs from the building data's total, that the rows' total is the one used
+// ("与楼宇资料的 250 人不同，按 252 人计算"). One text per line.
+std::vector<std::string> floorTotalLines(const ProjectData& project, const std::vector<std::string>& floorPopulations);
+
 // "第 3 层人数": the caption of floor population row r (floor r + 1).
 std::string floorRowCaption(int row);
 

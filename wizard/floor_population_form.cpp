@@ -105,7 +105,14 @@ FloorPopulationForm::FloorPopulationForm(Navigator& navigator, QWidget* parent)
     auto* ok = makeCommandButton(QStringLiteral("Command2"), QStringLiteral("确定"), this);
     auto* exit = makeCommandButton(QStringLiteral("Command3"), QStringLiteral("终止退出"), this);
     setDefaultButton(ok);
-    const int buttonTop = kFormMargin + frameHeight + kButtonGap + 4;
+    // The rows' total on two lines of its own between the rows and the buttons.
+    m_totalLine = new QLabel(this);
+    m_totalLine->setObjectName(QStringLiteral("TotalLine"));
+    m_totalLine->setWordWrap(true);
+    const int totalTop = kFormMargin + frameHeight + kButtonGap;
+    const int totalHeight = 2 * fontMetrics().lineSpacing() + 2;
+    m_totalLine->setGeometry(kFormMargin, totalTop, frameWidth, totalHeight);
+    const int buttonTop = totalTop + totalHeight + kButtonGap + 4;
     const int buttonWidth = (frameWidth - 2 * kButtonGap) / 3;
     int buttonLeft = kFormMargin;
     for (QPushButton* button : {back, ok, exit}) {
@@ -135,6 +142,26 @@ FloorPopulationForm::FloorPopulationForm(Navigator& navigator, QWidget* parent)
     connect(exit, &QPushButton::clicked, this, [this] { m_navigator.end(); });
 
     layOutRows(floorCountOf(m_navigator));
+    for (QLineEdit* entry : m_entries)
+        connect(entry, &QLineEdit::textChanged, this, &FloorPopulationForm::refreshTotalLine);
+    refreshTotalLine();
+}
+
+void FloorPopulationForm::showEvent(QShowEvent* event)
+{
+    // The building data may have changed while the form was hidden.
+    refreshTotalLine();
+    WizardForm::showEvent(event);
+}
+
+void FloorPopulationForm::refreshTotalLine()
+{
+    const auto* building = m_navigator.formAs<BuildingDataForm>(FormId::Form2);
+    const engine::ProjectData project = building != nullptr ? building->projectData() : engine::ProjectData{};
+    QStringList lines;
+    for (const std::string& line : engine::floorTotalLines(project, floorPopulation().floorPopulations))
+        lines << QString::fromStdString(line);
+    m_totalLine->setText(lines.join(QLatin1Char('\n')));
 }
 
 void FloorPopulationForm::layOutRows(int floors)

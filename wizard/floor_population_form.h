@@ -41,6 +41,8 @@ public:
     QLabel* floorLabel(int row) const { return m_labels.at(static_cast<std::size_t>(row)); }
     QScrollBar* scrollBar() const { return m_scroll; }
     QString storedTotal() const { return m_total->text(); }
+    // The line under the rows: their total, and whether it differs from the building's.
+    QString totalLine() const { return m_totalLine->text(); }
 
     // Every entry and label caption, all 223, and the stored total.
     engine::FloorPopulation floorPopulation() const;
@@ -52,18 +54,21 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void layOutRows(int floors);
     void scrollRowIntoView(int row);
     void setPanelTop(int twips);
     void accept();
+    void refreshTotalLine();
 
     Navigator& m_navigator;
     QWidget* m_viewport = nullptr;
     QWidget* m_panel = nullptr;
     QScrollBar* m_scroll = nullptr;
     QLineEdit* m_total = nullptr;
+    QLabel* m_totalLine = nullptr;
     std::vector<QLineEdit*> m_entries;
     std::vector<QLabel*> m_labels;
     std::array<int, kRows> m_rowTopTwips{};

@@ -180,18 +180,24 @@ private slots:
     {
         QTest::addColumn<QStringList>("entries");  // one floor per entry
         QTest::addColumn<QString>("stored");       // empty: refused
+        QTest::addColumn<QString>("line");         // the total line under the rows; building total 500
 
-        QTest::newRow("rounded half to even at every step: 1.5 and 1.5 give 4") << QStringList{"1.5", "1.5"} << "4";
-        QTest::newRow("one above the largest") << QStringList{"2147483647", "1"} << "";
+        QTest::newRow("rounded half to even at every step: 1.5 and 1.5 give 4")
+            << QStringList{"1.5", "1.5"} << "4" << "合计 4 人\n与楼宇资料的 500 人不同，按 4 人计算";
+        QTest::newRow("the building's total") << QStringList{"250", "249.5"} << "500" << "合计 500 人";
+        QTest::newRow("one above the largest") << QStringList{"2147483647", "1"} << "" << "各层人数合计超出范围";
     }
 
     void floorTotal()
     {
         QFETCH(QStringList, entries);
         QFETCH(QString, stored);
+        QFETCH(QString, line);
         FloorPopulationForm* form = openFloorPopulation(QString::number(entries.size()));
+        QCOMPARE(form->totalLine(), QStringLiteral("合计 0 人\n与楼宇资料的 500 人不同，按 0 人计算"));
         for (int row = 0; row < entries.size(); ++row)
             QTest::keyClicks(form->floorEntry(row), entries[row]);
+        QCOMPARE(form->totalLine(), line);
         NoticeCatcher catcher;
         m_driver->click(FormId::Form3, QStringLiteral("Command2"));
 
