@@ -3,6 +3,7 @@
 #include "app/sizing_action.h"
 
 #include "engine/analysis.h"
+#include "engine/display_text.h"
 #include "engine/target_verdict.h"
 #include "results/load_table_form.h"
 #include "results/single_result_form.h"
@@ -30,6 +31,7 @@ void showResult(Navigator& navigator, FormId id, const Outcome& outcome, const e
     Q_ASSERT(form != nullptr);
     if constexpr (std::is_same_v<Outcome, engine::SingleResult>) {
         form->showFigures(outcome);
+        form->showConfiguration(QString::fromStdString(engine::configurationText(outcome, inputs.elevator)));
         form->showTargetVerdict(engine::targetVerdict(inputs, savedSizingEntries(navigator), outcome));
     } else {
         form->showTable(outcome);

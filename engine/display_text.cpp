@@ -1,5 +1,7 @@
 #include "engine/display_text.h"
 
+#include "engine/standard_tables.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -66,6 +68,15 @@ std::string figureText(double value)
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                       std::chars_format::fixed, 3);
     return withoutTrailingZeros(buffer.data(), result.ptr);
+}
+
+std::string configurationText(const SingleResult& result, const ElevatorParameters& elevator)
+{
+    std::string text = figureText(result.figures.cars) + " 台 × " + figureText(result.machineRoom.ratedLoad) + " kg（" +
+                       figureText(result.steps.persons) + " 人），" + figureText(result.steps.ratedSpeed) + " m/s";
+    if (elevator.doorType)
+        text += std::string("，") + doorTypeName(*elevator.doorType) + " " + figureText(leadingNumber(elevator.doorWidth)) + " mm";
+    return text;
 }
 
 }  // namespace trevalo::engine

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/analysis.h"
+
 #include <string>
 
 namespace trevalo::engine {
@@ -8,5 +10,10 @@ namespace trevalo::engine {
 // decided on the exact value of the double, written as plain decimal text without
 // trailing zeros, never "-0" and never an exponent. Only finite values are shown.
 std::string figureText(double value);
+
+// The configuration a single result belongs to, as the result form names it:
+// "4 台 × 1350 kg（18 人），2.5 m/s，2CO 1000 mm". The rated load as entered, its persons in
+// whole passengers of 75 kg, the door's opening width as entered.
+std::string configurationText(const SingleResult& result, const ElevatorParameters& elevator);
 
 }  // namespace trevalo::engine

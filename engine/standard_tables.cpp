@@ -7,6 +7,19 @@ namespace trevalo::engine {
 
 bool isOfficeType(BuildingType type) { return type != BuildingType::Residential; }
 
+const char* doorTypeName(DoorType type)
+{
+    switch (type) {
+    case DoorType::TwoPanelCentre:
+        return "2CO";
+    case DoorType::TwoPanelSide:
+        return "2SO";
+    case DoorType::FourPanelCentre:
+        return "4CO";
+    }
+    return "";
+}
+
 int firstStandardRow(BuildingType type) { return isOfficeType(type) ? 1 : 0; }
 
 double lowestStandardLoad(BuildingType type) { return tableRowLoad(firstStandardRow(type)); }

@@ -14,6 +14,9 @@ namespace trevalo::engine {
 // standard loads one step up.
 bool isOfficeType(BuildingType type);
 
+// "2CO", "2SO" or "4CO".
+const char* doorTypeName(DoorType type);
+
 // The lightest standard rated load a building type uses (kg): office cars start at 750 kg.
 double lowestStandardLoad(BuildingType type);
 // The load table row of that load.

@@ -18,7 +18,10 @@ namespace {
 
 // The designed 4320 twips, and a row below the buttons for saving the project.
 constexpr int kWidthTwips = 5760;
-constexpr int kHeightTwips = 4320 + results::kSaveRowTwips;
+constexpr int kDesignedHeightTwips = 4320 + results::kSaveRowTwips;
+// A line below the save row names the configuration the figures belong to.
+constexpr int kConfigurationTwips = 300;
+constexpr int kHeightTwips = kDesignedHeightTwips + kConfigurationTwips;
 constexpr int kCaptionLeft = 600;
 constexpr int kValueLeft = 4200;
 constexpr int kLineHeight = 210;
@@ -162,7 +165,20 @@ SingleResultForm::SingleResultForm(QWidget* parent) : QWidget(parent)
     QPushButton* save = results::makeResultButton(*this, "SaveProject", QStringLiteral("保存项目…"), 360,
                                                   4320 - 120, 1335, kButtonHeight);
     connect(save, &QPushButton::clicked, this, &SingleResultForm::saveProjectRequested);
+
+    m_configuration = new QLabel(this);
+    m_configuration->setObjectName(QStringLiteral("Configuration"));
+    m_configuration->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_configuration->setGeometry(QRect(pointAt(360, kDesignedHeightTwips - 60), sizeOf(kWidthTwips - 720, kConfigurationTwips)));
 }
+
+void SingleResultForm::showConfiguration(const QString& text)
+{
+    m_configuration->setText(text);
+    m_configuration->setToolTip(text);
+}
+
+QString SingleResultForm::configurationText() const { return m_configuration->text(); }
 
 void SingleResultForm::showFigures(const engine::SingleResult& result)
 {

@@ -42,6 +42,9 @@ public:
     QString valueText(int index) const;
     bool structuralLoadRowVisible() const;
     bool pitDepthRowVisible() const;
+    // The configuration the figures belong to, on the row of the save button.
+    void showConfiguration(const QString& text);
+    QString configurationText() const;
     // The notes line under the buttons; empty when no note stands.
     QString notesText() const;
 
@@ -61,6 +64,7 @@ private:
     results::CaptionLabel* m_intervalCaption = nullptr;           // Label2
     std::array<results::CaptionLabel*, 2> m_verdictMarks{};       // beside the interval, HC(T) %
     QLabel* m_notes = nullptr;
+    QLabel* m_configuration = nullptr;
 };
 
 }  // namespace trevalo

@@ -116,12 +116,15 @@ void TestSizingForm::adoptingARowLandsOnTheSingleResult_data()
     QTest::addColumn<QString>("cars");
     QTest::addColumn<QString>("load");
     QTest::addColumn<QStringList>("captions");  // Label7(0) .. Label7(5), (7), (8)
+    QTest::addColumn<QString>("configuration");
     QTest::newRow("residential first row") << false << 0 << "2" << "675/9"
                                            << QStringList{"72.641", "36.32", "18.585", "37.169", "3.717", "7.434",
-                                                          "1.7", "4.9"};
+                                                          "1.7", "4.9"}
+                                           << "2 台 × 675 kg（9 人），1.75 m/s，2CO 900 mm";
     QTest::newRow("office second row") << true << 1 << "7" << "750/10"
                                        << QStringList{"135.979", "19.426", "22.062", "154.436", "1.839", "12.87",
-                                                      "2.5", "5.2"};
+                                                      "2.5", "5.2"}
+                                       << "7 台 × 750 kg（10 人），2.5 m/s，2CO 1000 mm";
 }
 
 void TestSizingForm::adoptingARowLandsOnTheSingleResult()
@@ -131,6 +134,7 @@ void TestSizingForm::adoptingARowLandsOnTheSingleResult()
     QFETCH(QString, cars);
     QFETCH(QString, load);
     QFETCH(QStringList, captions);
+    QFETCH(QString, configuration);
     m_driver = atParameters(office);
     m_driver->click(FormId::Form4, QStringLiteral("Command4"));
     QCOMPARE(visibleForms(), QStringList{QStringLiteral("Form7")});
@@ -149,6 +153,7 @@ void TestSizingForm::adoptingARowLandsOnTheSingleResult()
     QVERIFY(result->pitDepthRowVisible());
     QCOMPARE(result->valueText(7), captions[6]);
     QCOMPARE(result->valueText(8), captions[7]);
+    QCOMPARE(result->configurationText(), configuration);
     // The parameters form holds the adopted configuration, as if typed.
     QVERIFY(m_driver->control<QCheckBox>(FormId::Form4, QStringLiteral("Check3"))->isChecked());
     QCOMPARE(m_driver->control<QComboBox>(FormId::Form4, QStringLiteral("Combo3"))->currentText(), load.section('/', 0, 0));
