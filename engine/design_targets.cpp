@@ -44,12 +44,18 @@ TargetSources targetSources(BuildingType type, const DesignTargets& targets)
     return sources;
 }
 
-SizingEntries presetSizingEntries(BuildingType type, const std::string& ratedSpeed)
+SizingEntries presetSizingEntries(BuildingType type, const std::string& ratedSpeed, std::optional<int> leastCars,
+                                  std::optional<double> leastLoad)
 {
-    // Preset targets are whole numbers, written as a user would type them.
+    // Presets are whole numbers, written as a user would type them.
     const DesignTargets targets = presetTargets(type);
     return {std::to_string(static_cast<int>(targets.hcPercent)),
-            std::to_string(static_cast<int>(targets.interval)), "", "8", {ratedSpeed}};
+            std::to_string(static_cast<int>(targets.interval)),
+            "",
+            "8",
+            {ratedSpeed},
+            leastCars ? std::to_string(*leastCars) : "",
+            leastLoad ? std::to_string(static_cast<int>(*leastLoad)) : ""};
 }
 
 TargetCheck checkTargets(const DesignTargets& targets, double groupPercent, double interval,

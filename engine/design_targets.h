@@ -38,11 +38,16 @@ struct SizingEntries {
     std::string awt;      // empty: the waiting time is not a target
     std::string maxCars;
     std::vector<std::string> speeds;  // the rated speeds to try, as typed
+    // Initialised, so that the entries can still be listed without them.
+    std::string leastCars = {};  // empty: no least number of cars
+    std::string leastLoad = {};  // kg; empty: no least rated load
 };
 
 // The entries a search starts from: the building type's presets, up to 8 cars, at the
-// rated speed entered for the installation.
-SizingEntries presetSizingEntries(BuildingType type, const std::string& ratedSpeed);
+// rated speed entered for the installation, with the least cars and load given.
+SizingEntries presetSizingEntries(BuildingType type, const std::string& ratedSpeed,
+                                  std::optional<int> leastCars = std::nullopt,
+                                  std::optional<double> leastLoad = std::nullopt);
 
 // One configuration's figures against the targets, on their unrounded values. A margin is
 // positive when the target is met with room to spare: HC above its target, interval and

@@ -114,6 +114,18 @@ std::variant<Refusal, SizingTargets> checkSizingEntries(const SizingEntries& ent
     }
     if (read.speeds.empty())
         return refuse("sizing.speeds", "请至少选择一个试算速度");
+    if (!entries.leastCars.empty()) {
+        const auto least = toInt16(leadingNumber(entries.leastCars));
+        if (!least || *least < 1 || *least > kMostSizingCars)
+            return refuse("sizing.leastCars", "最少台数应为 1 至 16 的整数，或留空");
+        read.leastCars = *least;
+    }
+    if (!entries.leastLoad.empty()) {
+        const double least = leadingNumber(entries.leastLoad);
+        if (!(least >= 0 && std::isfinite(least)))
+            return refuse("sizing.leastLoad", "最小载重不能小于 0，或留空");
+        read.leastLoad = least;
+    }
     std::sort(read.speeds.begin(), read.speeds.end());
     read.speeds.erase(std::unique(read.speeds.begin(), read.speeds.end()), read.speeds.end());
     return read;
@@ -152,10 +164,22 @@ SizingResult runSizingSearch(const AnalysisInputs& inputs, const SizingEntries& 
 
     SizingOutcome outcome;
     outcome.targets = *targets;
+    outcome.minimums = presetMinimums(inputs);
+    const double travel = std::get<CheckedEntries>(checkedEntries).installation.travel;
+    std::vector<bool> fastEnough;
+    for (double speed : targets->speeds) {
+        fastEnough.push_back(runsWithinFireLiftTime(outcome.minimums, speed, travel));
+        if (!fastEnough.back())
+            outcome.tooSlowSpeeds.push_back(speed);
+    }
     outcome.evaluated.reserve(static_cast<std::size_t>(targets->maxCars) * loads->size() * targets->speeds.size());
-    for (int cars = 1; cars <= targets->maxCars; ++cars) {
+    for (int cars = targets->leastCars.value_or(1); cars <= targets->maxCars; ++cars) {
         for (const LoadTrips& load : *loads) {
+            if (targets->leastLoad && load.load < *targets->leastLoad)
+                continue;
             for (std::size_t s = 0; s < targets->speeds.size(); ++s) {
+                if (!fastEnough[s])
+                    continue;
                 // The figures as the single result computes them for this load and number of cars.
                 const RoundTrip& trip = load.trips[s];
                 SizingCandidate& candidate = outcome.evaluated.emplace_back();

@@ -2,6 +2,7 @@
 
 #include "engine/analysis.h"
 #include "engine/design_targets.h"
+#include "engine/sizing_minimums.h"
 
 #include <optional>
 #include <variant>
@@ -14,13 +15,16 @@ struct SizingTargets {
     DesignTargets targets;
     int maxCars = 8;
     std::vector<double> speeds;  // ascending, each once
+    std::optional<int> leastCars = {};
+    std::optional<double> leastLoad = {};  // kg
 };
 
 // The largest group the search considers.
 constexpr int kMostSizingCars = 16;
 
 // Reads and checks the entries: targets above zero (an empty waiting time is no target),
-// a whole number of cars from 1 to 16, and at least one rated speed, each above zero.
+// a whole number of cars from 1 to 16, at least one rated speed, each above zero, and the
+// least cars (a whole number from 1 to 16) and least load (at least zero), each empty for none.
 // Empty when an entry is refused.
 std::optional<SizingTargets> readSizingEntries(const SizingEntries& entries);
 // The same, with the refused entry named ("sizing.maxCars") and what is wrong with it.
@@ -42,8 +46,13 @@ struct SizingCandidate {
 
 struct SizingOutcome {
     SizingTargets targets;
+    // What the building's codes ask, with their sources; the fire lift's run time decides
+    // which chosen speeds are too slow to be tried.
+    SizingMinimums minimums;
+    std::vector<double> tooSlowSpeeds;
     bool met = false;  // some configuration within the maximum meets every target
-    // Every configuration evaluated, ranked: fewest cars, then smallest load, then lowest speed.
+    // Every configuration evaluated (none below the least cars and load, none too slow for the
+    // fire lift), ranked: fewest cars, then smallest load, then lowest speed.
     std::vector<SizingCandidate> evaluated;
     // The ones that meet the targets, in rank order; when none does, the closest ones
     // (smallest worst shortfall first).

@@ -1,0 +1,61 @@
+#include "engine/sizing_minimums.h"
+
+#include "engine/run_model.h"
+#include "engine/standard_tables.h"
+
+namespace trevalo::engine {
+
+namespace {
+
+// Residential buildings of this many storeys need two lifts, one for a stretcher.
+constexpr double kTwoLiftStoreys = 12;
+// Fire lifts: the heights above which they are needed, their least rated load and run time.
+constexpr double kResidentialFireLiftTravel = 33;
+constexpr double kOfficeFireLiftTravel = 32;
+constexpr double kFireLiftLoad = 800;
+constexpr double kFireLiftRunTime = 60;
+
+}  // namespace
+
+SizingMinimums presetMinimums(BuildingType type, double floorsServed, double travel)
+{
+    SizingMinimums minimums;
+    if (type == BuildingType::Residential && floorsServed + 1 >= kTwoLiftStoreys) {
+        minimums.cars = 2;
+        minimums.carsSource = "GB 50096-2011 第6.4.2条：十二层及以上的住宅不少于两台电梯，其中一台可容纳担架";
+    }
+    const double threshold = isOfficeType(type) ? kOfficeFireLiftTravel : kResidentialFireLiftTravel;
+    if (travel > threshold) {
+        minimums.load = kFireLiftLoad;
+        minimums.loadSource = "GB 50016-2014 第7.3.1、7.3.8条：需设消防电梯，载重不小于800kg";
+        minimums.fireLiftRunTime = kFireLiftRunTime;
+        minimums.runTimeSource = "GB 50016-2014 第7.3.8条：消防电梯从首层至顶层的运行时间不宜大于60s";
+    }
+    return minimums;
+}
+
+SizingMinimums presetMinimums(const AnalysisInputs& inputs)
+{
+    if (!inputs.project.buildingType)
+        return {};
+    return presetMinimums(*inputs.project.buildingType, leadingNumber(inputs.project.floorsServed),
+                          leadingNumber(inputs.elevator.travel));
+}
+
+bool runsWithinFireLiftTime(const SizingMinimums& minimums, double ratedSpeed, double travel)
+{
+    if (!minimums.fireLiftRunTime)
+        return true;
+    const auto run = runDuration(ratedSpeed, travel);
+    return run && *run <= *minimums.fireLiftRunTime;
+}
+
+std::string minimumSource(const std::optional<double>& entered, const std::optional<double>& preset,
+                          const std::string& presetSource)
+{
+    if (entered == preset)
+        return presetSource;
+    return "用户设定";
+}
+
+}  // namespace trevalo::engine
