@@ -10,6 +10,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <optional>
 #include <regex>
 
@@ -41,6 +42,8 @@ AnalysisInputs decode(ByteReader& reader)
     e.advanceOpening = (flags & 2) != 0;
     e.fixedConfiguration = (flags & 4) != 0;
     e.machineRoomRequested = (flags & 8) != 0;
+    // The floor form's stored total is decoded too: the checks recompute it from the rows,
+    // whatever it holds.
     for (std::string* text : {&e.travel, &e.floorHeight, &e.expressDistance, &e.doorWidth, &e.lossPercent,
                               &e.upPercent, &e.downPercent, &e.ratedSpeed, &e.ratedLoad, &e.carCount,
                               &e.finishingWeight, &inputs.floors.storedTotal})
@@ -66,21 +69,44 @@ void require(bool condition, const char* property)
     }
 }
 
-// The door width is emptied exactly with its notice; the floors notice is the forms' own.
+// Whether a named entry of the building data or the elevator parameters was left empty.
+bool leftEmpty(const AnalysisInputs& inputs, const std::string& entry)
+{
+    const ProjectData& p = inputs.project;
+    const ElevatorParameters& e = inputs.elevator;
+    if (entry == "building.buildingType" || entry == "building.spread" || entry == "elevator.doorType")
+        return entry == "building.buildingType" ? !p.buildingType : entry == "building.spread" ? !p.spread : !e.doorType;
+    const std::map<std::string, const std::string*> texts{
+        {"building.floorsServed", &p.floorsServed}, {"building.totalPopulation", &p.totalPopulation},
+        {"elevator.travel", &e.travel}, {"elevator.floorHeight", &e.floorHeight}, {"elevator.doorWidth", &e.doorWidth},
+        {"elevator.lossPercent", &e.lossPercent}, {"elevator.upPercent", &e.upPercent},
+        {"elevator.ratedSpeed", &e.ratedSpeed}, {"elevator.downPercent", &e.downPercent},
+        {"elevator.expressDistance", &e.expressDistance}, {"elevator.carCount", &e.carCount},
+        {"elevator.ratedLoad", &e.ratedLoad}, {"elevator.finishingWeight", &e.finishingWeight}};
+    const auto found = texts.find(entry);
+    return found != texts.end() && found->second->empty();
+}
+
+// The door width is emptied exactly with its notice; a refusal that names an entry says what
+// is wrong with it; a missing entry is one left empty, and the floors notice is about the floors.
 template <class Outcome>
-bool checkRefusal(const Outcome& outcome)
+bool checkRefusal(const AnalysisInputs& inputs, const Outcome& outcome)
 {
     const auto* refusal = std::get_if<Refusal>(&outcome);
     if (refusal != nullptr) {
         require(refusal->clearDoorWidth == (refusal->notice == Notice::DoorWidthNonStandard), "door width emptied");
-        require(refusal->notice != Notice::FloorsOutOfRange, "never the floors notice");
+        require(refusal->entry.empty() == refusal->reason.empty(), "a named entry has a reason");
+        require(refusal->notice != Notice::IncompleteInput || leftEmpty(inputs, refusal->entry),
+                "an incomplete entry is empty");
+        require(refusal->notice != Notice::FloorsOutOfRange || refusal->entry == "building.floorsServed",
+                "the floors notice names the floors");
     }
     return refusal != nullptr;
 }
 
-void check(const AnalysisOutcome& outcome)
+void check(const AnalysisInputs& inputs, const AnalysisOutcome& outcome)
 {
-    if (checkRefusal(outcome))
+    if (checkRefusal(inputs, outcome))
         return;
     if (const auto* single = std::get_if<SingleResult>(&outcome)) {
         for (std::size_t i = 0; i < 6; ++i)
@@ -112,9 +138,9 @@ SizingEntries decodeSizing(ByteReader& reader)
 }
 
 // The count and order of the configurations are the sizing property test's; here: any entries.
-void checkSizing(const SizingResult& result)
+void checkSizing(const AnalysisInputs& inputs, const SizingResult& result)
 {
-    if (checkRefusal(result))
+    if (checkRefusal(inputs, result))
         return;
     const auto& outcome = std::get<SizingOutcome>(result);
     require(!outcome.listed.empty(), "the list is never empty");
@@ -135,7 +161,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     ByteReader reader(data, size);
     const AnalysisInputs inputs = decode(reader);
-    check(runAnalysis(inputs));
-    checkSizing(runSizingSearch(inputs, decodeSizing(reader)));
+    check(inputs, runAnalysis(inputs));
+    checkSizing(inputs, runSizingSearch(inputs, decodeSizing(reader)));
     return 0;
 }

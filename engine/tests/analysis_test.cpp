@@ -16,6 +16,7 @@ struct SingleCase {
     Entries entries;
     std::array<std::string, 9> texts;  // an empty text: its row is hidden
     double roundTripTime;
+    std::string firstRun = "";  // m, the first run noted as long; empty: no note
 };
 
 class SingleResults : public testing::TestWithParam<SingleCase> {};
@@ -29,12 +30,25 @@ TEST_P(SingleResults, ShowTheFiguresOfOneConfiguration)
     EXPECT_EQ(single->structuralLoadShown, !GetParam().texts[6].empty());
     EXPECT_EQ(single->pitAndHeadroomShown, !GetParam().texts[7].empty());
     EXPECT_NEAR(single->figures.roundTripTime, GetParam().roundTripTime, 1e-8);
+    // A first run longer than three floor heights without an express zone is noted beside the
+    // figures, in the load table as well.
+    std::vector<std::string> notes;
+    if (!GetParam().firstRun.empty())
+        notes.push_back("首层至第一服务层的距离按 " + GetParam().firstRun + " m 计，请核对行程、层高和层数");
+    EXPECT_EQ(single->notes, notes);
+    Entries sweep = GetParam().entries;
+    sweep.fixed = false;
+    const auto table = runAnalysis(inputsOf(sweep));
+    ASSERT_TRUE(std::holds_alternative<LoadTable>(table));
+    EXPECT_EQ(std::get<LoadTable>(table).notes, notes);
 }
 
 // Expected figures from an independent model of the published formulas (a throwaway
 // script, not part of the project), checked first against the worked examples; the
 // first row is the worked case itself. Rows cover the three building types, every speed
-// class and pit table row, the rope-count limits and traffic in one direction only.
+// class and pit table row, the rope-count limits and traffic in one direction only. The
+// first run is exactly three floor heights in officeNobodyDownAdvance, longer in the two
+// unlisted offices, and longer but after an express zone in ownerHighExpress.
 INSTANTIATE_TEST_SUITE_P(
     Analysis, SingleResults,
     testing::Values(
@@ -64,7 +78,7 @@ INSTANTIATE_TEST_SUITE_P(
         SingleCase{"officeMiddleUnlisted",
                    {.type = kOffice, .floors = "25", .population = "2000", .travel = "90", .speed = "4.5",
                     .load = "1600", .cars = "4", .finishing = "400"},
-                   {"155.358", "38.84", "20.276", "81.103", "1.014", "4.055", "27225", "", ""}, 155.358028639},
+                   {"155.358", "38.84", "20.276", "81.103", "1.014", "4.055", "27225", "", ""}, 155.358028639, "18"},
         SingleCase{"residentialHighNobodyDown",
                    {.floors = "30", .population = "1500", .travel = "93", .up = "80", .down = "0", .speed = "5",
                     .load = "1600", .cars = "3", .finishing = "500"},
@@ -72,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
         SingleCase{"officeHighUnlisted",
                    {.type = kOffice, .floors = "30", .population = "2400", .travel = "120", .up = "50", .down = "30",
                     .speed = "5.5", .load = "1800", .cars = "4", .finishing = "300"},
-                   {"242.155", "60.539", "23.786", "95.146", "0.991", "3.964", "29925", "", ""}, 242.155001699},
+                   {"242.155", "60.539", "23.786", "95.146", "0.991", "3.964", "29925", "", ""}, 242.155001699, "33"},
         SingleCase{"ownerHighExpress",
                    {.type = kOwner, .floors = "30", .population = "2400", .travel = "160", .floorHeight = "4",
                     .express = "40.5", .up = "60", .down = "25", .speed = "6", .load = "1600", .cars = "6"},
@@ -184,15 +198,19 @@ struct CheckCase {
     const char* name;
     Entries entries;
     std::optional<Notice> notice;  // empty: the figures are shown
+    std::string entry = "";        // the entry the refusal names; empty for a refusal of the figures
 };
 
 class Checks : public testing::TestWithParam<CheckCase> {};
 
-TEST_P(Checks, TheFirstFailingCheckGivesItsNotice)
+TEST_P(Checks, TheFirstFailingCheckGivesItsNoticeAndNamesItsEntry)
 {
     const auto outcome = runAnalysis(inputsOf(GetParam().entries));
     const auto* refusal = std::get_if<Refusal>(&outcome);
     EXPECT_EQ(refusal ? std::optional(refusal->notice) : std::nullopt, GetParam().notice);
+    EXPECT_EQ(refusal ? refusal->entry : "", GetParam().entry);
+    // A refusal that names an entry says what is wrong with it.
+    EXPECT_EQ(refusal && refusal->reason.empty(), refusal && refusal->entry.empty());
     // Only the door width refusal empties the width entry.
     EXPECT_EQ(refusal && refusal->clearDoorWidth, GetParam().notice == Notice::DoorWidthNonStandard);
 }
@@ -203,35 +221,64 @@ constexpr auto kDoorWidth = Notice::DoorWidthNonStandard;
 constexpr std::optional<Notice> kFigures;
 
 // One row per required entry, then pairs of failures that must give the notice of the
-// check made first, then single refusals and entries that still give figures.
+// check made first (the building data, the floor rows' total, then the elevator
+// parameters), then single refusals and entries that still give figures.
 INSTANTIATE_TEST_SUITE_P(
     Analysis, Checks,
     testing::Values(
-        CheckCase{"noTravel", {.travel = ""}, kIncomplete}, CheckCase{"noFloorHeight", {.floorHeight = ""}, kIncomplete},
-        CheckCase{"noDoorWidth", {.width = ""}, kIncomplete}, CheckCase{"noLoss", {.loss = ""}, kIncomplete},
-        CheckCase{"noUpShare", {.up = ""}, kIncomplete}, CheckCase{"noSpeed", {.speed = ""}, kIncomplete},
-        CheckCase{"noDownShare", {.down = ""}, kIncomplete}, CheckCase{"noDoorType", {.door = std::nullopt}, kIncomplete},
-        CheckCase{"zoneWithoutDistance", {.express = ""}, kIncomplete}, CheckCase{"noCars", {.cars = ""}, kIncomplete},
-        CheckCase{"noLoad", {.load = ""}, kIncomplete}, CheckCase{"noFinishingWeight", {.finishing = ""}, kIncomplete},
-        CheckCase{"incompleteBeforeSpeed", {.down = "", .speed = "0"}, kIncomplete},
-        CheckCase{"incompleteBeforeDoorWidth", {.width = "10", .finishing = ""}, kIncomplete},
-        CheckCase{"speedBeforeDoorWidth", {.width = "10", .speed = "0"}, kInputError},
-        CheckCase{"populationBeforeDoorWidth", {.population = "-5", .width = "10"}, kInputError},
-        CheckCase{"noSpreadBeforeDoorWidth", {.spread = std::nullopt, .width = "10"}, kInputError},
-        CheckCase{"doorWidthBeforeCars", {.width = "10", .cars = "0"}, kDoorWidth},
-        CheckCase{"doorWidthBeforeFloors", {.floors = "0", .width = "1600"}, kDoorWidth},
-        CheckCase{"doorWidthBeforeShares", {.width = "799", .up = "-1"}, kDoorWidth},
-        CheckCase{"doorWidthBeforeRunLength", {.express = "100", .width = "1501"}, kDoorWidth},
-        CheckCase{"fourPanelHalfTooNarrow", {.door = kFour, .width = "1599"}, kDoorWidth},
-        CheckCase{"fourPanelHalfTooWide", {.door = kFour, .width = "3001"}, kDoorWidth},
-        CheckCase{"zeroCars", {.cars = "0"}, kInputError},
-        CheckCase{"halfAFloor", {.floors = "0.5"}, kInputError}, CheckCase{"negativeDown", {.down = "-1"}, kInputError},
-        CheckCase{"negativeLoad", {.load = "-75"}, kInputError}, CheckCase{"negativeLoss", {.loss = "-5"}, kInputError},
+        CheckCase{"noPopulation", {.population = ""}, kIncomplete, "building.totalPopulation"},
+        CheckCase{"noTravel", {.travel = ""}, kIncomplete, "elevator.travel"},
+        CheckCase{"noFloorHeight", {.floorHeight = ""}, kIncomplete, "elevator.floorHeight"},
+        CheckCase{"noDoorWidth", {.width = ""}, kIncomplete, "elevator.doorWidth"},
+        CheckCase{"noLoss", {.loss = ""}, kIncomplete, "elevator.lossPercent"},
+        CheckCase{"noUpShare", {.up = ""}, kIncomplete, "elevator.upPercent"},
+        CheckCase{"noSpeed", {.speed = ""}, kIncomplete, "elevator.ratedSpeed"},
+        CheckCase{"noDownShare", {.down = ""}, kIncomplete, "elevator.downPercent"},
+        CheckCase{"noDoorType", {.door = std::nullopt}, kIncomplete, "elevator.doorType"},
+        CheckCase{"zoneWithoutDistance", {.express = ""}, kIncomplete, "elevator.expressDistance"},
+        CheckCase{"noCars", {.cars = ""}, kIncomplete, "elevator.carCount"},
+        CheckCase{"noLoad", {.load = ""}, kIncomplete, "elevator.ratedLoad"},
+        CheckCase{"noFinishingWeight", {.finishing = ""}, kIncomplete, "elevator.finishingWeight"},
+        CheckCase{"buildingDataBeforeElevator", {.spread = std::nullopt, .travel = ""}, kIncomplete, "building.spread"},
+        CheckCase{"tooManyFloorsBeforeElevator", {.floors = "300", .travel = ""},
+                  Notice::FloorsOutOfRange, "building.floorsServed"},
+        CheckCase{"rowsTotalBeforeElevator", {.spread = kPerFloor, .perFloor = {"2147483647", "1"}, .travel = ""},
+                  kInputError, "floorPopulations"},
+        CheckCase{"incompleteBeforeSpeed", {.down = "", .speed = "0"}, kIncomplete, "elevator.downPercent"},
+        CheckCase{"incompleteBeforeDoorWidth", {.width = "10", .finishing = ""},
+                  kIncomplete, "elevator.finishingWeight"},
+        CheckCase{"speedBeforeDoorWidth", {.width = "10", .speed = "0"}, kInputError, "elevator.ratedSpeed"},
+        CheckCase{"populationBeforeDoorWidth", {.population = "-5", .width = "10"},
+                  kInputError, "building.totalPopulation"},
+        CheckCase{"doorWidthBeforeCars", {.width = "10", .cars = "0"}, kDoorWidth, "elevator.doorWidth"},
+        CheckCase{"doorWidthBeforeFloors", {.floors = "0", .width = "1600"}, kDoorWidth, "elevator.doorWidth"},
+        CheckCase{"doorWidthBeforeShares", {.width = "799", .up = "-1"}, kDoorWidth, "elevator.doorWidth"},
+        CheckCase{"doorWidthBeforeRunLength", {.express = "100", .width = "1501"}, kDoorWidth, "elevator.doorWidth"},
+        CheckCase{"fourPanelHalfTooNarrow", {.door = kFour, .width = "1599"}, kDoorWidth, "elevator.doorWidth"},
+        CheckCase{"fourPanelHalfTooWide", {.door = kFour, .width = "3001"}, kDoorWidth, "elevator.doorWidth"},
+        CheckCase{"zeroCars", {.cars = "0"}, kInputError, "elevator.carCount"},
+        CheckCase{"halfAFloor", {.floors = "0.5"}, kInputError, "building.floorsServed"},
+        CheckCase{"upAtTheWholeCar", {.up = "100"}, kFigures},
+        CheckCase{"upJustAboveTheWholeCar", {.up = "100.0001"}, kInputError, "elevator.upPercent"},
+        CheckCase{"upFarAboveTheWholeCar", {.up = "800"}, kInputError, "elevator.upPercent"},
+        CheckCase{"downAtTheWholeCar", {.down = "100"}, kFigures},
+        CheckCase{"downJustAboveTheWholeCar", {.down = "100.0001"}, kInputError, "elevator.downPercent"},
+        CheckCase{"downFarAboveTheWholeCar", {.down = "800"}, kInputError, "elevator.downPercent"},
+        CheckCase{"upBeforeDown", {.up = "101", .down = "-1"}, kInputError, "elevator.upPercent"},
+        CheckCase{"downBeforeLoss", {.loss = "-5", .down = "101"}, kInputError, "elevator.downPercent"},
+        CheckCase{"negativeDown", {.down = "-1"}, kInputError, "elevator.downPercent"},
+        CheckCase{"negativeLoad", {.load = "-75"}, kInputError, "elevator.ratedLoad"},
+        CheckCase{"negativeLoss", {.loss = "-5"}, kInputError, "elevator.lossPercent"},
         CheckCase{"upBelowOneStopMakesOne", {.up = "0.5"}, kFigures},
-        CheckCase{"expressLongerThanTravel", {.express = "100"}, kInputError},
+        CheckCase{"expressLongerThanTravel", {.express = "100"}, kInputError, "elevator.travel"},
         CheckCase{"vanishingPopulation", {.population = "1e-320"}, kInputError},
-        CheckCase{"floorBelowNothing", {.spread = kPerFloor, .perFloor = {"-10"}}, kInputError},
-        CheckCase{"floorAboveTotal", {.spread = kPerFloor, .perFloor = {"600"}}, kInputError},
+        CheckCase{"nobodyOnAnyFloor", {.spread = kPerFloor, .perFloor = {"0"}}, kInputError, "floorPopulations"},
+        CheckCase{"floorBelowNothing", {.spread = kPerFloor, .perFloor = {"250", "260", "-10"}},
+                  kInputError, "floorPopulations[2]"},
+        CheckCase{"floorAboveTotal", {.spread = kPerFloor, .perFloor = {"0", "600", "-100"}},
+                  kInputError, "floorPopulations[1]"},
+        // The building data form's total stands aside: a floor is held against the rows' total.
+        CheckCase{"rowsTotalNotBuildingTotal", {.spread = kPerFloor, .population = "5", .perFloor = {"500"}}, kFigures},
         CheckCase{"missingFloorsReadAsNobody", {.spread = kPerFloor, .perFloor = {"500"}}, kFigures},
         CheckCase{"blankExpressDistanceReadsZero", {.express = "  "}, kFigures},
         CheckCase{"noLossAllowance", {.loss = "0"}, kFigures},

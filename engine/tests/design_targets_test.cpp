@@ -1,10 +1,13 @@
 #include "engine/design_targets.h"
+#include "engine/standard_tables.h"
 
 #include "engine/tests/case_name.h"
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <tuple>
+#include <vector>
 
 namespace trevalo::engine {
 namespace {
@@ -15,11 +18,13 @@ struct PresetCase {
     double hcPercent, interval;
     const char *hcSource, *intervalSource;  // the guide each source names
     SizingEntries entries;       // at a rated speed of "2.5" on the parameters form
+    double lowestLoad;           // kg, the first standard load of the type
+    const char* shares;          // the up, down and loss shares the parameters form proposes
 };
 
 class Presets : public testing::TestWithParam<PresetCase> {};
 
-TEST_P(Presets, FollowTheDesignGuides)
+TEST_P(Presets, FollowTheBuildingType)
 {
     const PresetCase& row = GetParam();
     const DesignTargets targets = presetTargets(row.type);
@@ -32,19 +37,29 @@ TEST_P(Presets, FollowTheDesignGuides)
     const SizingEntries e = presetSizingEntries(row.type, "2.5");
     EXPECT_EQ(std::tie(e.hcPercent, e.interval, e.awt, e.maxCars, e.speeds),
               std::tie(row.entries.hcPercent, row.entries.interval, row.entries.awt, row.entries.maxCars, row.entries.speeds));
+    EXPECT_EQ(lowestStandardLoad(row.type), row.lowestLoad);
+    const ElevatorParameters p = defaultElevatorParameters(row.type);
+    EXPECT_EQ(p.upPercent + " " + p.downPercent + " " + p.lossPercent, row.shares);
 }
 
 // The targets and sources of the design guides: ISO 8100-32 for an office's handling capacity,
-// CIBSE Guide D for the rest.
+// CIBSE Guide D for the rest. Office cars start one standard load up, at 750 kg.
 INSTANTIATE_TEST_SUITE_P(
     Targets, Presets,
     testing::Values(PresetCase{"office", BuildingType::OfficeAndHotel, 12, 30, "ISO 8100-32:2020", "CIBSE Guide D",
-                               {"12", "30", "", "8", {"2.5"}}},
+                               {"12", "30", "", "8", {"2.5"}}, 750, "50 50 5"},
                     PresetCase{"ownerOccupied", BuildingType::OwnerOccupiedOffice, 15, 30, "CIBSE Guide D",
-                               "CIBSE Guide D", {"15", "30", "", "8", {"2.5"}}},
+                               "CIBSE Guide D", {"15", "30", "", "8", {"2.5"}}, 750, "80 0 5"},
                     PresetCase{"residential", BuildingType::Residential, 6, 60, "CIBSE Guide D", "CIBSE Guide D",
-                               {"6", "60", "", "8", {"2.5"}}}),
+                               {"6", "60", "", "8", {"2.5"}}, 675, "30 20 5"}),
     CaseName());
+
+// The rated load list: every 75 kg step from 675 to 1800 kg but 975 kg.
+TEST(RatedLoadList, OffersEveryStandardLoadButOne)
+{
+    EXPECT_EQ(ratedLoadListTexts(), (std::vector<std::string>{"675", "750", "825", "900", "1050", "1125", "1200", "1275",
+                                                              "1350", "1425", "1500", "1575", "1650", "1725", "1800"}));
+}
 
 struct SourceCase {
     const char* name;

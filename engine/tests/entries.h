@@ -14,7 +14,9 @@ struct Entries {
     BuildingType type = BuildingType::Residential;
     std::optional<PopulationSpread> spread = PopulationSpread::Even;
     const char* floors = "10";
-    const char* population = "500";  // for a per-floor spread: the stored total
+    // The building data form's total; with a per-floor spread the analysis takes the total
+    // of the rows instead, so the rows of a per-floor building add up to it.
+    const char* population = "500";
     std::vector<std::string> perFloor = {};
     const char* travel = "30";
     const char* floorHeight = "3";
@@ -35,10 +37,8 @@ struct Entries {
 inline AnalysisInputs inputsOf(const Entries& x)
 {
     AnalysisInputs inputs;
-    // The population is read from the form that the spread selects; the other one is left empty.
-    const bool perFloor = x.spread == PopulationSpread::PerFloor;
-    inputs.project = {"", x.type, x.floors, perFloor ? "" : x.population, x.spread};
-    inputs.floors = {x.perFloor, perFloor ? x.population : ""};
+    inputs.project = {"", x.type, x.floors, x.population, x.spread};
+    inputs.floors = {x.perFloor, ""};
     inputs.elevator = {x.travel,  x.floorHeight, x.express != nullptr, x.express ? x.express : "",
                        x.door,    x.width,       x.advance,            x.loss,
                        x.up,      x.down,        x.speed,              x.fixed,

@@ -171,12 +171,13 @@ INSTANTIATE_TEST_SUITE_P(
     CaseName());
 
 // What a refused search raises: the checks of the single result first, in their order, then
-// the sizing entries.
+// the sizing entries, each naming its entry.
 struct RefusalCase {
     const char* name;
     Entries building;
     SizingEntries entries;
     Notice notice;
+    std::string entry;
 };
 
 class Refusals : public testing::TestWithParam<RefusalCase> {};
@@ -187,6 +188,7 @@ TEST_P(Refusals, RaiseTheirNotice)
     const auto* refusal = std::get_if<Refusal>(&result);
     ASSERT_NE(refusal, nullptr);
     EXPECT_EQ(refusal->notice, GetParam().notice);
+    EXPECT_EQ(refusal->entry, GetParam().entry);
     EXPECT_EQ(refusal->clearDoorWidth, GetParam().notice == Notice::DoorWidthNonStandard);
 }
 
@@ -196,34 +198,44 @@ const SizingEntries kBadEntries{"0", "60", "", "8", {"1.75"}};
 INSTANTIATE_TEST_SUITE_P(
     Search, Refusals,
     testing::Values(
-        RefusalCase{"emptyTravelBeforeBadEntries", {.travel = ""}, kBadEntries, Notice::IncompleteInput},
-        RefusalCase{"zeroSpeedBeforeBadEntries", {.speed = "0"}, kBadEntries, Notice::InputError},
-        RefusalCase{"doorWidthBeforeBadEntries", {.width = "700"}, kBadEntries, Notice::DoorWidthNonStandard},
-        RefusalCase{"badEntries", {}, kBadEntries, Notice::InputError},
+        RefusalCase{"emptyTravelBeforeBadEntries", {.travel = ""}, kBadEntries, Notice::IncompleteInput, "elevator.travel"},
+        RefusalCase{"zeroSpeedBeforeBadEntries", {.speed = "0"}, kBadEntries, Notice::InputError, "elevator.ratedSpeed"},
+        RefusalCase{"doorWidthBeforeBadEntries", {.width = "700"}, kBadEntries, Notice::DoorWidthNonStandard,
+                    "elevator.doorWidth"},
+        RefusalCase{"badEntries", {}, kBadEntries, Notice::InputError, "sizing.hcPercent"},
         // Ze = 30 - 3 x 14 is negative: the express run has no duration.
-        RefusalCase{"expressRunImpossible", {.floors = "15"}, kPresets, Notice::InputError}),
+        RefusalCase{"expressRunImpossible", {.floors = "15"}, kPresets, Notice::InputError, "elevator.travel"}),
     CaseName());
 
-// How the search reads the sizing entries; no maximum number of cars: refused.
+// How the search reads the sizing entries, or the first entry it refuses, in the order of
+// the form: handling capacity, interval, waiting time, number of cars, speeds.
 struct EntriesCase {
     const char* name;
     SizingEntries entries;
     int maxCars;
     std::vector<double> speeds;
     std::optional<double> awt;
+    std::string refused = "";  // the entry a refusal names
 };
 
 class EntriesRead : public testing::TestWithParam<EntriesCase> {};
 
 TEST_P(EntriesRead, AsTheSearchUsesThem)
 {
-    const auto read = readSizingEntries(GetParam().entries);
-    ASSERT_EQ(read.has_value(), GetParam().maxCars != 0);
-    if (read) {
-        EXPECT_EQ(read->maxCars, GetParam().maxCars);
-        EXPECT_EQ(read->speeds, GetParam().speeds);
-        EXPECT_EQ(read->targets.awt, GetParam().awt);
+    const EntriesCase& c = GetParam();
+    const auto checked = checkSizingEntries(c.entries);
+    const auto* refusal = std::get_if<Refusal>(&checked);
+    ASSERT_EQ(refusal ? refusal->entry : "", c.refused);
+    EXPECT_EQ(readSizingEntries(c.entries).has_value(), refusal == nullptr);
+    if (refusal) {
+        EXPECT_EQ(refusal->notice, Notice::InputError);
+        EXPECT_FALSE(refusal->reason.empty());
+        return;
     }
+    const auto& read = std::get<SizingTargets>(checked);
+    EXPECT_EQ(read.maxCars, c.maxCars);
+    EXPECT_EQ(read.speeds, c.speeds);
+    EXPECT_EQ(read.targets.awt, c.awt);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -233,15 +245,19 @@ INSTANTIATE_TEST_SUITE_P(
                     EntriesCase{"carsRoundedToEven", {"6", "60", "", "8.5", {"2"}}, 8, {2}, std::nullopt},
                     EntriesCase{"speedsSortedOnce", {"6", "60", "25", "8", {"4", "1", "4.0", "2.5"}}, 8, {1, 2.5, 4}, 25},
                     EntriesCase{"fullWidthDigits", {"６", "６０", "２５.５", "８", {"２"}}, 8, {2}, 25.5},
-                    EntriesCase{"hcTargetZero", {"0", "60", "", "8", {"1.75"}}, 0, {}, {}},
-                    EntriesCase{"intervalTargetNegative", {"6", "-60", "", "8", {"1.75"}}, 0, {}, {}},
-                    EntriesCase{"infiniteTarget", {"1e999", "60", "", "8", {"1.75"}}, 0, {}, {}},
-                    EntriesCase{"waitingTimeOfBlanks", {"6", "60", " ", "8", {"1.75"}}, 0, {}, {}},
-                    EntriesCase{"noCars", {"6", "60", "", "0", {"1.75"}}, 0, {}, {}},
-                    EntriesCase{"seventeenCars", {"6", "60", "", "17", {"1.75"}}, 0, {}, {}},
-                    EntriesCase{"carsBeyondSixteenBits", {"6", "60", "", "1e9", {"1.75"}}, 0, {}, {}},
-                    EntriesCase{"noSpeed", {"6", "60", "", "8", {}}, 0, {}, {}},
-                    EntriesCase{"oneSpeedZero", {"6", "60", "", "8", {"1.75", "0"}}, 0, {}, {}}),
+                    EntriesCase{"hcTargetZero", {"0", "60", "", "8", {"1.75"}}, 0, {}, {}, "sizing.hcPercent"},
+                    EntriesCase{"hcBeforeEveryOther", {"0", "0", "0", "0", {}}, 0, {}, {}, "sizing.hcPercent"},
+                    EntriesCase{"intervalTargetNegative", {"6", "-60", "", "8", {"1.75"}}, 0, {}, {}, "sizing.interval"},
+                    EntriesCase{"intervalBeforeWaitingTime", {"6", "0", "0", "0", {}}, 0, {}, {}, "sizing.interval"},
+                    EntriesCase{"infiniteTarget", {"1e999", "60", "", "8", {"1.75"}}, 0, {}, {}, "sizing.hcPercent"},
+                    EntriesCase{"waitingTimeOfBlanks", {"6", "60", " ", "8", {"1.75"}}, 0, {}, {}, "sizing.awt"},
+                    EntriesCase{"waitingTimeBeforeCars", {"6", "60", "-1", "0", {}}, 0, {}, {}, "sizing.awt"},
+                    EntriesCase{"noCars", {"6", "60", "", "0", {"1.75"}}, 0, {}, {}, "sizing.maxCars"},
+                    EntriesCase{"seventeenCars", {"6", "60", "", "17", {"1.75"}}, 0, {}, {}, "sizing.maxCars"},
+                    EntriesCase{"carsBeyondSixteenBits", {"6", "60", "", "1e9", {"1.75"}}, 0, {}, {}, "sizing.maxCars"},
+                    EntriesCase{"carsBeforeSpeeds", {"6", "60", "", "17", {}}, 0, {}, {}, "sizing.maxCars"},
+                    EntriesCase{"noSpeed", {"6", "60", "", "8", {}}, 0, {}, {}, "sizing.speeds"},
+                    EntriesCase{"oneSpeedZero", {"6", "60", "", "8", {"1.75", "0"}}, 0, {}, {}, "sizing.speeds"}),
     CaseName());
 
 // A Check3 ticked without a load or number of cars stands in the way of the single result,
