@@ -1,9 +1,9 @@
 #include "app/analysis_action.h"
 
-#include "app/sizing_action.h"
-#include "app/target_choice.h"
+#include "app/sizing_entries.h"
 
 #include "engine/analysis.h"
+#include "engine/target_verdict.h"
 #include "results/load_table_form.h"
 #include "results/single_result_form.h"
 #include "wizard/elevator_parameters_form.h"
@@ -29,7 +29,9 @@ void showResult(Navigator& navigator, FormId id, const Outcome& outcome, const e
     Q_ASSERT(form != nullptr);
     if constexpr (std::is_same_v<Outcome, engine::SingleResult>) {
         form->showFigures(outcome);
-        form->showTargetVerdict(targetVerdict(inputs, savedSizingEntries(navigator), outcome));
+        const auto verdict = engine::targetVerdict(inputs, savedSizingEntries(navigator), outcome);
+        form->showTargetVerdict(verdict ? std::optional<TargetVerdict>({verdict->targets, verdict->sources, verdict->check})
+                                        : std::nullopt);
     } else {
         form->showTable(outcome);
     }

@@ -2,9 +2,11 @@
 
 #include "engine/analysis.h"
 #include "engine/design_targets.h"
+#include "engine/target_verdict.h"
 #include "export/export_record.h"
 #include "export/sheet_model.h"
 
+#include <optional>
 #include <string>
 
 namespace trevalo::workbook {
@@ -36,11 +38,13 @@ CalculationHeader calculationHeader(const engine::AnalysisInputs& inputs, std::s
 // The sheet "计算书": the basis of the calculation, the inputs as the calculation used
 // them with the motion-law coefficients and the door table row, every intermediate
 // figure with its formula in the order the calculation reaches it, the results, a
-// conclusion against the design targets and a block to sign.
+// conclusion against the design targets, the notes on the entries, if any, and a block to sign.
 // The single result adds the group figures, the machine-room derivation and two estimates
 // beyond the up-peak calculation: the average waiting time and, for office buildings, the
 // interval grade.
-SheetModel calculationSheet(const CalculationHeader& header, const engine::SingleResult& result);
+// The conclusion states the verdict the result form shows; none without targets.
+SheetModel calculationSheet(const CalculationHeader& header, const engine::SingleResult& result,
+                            const std::optional<engine::TargetVerdict>& verdict);
 // One value column per rated load the sweep evaluated; the label columns print on every page.
 SheetModel calculationSheet(const CalculationHeader& header, const engine::LoadTable& table);
 

@@ -3,8 +3,10 @@
 #include "engine/analysis.h"
 #include "engine/design_targets.h"
 #include "engine/sizing_search.h"
+#include "engine/target_verdict.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -54,6 +56,8 @@ struct SingleResultRecord {
     EnteredData entered;
     SingleResultCaptions form;
     engine::SingleResult analysis;
+    // The figures against the targets, as the result form judges them; empty without targets.
+    std::optional<engine::TargetVerdict> verdict;
 };
 
 struct LoadTableRecord {
