@@ -58,7 +58,8 @@ QJsonArray texts(const std::vector<std::string>& values)
     return array;
 }
 
-QJsonObject judged(double value, double target, const std::string& source, std::optional<double> margin, bool met)
+QJsonObject judged(const QJsonValue& value, double target, const std::string& source, std::optional<double> margin,
+                   bool met)
 {
     return {{"value", value},   {"target", target},         {"source", text(source)},
             {"margin", numberOrNull(margin)}, {"met", met}, {"text", engine::verdictText(met)}};
@@ -76,13 +77,9 @@ QJsonValue verdictJson(const engine::TargetVerdict& verdict, const engine::Singl
         {"text", engine::verdictText(check.allMet())},
     };
     // No preset has a waiting time target: one is always the user's.
-    QJsonValue awt;
-    if (verdict.targets.awt) {
-        QJsonObject waiting = judged(0, *verdict.targets.awt, "用户设定", check.awtMargin, check.awtMet.value_or(false));
-        waiting["value"] = numberOrNull(verdict.awt);
-        awt = waiting;
-    }
-    object["awt"] = awt;
+    object["awt"] = verdict.targets.awt ? QJsonValue(judged(numberOrNull(verdict.awt), *verdict.targets.awt, "用户设定",
+                                                            check.awtMargin, check.awtMet.value_or(false)))
+                                        : QJsonValue();
     return object;
 }
 

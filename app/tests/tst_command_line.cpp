@@ -126,9 +126,9 @@ void CommandLineTest::calculatePrintsWhatTheFormsShow_data()
     // from the throwaway model behind the analysis tests.
     // The figures unrounded: RTT 93.570058 s by hand, the rest from it with P = 6.5 and U = 500;
     // judged against the residential presets, 6 % and 60 s.
-    const auto judged = [](double value, double target, const char* source, double margin) {
+    const auto judged = [](double value, double target, const char* source, double margin, bool met = true) {
         return QJsonObject{{"value", value}, {"target", target}, {"source", source}, {"margin", margin},
-                           {"met", true}, {"text", "满足"}};
+                           {"met", met}, {"text", met ? "满足" : "不满足"}};
     };
     const QJsonObject worked{
         {"result", "single"},
@@ -142,6 +142,17 @@ void CommandLineTest::calculatePrintsWhatTheFormsShow_data()
                                 {"awt", QJsonValue::Null}, {"met", true}, {"text", "满足"}}},
         {"notes", QJsonArray()}};
     QTest::newRow("worked case") << projectFile({}) << 0 << worked;
+
+    // The project's own targets; the waiting time 0.4 x the interval, 3.9 of 13 persons going up.
+    Entries targeted;
+    targeted.sizing = sizing("8", "45", "20", "2", strings({"1.75"}));
+    QTest::newRow("worked case against the project's targets, a waiting time among them")
+        << projectFile(targeted) << 0
+        << QJsonObject{{"verdict",
+                        QJsonObject{{"hcPercent", judged(8.336, 8, "用户设定", 0.336)},
+                                    {"interval", judged(46.785029, 45, "用户设定", -1.785029, false)},
+                                    {"awt", judged(18.714012, 20, "用户设定", 1.285988)},
+                                    {"met", false}, {"text", "不满足"}}}};
 
     Entries longRun;
     longRun.travel = QStringLiteral("45");
