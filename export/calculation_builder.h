@@ -2,7 +2,7 @@
 
 #include "engine/figures.h"
 #include "engine/target_verdict.h"
-#include "export/calculation_sheet.h"
+#include "export/calculation_header.h"
 #include "export/sheet_model.h"
 
 #include <map>
