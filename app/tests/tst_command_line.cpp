@@ -1,94 +1,11 @@
+#include "command_line_runs.h"
+
 #include <QDir>
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
-#include <optional>
 
-namespace {
-
-// A project in the file's layout; the defaults are the worked example (residential, 10
-// floors, 500 persons, even, 30 m, 3 m, 2CO 900, 5 %, 30 %, 20 %, 1.75 m/s, 1000 kg, 2 cars).
-struct Entries {
-    QString type = QStringLiteral("residential");
-    QString floors = QStringLiteral("10");
-    QString population = QStringLiteral("500");
-    QJsonValue spread = QStringLiteral("even");
-    QString travel = QStringLiteral("30");
-    QString door = QStringLiteral("2CO");
-    QString width = QStringLiteral("900");
-    QString up = QStringLiteral("30");
-    QString down = QStringLiteral("20");
-    QString speed = QStringLiteral("1.75");
-    bool fixed = true;
-    QString load = QStringLiteral("1000");
-    std::optional<QString> finishing;  // the machine room is requested when a weight is given
-    std::optional<QJsonObject> sizing;
-};
-
-QByteArray projectFile(const Entries& e)
-{
-    const QJsonObject root{
-        {"format", "trevalo-project"},
-        {"version", 1},
-        {"building", QJsonObject{{"projectName", "命令行"}, {"buildingType", e.type}, {"floorsServed", e.floors},
-                                 {"totalPopulation", e.population}, {"spread", e.spread}}},
-        {"elevator", QJsonObject{{"travel", e.travel}, {"floorHeight", "3"}, {"doorType", e.door}, {"doorWidth", e.width},
-                                 {"lossPercent", "5"}, {"upPercent", e.up}, {"downPercent", e.down},
-                                 {"ratedSpeed", e.speed}, {"fixedConfiguration", e.fixed}, {"ratedLoad", e.load},
-                                 {"carCount", "2"}, {"machineRoomRequested", e.finishing.has_value()},
-                                 {"finishingWeight", e.finishing.value_or(QString())}}},
-    };
-    QJsonObject project = root;
-    if (e.sizing)
-        project[QStringLiteral("sizing")] = *e.sizing;
-    return QJsonDocument(project).toJson();
-}
-
-QJsonObject sizing(const char* hc, const char* interval, const char* awt, const char* cars, QJsonArray speeds)
-{
-    return {{"hcPercent", hc}, {"interval", interval}, {"awt", awt}, {"maxCars", cars}, {"speeds", speeds}};
-}
-
-// The program as a script runs it: no display to reach, though the desktop's platform is named;
-// a verb that loaded the platform plugin would abort.
-struct Run {
-    int status = -1;
-    QByteArray out;
-    QString err;
-};
-
-Run trevalo(const QStringList& arguments)
-{
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"})
-        environment.remove(QString::fromLatin1(name));
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(TREVALO_PROGRAM), arguments);
-    if (!process.waitForFinished(60000))
-        process.kill();
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, process.readAllStandardOutput(),
-            QString::fromUtf8(process.readAllStandardError())};
-}
-
-QJsonArray strings(std::initializer_list<const char*> texts)
-{
-    QJsonArray array;
-    for (const char* text : texts)
-        array.append(QString::fromUtf8(text));
-    return array;
-}
-
-const QJsonArray kHeaders = strings({"载重/人数", "UP", "DN", "RTT(SEC)", "HC(%)", "HC(PERSONS)", "PS(UP)", "HR"});
-
-}  // namespace
+using namespace commandline;
 
 class CommandLineTest : public QObject {
     Q_OBJECT
@@ -99,19 +16,12 @@ private slots:
     void exportWritesTheWorkbook_data();
     void exportWritesTheWorkbook();
     void exportLeavesNothingOnFailure();
-    void sizePrintsTheSearch_data();
-    void sizePrintsTheSearch();
     void helpAndVersion();
 
 private:
     QString write(const QByteArray& content, const QString& name = QStringLiteral("p.trevalo"))
     {
-        const QString path = m_folder.filePath(name);
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            qFatal("cannot write %s", qPrintable(path));
-        file.write(content);
-        return path;
+        return writeFile(m_folder, content, name);
     }
 
     QTemporaryDir m_folder;
@@ -350,80 +260,6 @@ void CommandLineTest::exportLeavesNothingOnFailure()
     QCOMPARE(run.status, 0);
     QVERIFY(old.size() > 1000);
     QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{QStringLiteral("a.xlsx")});
-}
-
-void CommandLineTest::sizePrintsTheSearch_data()
-{
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<int>("status");
-    QTest::addColumn<QByteArray>("expected");  // the output's start, up to the "…"
-    // On the worked example's building, from a throwaway model of the search (not part of
-    // the project): every configuration's figures from the published formulas, ranked.
-    Entries e;
-    QTest::newRow("presets: 6 %, 60 s, 8 cars at the entered speed") << projectFile(e) << 0 << QByteArray(
-        "{\"met\": true,\n"
-        " \"targets\": {\"hcPercent\": 6, \"interval\": 60, \"awt\": null, \"maxCars\": 8, \"speeds\": [1.75]},\n"
-        " \"candidates\": [\n"
-        "   {\"cars\": 2, \"load\": 675, \"persons\": 9, \"speed\": 1.75,\n"
-        "    \"rtt\": \"72.641\", \"interval\": \"36.32\", \"hcPercent\": \"7.434\", \"awt\": \"14.528\", "
-        "\"figures\": {\"rtt\": 72.64…");
-    e.sizing = sizing("8", "45", "", "2", strings({"1.75"}));
-    QTest::newRow("one configuration meets the project's targets") << projectFile(e) << 0 << QByteArray(
-        "{\"met\": true,\n"
-        " \"targets\": {\"hcPercent\": 8, \"interval\": 45, \"awt\": null, \"maxCars\": 2, \"speeds\": [1.75]},\n"
-        " \"candidates\": [\n"
-        "   {\"cars\": 2, \"load\": 900, \"persons\": 12, \"speed\": 1.75,\n"
-        "    \"rtt\": \"88.556\", \"interval\": \"44.278\", \"hcPercent\": \"8.13\", \"awt\": \"17.711\", "
-        "\"figures\": {\"rtt\": 88.55…");
-    e.sizing = sizing("20", "20", "", "2", strings({"1.75"}));
-    QTest::newRow("nothing meets them: the closest with their margins") << projectFile(e) << 0 << QByteArray(
-        "{\"met\": false,\n"
-        " \"targets\": {\"hcPercent\": 20, \"interval\": 20, \"awt\": null, \"maxCars\": 2, \"speeds\": [1.75]},\n"
-        " \"candidates\": [\n"
-        "   {\"cars\": 2, \"load\": 675, \"persons\": 9, \"speed\": 1.75,\n"
-        "    \"rtt\": \"72.641\", \"interval\": \"36.32\", \"hcPercent\": \"7.434\", \"awt\": \"14.528\", "
-        "\"margins\": {\"hcPercent\": \"-12.566\", \"interval\": \"-16.32\"}, \"figures\": {\"rtt\": 72.64…");
-    e.sizing = sizing("8", "45", "20", "2", strings({"2.5", "1.75"}));
-    QTest::newRow("a waiting time target and two speeds") << projectFile(e) << 0 << QByteArray(
-        "{\"met\": true,\n"
-        " \"targets\": {\"hcPercent\": 8, \"interval\": 45, \"awt\": 20, \"maxCars\": 2, \"speeds\": [1.75, 2.5]},\n"
-        " \"candidates\": [\n"
-        "   {\"cars\": 2, \"load\": 675, \"persons\": 9, \"speed\": 2.5,\n"
-        "    \"rtt\": \"64.792\", \"interval\": \"32.396\", \"hcPercent\": \"8.334\", \"awt\": \"12.958\", "
-        "\"figures\": {\"rtt\": 64.79…");
-    e.sizing = sizing("8", "45", "", "17", strings({"1.75"}));
-    QTest::newRow("more than 16 cars") << projectFile(e) << 2
-                                       << QByteArray("{\"result\": \"notice\", \"notice\": \"输入数据有误！\", "
-                                                     "\"entry\": \"sizing.maxCars\", …");
-    Entries noSpread;
-    noSpread.spread = QJsonValue::Null;
-    QTest::newRow("no spread chosen: the building data form's notice") << projectFile(noSpread) << 2
-        << QByteArray("{\"result\": \"notice\", \"notice\": \"请完整输入数据\", \"entry\": \"building.spread\", …");
-}
-
-void CommandLineTest::sizePrintsTheSearch()
-{
-    QFETCH(QByteArray, file);
-    QFETCH(int, status);
-    QFETCH(QByteArray, expected);
-    const Run run = trevalo({QStringLiteral("--size"), write(file)});
-    QCOMPARE(run.status, status);
-    const QByteArray ellipsis("…");
-    QVERIFY2(run.out.startsWith(expected.chopped(ellipsis.size())), run.out.constData());
-    const QJsonObject printed = QJsonDocument::fromJson(run.out).object();
-    QCOMPARE(printed.value("format"), QJsonValue("trevalo-result"));
-    QCOMPARE(printed.value("version"), QJsonValue(1));
-    // Each figure as a number is the one its text rounds.
-    for (const QJsonValue& candidate : printed.value("candidates").toArray()) {
-        const QJsonObject texts = candidate.toObject();
-        const QJsonObject numbers = texts.value("figures").toObject();
-        for (const char* key : {"rtt", "interval", "hcPercent", "awt"}) {
-            const QJsonValue text = texts.value(key);
-            QVERIFY2(text.isNull() ? numbers.value(key).isNull()
-                                   : qAbs(numbers.value(key).toDouble() - text.toString().toDouble()) <= 0.0005,
-                     key);
-        }
-    }
 }
 
 void CommandLineTest::helpAndVersion()
