@@ -1,6 +1,6 @@
 #include "app/analysis_action.h"
 
-#include "app/sizing_action.h"
+#include "app/sizing_entries.h"
 
 #include "engine/analysis.h"
 #include "engine/display_text.h"

@@ -1,9 +1,9 @@
 #include "app/command_line.h"
 
-#include "app/forms_outcome.h"
+#include "app/headless_commands.h"
 #include "app/launch.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QCommandLineParser>
 #include <QFile>
 
@@ -67,29 +67,21 @@ bool isVerbArgument(const QString& argument)
     return false;
 }
 
-void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
-{
-    if (type == QtCriticalMsg || type == QtFatalMsg)
-        std::fprintf(stderr, "%s\n", qPrintable(message));
-}
-
 }  // namespace
 
-void chooseCommandLinePlatform(int argc, char** argv)
+bool runsWithoutWindows(int argc, char** argv)
 {
     for (int i = 1; i < argc; ++i) {
         const QString argument = QString::fromLocal8Bit(argv[i]);
         if (argument == QLatin1String("--"))
-            return;
-        if (isVerbArgument(argument)) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-            qInstallMessageHandler(&quietMessages);
-            return;
-        }
+            return false;
+        if (isVerbArgument(argument))
+            return true;
     }
+    return false;
 }
 
-int runCommandLine(QApplication& application)
+int runCommandLine(QCoreApplication& application)
 {
     QCoreApplication::setApplicationName(QStringLiteral("trevalo"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TREVALO_VERSION));
@@ -126,8 +118,13 @@ int runCommandLine(QApplication& application)
         std::fputs("trevalo: 只能打开一个项目文件\n", stderr);
         return kExitUnreadable;
     }
+    // Only a QApplication shows windows; main builds one unless a verb was asked for.
+    if (!application.inherits("QApplication")) {
+        std::fputs("trevalo: 没有可执行的命令\n", stderr);
+        return kExitUnreadable;
+    }
     launch(parser.positionalArguments().value(0));
-    return QApplication::exec();
+    return QCoreApplication::exec();
 }
 
 }  // namespace trevalo

@@ -5,7 +5,7 @@
 #include "app/project_commands.h"
 #include "app/project_session.h"
 #include "app/sizing_action.h"
-#include "export/workbook_export.h"
+#include "app/workbook_actions.h"
 #include "results/load_table_form.h"
 #include "results/single_result_form.h"
 #include "results/sizing_form.h"
@@ -27,12 +27,12 @@ using ExportAction = void (*)(const Navigator&, QWidget*);
 
 void exportSingleResult(const Navigator& navigator, QWidget* form)
 {
-    workbook::exportSingleResultWorkbook(collectSingleResultRecord(navigator), form);
+    exportSingleResultWorkbook(collectSingleResultRecord(navigator), form);
 }
 
 void exportLoadTable(const Navigator& navigator, QWidget* form)
 {
-    workbook::exportLoadTableWorkbook(collectLoadTableRecord(navigator), form);
+    exportLoadTableWorkbook(collectLoadTableRecord(navigator), form);
 }
 
 // Back shows the elevator parameters form with its entries before the result form leaves;

@@ -48,17 +48,12 @@ QString askForPath(QWidget* parent, const ProjectSession& session, bool saving)
 
 }  // namespace
 
-QString openFailureMessage(const QString& path, const QString& reason)
-{
-    return QStringLiteral("无法打开项目文件“%1”：%2").arg(QDir::toNativeSeparators(path), reason);
-}
-
 bool openProjectFile(ProjectSession& session, const QString& path, QWidget* parentForMessages)
 {
     // Read and checked whole before any form is touched.
     const project::ReadResult read = project::readProjectFile(path);
     if (!read.project) {
-        reportFailure(openFailureMessage(path, read.reason), parentForMessages);
+        reportFailure(project::openFailureMessage(path, read.reason), parentForMessages);
         return false;
     }
     session.setFilePath(QFileInfo(path).absoluteFilePath());

@@ -19,7 +19,4 @@ bool openProjectFile(ProjectSession& session, const QString& path, QWidget* pare
 // reported in a message box over parentForMessages; false then.
 bool saveProjectFile(ProjectSession& session, const QString& path, QWidget* parentForMessages);
 
-// "无法打开项目文件“…”：reason", the message of a file that is refused.
-QString openFailureMessage(const QString& path, const QString& reason);
-
 }  // namespace trevalo

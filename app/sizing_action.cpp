@@ -3,9 +3,11 @@
 #include "app/analysis_action.h"
 #include "app/export_record_collector.h"
 #include "app/project_session.h"
+#include "app/sizing_entries.h"
+#include "app/workbook_actions.h"
 #include "engine/display_text.h"
+#include "engine/sizing_minimums.h"
 #include "engine/sizing_search.h"
-#include "export/workbook_export.h"
 #include "results/sizing_form.h"
 #include "wizard/elevator_parameters_form.h"
 #include "wizard/wizard_state.h"
@@ -36,36 +38,20 @@ void adopt(Navigator& navigator, const engine::SizingCandidate& candidate)
     runAnalysisFromForms(navigator);
 }
 
-}  // namespace
-
-std::optional<engine::SizingEntries> savedSizingEntries(const Navigator& navigator)
-{
-    if (const auto* sizing = navigator.formAs<SizingForm>(FormId::Form7))
-        return sizing->entries();
-    if (const ProjectSession* session = ProjectSession::of(navigator))
-        return session->sizingEntries();
-    return std::nullopt;
-}
-
-engine::SizingEntries sizingEntriesInEffect(const Navigator& navigator)
-{
-    if (auto saved = savedSizingEntries(navigator))
-        return *std::move(saved);
-    const engine::AnalysisInputs inputs = gatherInputs(navigator);
-    return engine::presetSizingEntries(buildingTypeOf(inputs), inputs.elevator.ratedSpeed);
-}
-
+// The search on the input forms as they stand, with these sizing entries.
 engine::SizingResult runSizingWithEntries(const Navigator& navigator, const engine::SizingEntries& entries)
 {
     return engine::runSizingSearch(gatherInputs(navigator), entries);
 }
+
+}  // namespace
 
 void runSizingFromForms(Navigator& navigator)
 {
     const engine::AnalysisInputs inputs = gatherInputs(navigator);
     auto* sizing = navigator.formAs<SizingForm>(FormId::Form7);
     const engine::SizingEntries presets =
-        engine::presetSizingEntries(buildingTypeOf(inputs), inputs.elevator.ratedSpeed);
+        engine::presetSizingEntries(inputs);
     // A form shown for the first time starts from the opened project's entries, if any.
     const engine::SizingEntries start = sizing != nullptr ? presets : savedSizingEntries(navigator).value_or(presets);
     // The button checks the input forms; targets the sizing form holds that it refuses are
@@ -82,7 +68,7 @@ void runSizingFromForms(Navigator& navigator)
     // presets and sources then no longer belong to the building.
     const bool fresh = sizing == nullptr || sizing->buildingType() != buildingTypeOf(inputs);
     sizing = qobject_cast<SizingForm*>(navigator.load(FormId::Form7));
-    sizing->setBuildingType(buildingTypeOf(inputs));
+    sizing->setBuildingType(buildingTypeOf(inputs), engine::presetMinimums(inputs));
     if (fresh)
         sizing->setEntries(start);
     else
@@ -111,7 +97,7 @@ SizingForm* wireSizingForm(SizingForm* form, Navigator& navigator)
     });
     QObject::connect(form, &SizingForm::endRequested, form, [&navigator] { navigator.end(); });
     QObject::connect(form, &SizingForm::exportRequested, form, [&navigator, form] {
-        workbook::exportSizingWorkbook(collectSizingRecord(navigator), form);
+        exportSizingWorkbook(collectSizingRecord(navigator), form);
     });
     return form;
 }

@@ -3,8 +3,6 @@
 #include "engine/sizing_search.h"
 #include "wizard/navigator.h"
 
-#include <optional>
-
 namespace trevalo {
 
 class SizingForm;
@@ -14,17 +12,6 @@ class SizingForm;
 // was; otherwise that form hides and the sizing form shows the ranked list. A sizing form
 // shown for the first time starts from the building type's presets at the entered speed.
 void runSizingFromForms(Navigator& navigator);
-
-// The sizing entries the user holds: the sizing form's when it is loaded, otherwise those of
-// the opened project; empty when there are none.
-std::optional<engine::SizingEntries> savedSizingEntries(const Navigator& navigator);
-
-// The entries a search starts from: the held ones, or the building type's presets at the
-// speed entered on the elevator parameters form.
-engine::SizingEntries sizingEntriesInEffect(const Navigator& navigator);
-
-// The search on the input forms as they stand, with these sizing entries.
-engine::SizingResult runSizingWithEntries(const Navigator& navigator, const engine::SizingEntries& entries);
 
 // Wires a new sizing form: its search reads the input forms anew at every change, 采用 fills
 // the elevator parameters form as a user would and presses its OK, 上一步 returns to that form,

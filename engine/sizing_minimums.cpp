@@ -42,6 +42,14 @@ SizingMinimums presetMinimums(const AnalysisInputs& inputs)
                           leadingNumber(inputs.elevator.travel));
 }
 
+SizingEntries presetSizingEntries(const AnalysisInputs& inputs)
+{
+    const SizingMinimums minimums = presetMinimums(inputs);
+    // Without a building type the checks refuse the search before any entry is read.
+    return presetSizingEntries(inputs.project.buildingType.value_or(BuildingType::Residential),
+                               inputs.elevator.ratedSpeed, minimums.cars, minimums.load);
+}
+
 bool runsWithinFireLiftTime(const SizingMinimums& minimums, double ratedSpeed, double travel)
 {
     if (!minimums.fireLiftRunTime)

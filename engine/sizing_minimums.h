@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/analysis_inputs.h"
+#include "engine/design_targets.h"
 
 #include <optional>
 #include <string>
@@ -27,6 +28,10 @@ struct SizingMinimums {
 SizingMinimums presetMinimums(BuildingType type, double floorsServed, double travel);
 // The same, from the entries as typed (the floors served and the travel read as numbers).
 SizingMinimums presetMinimums(const AnalysisInputs& inputs);
+
+// The entries a search starts from for a building: the building type's presets at the rated
+// speed entered, with the building's least cars and load.
+SizingEntries presetSizingEntries(const AnalysisInputs& inputs);
 
 // Whether a car at this rated speed runs the whole travel within the fire lift's time; true
 // when no fire lift is needed.

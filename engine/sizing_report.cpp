@@ -33,6 +33,26 @@ std::string margins(const SizingCandidate& candidate, const DesignTargets& targe
     return text + "}";
 }
 
+std::string optionalNumber(const std::optional<double>& value)
+{
+    return value ? number(*value) : std::string("null");
+}
+
+// The same figures unrounded, for a script to compare.
+std::string figures(const SizingCandidate& c, const SizingOutcome& outcome)
+{
+    std::string text = ", \"figures\": {\"rtt\": " + number(c.roundTripTime) + ", \"interval\": " + number(c.interval) +
+                       ", \"hcPercent\": " + number(c.groupPercent) + ", \"awt\": " + optionalNumber(c.awt);
+    if (!outcome.met) {
+        text += ", \"margins\": {\"hcPercent\": " + number(c.check.hcMargin) +
+                ", \"interval\": " + number(c.check.intervalMargin);
+        if (outcome.targets.targets.awt)
+            text += ", \"awt\": " + optionalNumber(c.check.awtMargin);
+        text += "}";
+    }
+    return text + "}";
+}
+
 std::string candidateJson(const SizingCandidate& c, const SizingOutcome& outcome)
 {
     std::string text = "{\"cars\": " + std::to_string(c.cars) + ", \"load\": " + number(c.load) +
@@ -42,7 +62,7 @@ std::string candidateJson(const SizingCandidate& c, const SizingOutcome& outcome
                        ", \"hcPercent\": " + quoted(figureText(c.groupPercent)) + ", \"awt\": " + figure(c.awt);
     if (!outcome.met)
         text += margins(c, outcome.targets.targets);
-    return text + "}";
+    return text + figures(c, outcome) + "}";
 }
 
 }  // namespace
@@ -61,8 +81,8 @@ std::string sizingReportJson(const SizingOutcome& outcome)
     text += " \"candidates\": [";
     for (std::size_t i = 0; i < outcome.listed.size(); ++i)
         text += std::string(i == 0 ? "\n   " : ",\n   ") + candidateJson(outcome.listed[i], outcome);
-    text += outcome.listed.empty() ? "]}\n" : "\n ]}\n";
-    return text;
+    text += outcome.listed.empty() ? "]" : "\n ]";
+    return text + ",\n \"format\": \"trevalo-result\", \"version\": 1}\n";
 }
 
 }  // namespace trevalo::engine

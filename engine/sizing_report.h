@@ -11,6 +11,8 @@ namespace trevalo::engine {
 // forms write it ("awt" null where the estimate does not apply). When nothing meets the
 // targets each listed configuration also carries its margin of every target (positive:
 // met with room to spare; "awt" only with a waiting time target, null where it does not apply).
+// Each configuration then gives the same figures (and margins) unrounded as numbers under
+// "figures", and the report ends with its format and version.
 std::string sizingReportJson(const SizingOutcome& outcome);
 
 }  // namespace trevalo::engine

@@ -82,4 +82,28 @@ std::string sizingSummary(const SizingOutcome& outcome)
            std::to_string(outcome.listed.size()) + " 种配置及其与各目标的差距。";
 }
 
+std::string fireLiftSpeedNote(const SizingOutcome& outcome)
+{
+    const SizingMinimums& minimums = outcome.minimums;
+    if (!minimums.fireLiftRunTime)
+        return {};
+    std::string note = "消防电梯首层至顶层运行时间不大于 " + figureText(*minimums.fireLiftRunTime) + " 秒（" +
+                       minimums.runTimeSource + "）";
+    if (!outcome.tooSlowSpeeds.empty()) {
+        std::string speeds;
+        for (double speed : outcome.tooSlowSpeeds)
+            speeds += (speeds.empty() ? "" : "、") + figureText(speed);
+        note += "；" + speeds + " m/s 不能满足，未试算";
+    }
+    return note;
+}
+
+std::string marginText(double margin, const std::string& unit)
+{
+    // U+2212, the minus sign, not a hyphen.
+    if (margin < 0)
+        return "不足 \u2212" + figureText(-margin) + " " + unit;
+    return "余量 +" + figureText(margin) + " " + unit;
+}
+
 }  // namespace trevalo::engine

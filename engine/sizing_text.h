@@ -19,4 +19,13 @@ std::string firstRowExplanation(const SizingOutcome& outcome);
 // within the maximum does and that the closest ones follow.
 std::string sizingSummary(const SizingOutcome& outcome);
 
+// The fire lift's run from the main floor to the top, when the building needs one, with the
+// chosen speeds too slow for it: "消防电梯首层至顶层运行时间不大于 60 秒（…）；1、1.5 m/s 不能满足，未试算".
+// Empty when no fire lift is needed.
+std::string fireLiftSpeedNote(const SizingOutcome& outcome);
+
+// A margin against a target with its unit and a sign the reader need not decode:
+// "余量 +0.375 %" when the target is met with room to spare, "不足 −0.839 %" when it is missed.
+std::string marginText(double margin, const std::string& unit);
+
 }  // namespace trevalo::engine

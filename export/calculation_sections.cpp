@@ -1,5 +1,6 @@
 #include "engine/display_text.h"
 #include "engine/group_size.h"
+#include "engine/target_verdict.h"
 #include "engine/waiting_time.h"
 #include "export/calculation_builder.h"
 #include "export/report_blocks.h"
@@ -12,7 +13,6 @@ namespace trevalo::workbook {
 namespace {
 
 constexpr const char* kEstimateNote = "估算，超出上行高峰计算范围；来源：CIBSE Guide D (Barney)";
-constexpr const char* kMet = "满足";
 constexpr const char* kNotMet = "不满足";
 
 std::string shown(double value) { return engine::figureText(value); }
@@ -26,8 +26,6 @@ const char* speedClassText(engine::SpeedClass speedClass)
     }
     return "";
 }
-
-const char* verdict(bool met) { return met ? kMet : kNotMet; }
 
 struct Coefficient {
     const char* symbol;
@@ -81,7 +79,9 @@ void writeBasis(SheetBuilder& sheet, const CalculationHeader& header)
     } else {
         sheet.row("AWT 目标", "平均候梯时间目标", "未设定，不作判定", "");
     }
-    for (const BasisLine& line : mendBasis())
+    std::vector<BasisLine> mends = mendBasis();
+    mends.push_back(shareMend());
+    for (const BasisLine& line : mends)
         sheet.row("", line.name, line.text, "");
 }
 
@@ -171,14 +171,17 @@ void writeEstimates(SheetBuilder& sheet, const CalculationHeader& header, const 
     sheet.row("", "备注", kEstimateNote, "");
 }
 
-void writeConclusion(SheetBuilder& sheet, const CalculationHeader& header, const engine::SingleResult& result)
+void writeConclusion(SheetBuilder& sheet, const engine::SingleResult& result,
+                     const std::optional<engine::TargetVerdict>& verdict)
 {
     const int value = sheet.valueColumn();
-    const engine::DesignTargets& targets = header.targets;
-    const auto awt = engine::averageWaitingTime(result.steps.upPassengers, result.steps.persons, result.figures.interval);
-    const engine::TargetCheck check =
-        engine::checkTargets(targets, result.figures.groupPercent, result.figures.interval, awt);
     sheet.section("结论（与设计目标比较）");
+    if (!verdict) {
+        sheet.row("", "综合结论", "无设计目标，不作判定", "");
+        return;
+    }
+    const engine::DesignTargets& targets = verdict->targets;
+    const engine::TargetCheck& check = verdict->check;
     // Each figure, then its target, its margin and the verdict, one row each.
     const auto compare = [&](const char* symbol, const char* name, const char* unit, double figure,
                              const std::string& rule, const std::string& marginRule, double target,
@@ -188,14 +191,14 @@ void writeConclusion(SheetBuilder& sheet, const CalculationHeader& header, const
         const int marginRow = sheet.row("", "裕量", marginRule, unit);
         if (margin)
             sheet.number(marginRow, value, *margin, kResult);
-        sheet.text(sheet.row("", "判定", "", ""), value, verdict(met), true);
+        sheet.text(sheet.row("", "判定", "", ""), value, engine::verdictText(met), true);
     };
     compare("HC(T) %", "5分钟内总运载人数百分比", "%", result.figures.groupPercent,
             "HC(T) % ≥ 目标", "HC(T) % − 目标", targets.hcPercent, check.hcMargin, check.hcMet);
     compare("INT", "最长侯机时间（间隔）", "s", result.figures.interval, "INT ≤ 目标", "目标 − INT",
             targets.interval, check.intervalMargin, check.intervalMet);
-    if (targets.awt && awt) {
-        compare("AWT", "平均候梯时间", "s", *awt, "AWT ≤ 目标", "目标 − AWT", *targets.awt, check.awtMargin,
+    if (targets.awt && verdict->awt) {
+        compare("AWT", "平均候梯时间", "s", *verdict->awt, "AWT ≤ 目标", "目标 − AWT", *targets.awt, check.awtMargin,
                 check.awtMet.value_or(false));
     } else if (targets.awt) {
         sheet.text(sheet.row("AWT", "平均候梯时间", "估算不适用，不能满足目标", "s"), value, kNotMet, true);
@@ -203,7 +206,16 @@ void writeConclusion(SheetBuilder& sheet, const CalculationHeader& header, const
         sheet.row("AWT", "平均候梯时间", "未设定目标，不作判定", "");
     }
     const int overall = sheet.row("", "综合结论", check.allMet() ? "满足全部设计目标" : "未满足全部设计目标", "");
-    sheet.text(overall, value, verdict(check.allMet()), true);
+    sheet.text(overall, value, engine::verdictText(check.allMet()), true);
+}
+
+void writeNotes(SheetBuilder& sheet, const std::vector<std::string>& notes)
+{
+    if (notes.empty())
+        return;
+    sheet.section("注意");
+    for (const std::string& note : notes)
+        sheet.row("", "提示", note, "");
 }
 
 void writeConclusion(SheetBuilder& sheet, const CalculationHeader& header, const std::vector<const Steps*>& loads)
@@ -227,7 +239,7 @@ void writeConclusion(SheetBuilder& sheet, const CalculationHeader& header, const
             sheet.number(percent, column, count * load->handlingPercent, kResult);
             sheet.number(interval, column, load->roundTripTime / count, kResult);
             sheet.number(margin, column, check.intervalMargin, kResult);
-            sheet.text(met, column, verdict(check.intervalMet), true);
+            sheet.text(met, column, engine::verdictText(check.intervalMet), true);
         } else {
             sheet.text(cars, column, "无法满足");
         }

@@ -119,7 +119,8 @@ CalculationHeader calculationHeader(const EnteredData& entered, std::string expo
     return header;
 }
 
-SheetModel calculationSheet(const CalculationHeader& header, const engine::SingleResult& result)
+SheetModel calculationSheet(const CalculationHeader& header, const engine::SingleResult& result,
+                            const std::optional<engine::TargetVerdict>& verdict)
 {
     constexpr int kValueColumn = 4;
     SheetBuilder sheet(kValueColumn, 5, kNameWidthSingle, kFormulaWidthSingle);
@@ -149,7 +150,8 @@ SheetModel calculationSheet(const CalculationHeader& header, const engine::Singl
     }
 
     writeEstimates(sheet, header, result);
-    writeConclusion(sheet, header, result);
+    writeConclusion(sheet, result, verdict);
+    writeNotes(sheet, result.notes);
     sheet.signOff();
     sheet.finish();
     SheetModel model = sheet.take();
@@ -180,6 +182,7 @@ SheetModel calculationSheet(const CalculationHeader& header, const engine::LoadT
         sheet.figures(header, loadFigures(), loads);
         writeConclusion(sheet, header, loads);
     }
+    writeNotes(sheet, table.notes);
     sheet.signOff();
     sheet.finish();
     SheetModel model = sheet.take();

@@ -3,8 +3,10 @@
 #include "engine/analysis.h"
 #include "engine/design_targets.h"
 #include "engine/sizing_search.h"
+#include "engine/target_verdict.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,7 +31,7 @@ struct EnteredData {
     engine::TargetSources targetSources;
 };
 
-// The single result form as the export reads it: the value captions Label7(0..8)
+// What the single result form shows, as the engine gives it: the value captions Label7(0..8)
 // and the visibility of its two optional groups.
 struct SingleResultCaptions {
     std::array<std::string, 9> valueTexts;
@@ -40,11 +42,10 @@ struct SingleResultCaptions {
 // The load key column Label1 and the figure columns Label2 .. Label8.
 constexpr int kTableArrays = 1 + engine::kLoadTableFigureColumns;
 
-// The load table form as the export reads it: cellTexts[array - 1][row].
+// What the load table form shows, as the engine gives it: cellTexts[array - 1][row].
 struct LoadTableCaptions {
     std::array<std::array<std::string, engine::kLoadTableRows>, kTableArrays> cellTexts;
-    // Row 0 hidden (office buildings): its figures, possibly left over from an
-    // earlier run on the same form, are not exported.
+    // Row 0 hidden (office buildings): its figures are not exported.
     bool rowZeroHidden = false;
 };
 
@@ -54,6 +55,8 @@ struct SingleResultRecord {
     EnteredData entered;
     SingleResultCaptions form;
     engine::SingleResult analysis;
+    // The figures against the targets, as the result form judges them; empty without targets.
+    std::optional<engine::TargetVerdict> verdict;
 };
 
 struct LoadTableRecord {

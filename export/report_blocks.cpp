@@ -33,6 +33,11 @@ std::vector<BasisLine> mendBasis()
     };
 }
 
+BasisLine shareMend()
+{
+    return {"修正：百分比上限", "上行或下行百分比大于 100 时拒绝计算（一个方向所载人数不能超过额定人数）"};
+}
+
 int writeSignOff(SheetModel& sheet, int titleRow, int labelColumn, int firstLineColumn, int lastLineColumn)
 {
     sheet.write({titleRow, labelColumn}, "签署");

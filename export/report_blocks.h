@@ -18,6 +18,8 @@ struct BasisLine {
 std::vector<BasisLine> methodBasis(bool perFloorSpread);
 // Where the calculation departs from the formulas as first written.
 std::vector<BasisLine> mendBasis();
+// The check of the entries that the formulas as first written lack: a share above 100 %.
+BasisLine shareMend();
 
 // The block to sign on paper: a bold title at `titleRow`, then one row for each of 计算, 校对,
 // 审核 and 日期, tall enough to write in, with a line to sign on from `firstLineColumn` to

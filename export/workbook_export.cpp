@@ -3,30 +3,19 @@
 #include "engine/analysis.h"
 #include "export/calculation_sheet.h"
 #include "export/export_destination.h"
-#include "export/workbook_opener.h"
 #include "export/xlsx_writer.h"
 
-#include <QApplication>
-#include <QDateTime>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QMessageBox>
 
-#include <type_traits>
 #include <filesystem>
 #include <system_error>
+#include <type_traits>
 
 namespace trevalo::workbook {
 
 namespace {
-
-class BusyCursor {
-public:
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-};
 
 // Written beside the target under a working name that no other writer uses, then renamed
 // over it, so the target is either the old file or the complete workbook.
@@ -45,20 +34,27 @@ bool writeWhole(const WorkbookLayout& layout, const QString& path, bool asTempla
     return renamed;
 }
 
-// A workbook in a new folder of its own; a failure leaves neither a partial file nor an
-// empty folder.
-QString writeNewWorkbook(const WorkbookLayout& layout, const std::string& projectName,
-                         const QDateTime& moment)
+std::optional<QString> writeNewWorkbook(const WorkbookLayout& layout, const std::string& projectName,
+                                        const QDateTime& moment)
 {
     const QString folder = makeExportFolder();
     if (folder.isEmpty())
-        return {};
-    const QString path = QDir(folder).filePath(
-        workbookFileName(QString::fromStdString(projectName), moment));
+        return std::nullopt;
+    const QString path = QDir(folder).filePath(workbookFileName(QString::fromStdString(projectName), moment));
     if (writeWhole(layout, path, true))
         return path;
     QDir().rmdir(folder);
-    return {};
+    return std::nullopt;
+}
+
+SheetModel calculationOf(const CalculationHeader& header, const SingleResultRecord& record)
+{
+    return calculationSheet(header, record.analysis, record.verdict);
+}
+
+SheetModel calculationOf(const CalculationHeader& header, const LoadTableRecord& record)
+{
+    return calculationSheet(header, record.analysis);
 }
 
 // The layout of the result sheet with the calculation sheet dated at moment.
@@ -68,32 +64,18 @@ WorkbookLayout completeLayout(const Record& record, WorkbookLayout (*layoutOf)(c
     const std::string shownMoment = moment.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString();
     WorkbookLayout layout = layoutOf(record);
     if constexpr (!std::is_same_v<Record, SizingRecord>)
-        layout.calculation = calculationSheet(calculationHeader(record.entered, shownMoment), record.analysis);
+        layout.calculation = calculationOf(calculationHeader(record.entered, shownMoment), record);
     setPrintedPages(layout, record.entered.inputs.project.projectName, shownMoment);
     return layout;
 }
 
+// The calculation sheet is dated with the moment that also names the file.
 template <class Record>
-void exportRecord(const std::optional<Record>& record, WorkbookLayout (*layoutOf)(const Record&),
-                  QWidget* parent)
+std::optional<QString> writeNewRecord(const Record& record, WorkbookLayout (*layoutOf)(const Record&),
+                                      const QDateTime& moment)
 {
-    QString path;
-    {
-        BusyCursor busy;
-        if (record) {
-            // The calculation sheet is dated with the moment that also names the file.
-            const QDateTime moment = QDateTime::currentDateTime();
-            path = writeNewWorkbook(completeLayout(*record, layoutOf, moment),
-                                    record->entered.inputs.project.projectName, moment);
-        }
-        if (!path.isEmpty())
-            openWorkbook(path, parent);
-    }
-    if (path.isEmpty()) {
-        QMessageBox box(QMessageBox::Warning, QStringLiteral("注意"), QStringLiteral("无法生成Excel表格"),
-                        QMessageBox::Ok, parent);
-        box.exec();
-    }
+    return writeNewWorkbook(completeLayout(record, layoutOf, moment), record.entered.inputs.project.projectName,
+                            moment);
 }
 
 // OUT as the command line names it: a template for .xltx, a workbook for .xlsx.
@@ -108,6 +90,21 @@ bool writeRecordTo(const Record& record, WorkbookLayout (*layoutOf)(const Record
 
 }  // namespace
 
+std::optional<QString> writeNewSingleResultWorkbook(const SingleResultRecord& record, const QDateTime& moment)
+{
+    return writeNewRecord(record, &singleResultLayout, moment);
+}
+
+std::optional<QString> writeNewLoadTableWorkbook(const LoadTableRecord& record, const QDateTime& moment)
+{
+    return writeNewRecord(record, &loadTableLayout, moment);
+}
+
+std::optional<QString> writeNewSizingWorkbook(const SizingRecord& record, const QDateTime& moment)
+{
+    return writeNewRecord(record, &sizingLayout, moment);
+}
+
 bool writeSingleResultWorkbookTo(const SingleResultRecord& record, const QString& path)
 {
     return writeRecordTo(record, &singleResultLayout, path);
@@ -116,21 +113,6 @@ bool writeSingleResultWorkbookTo(const SingleResultRecord& record, const QString
 bool writeLoadTableWorkbookTo(const LoadTableRecord& record, const QString& path)
 {
     return writeRecordTo(record, &loadTableLayout, path);
-}
-
-void exportSingleResultWorkbook(const std::optional<SingleResultRecord>& record, QWidget* parentForMessages)
-{
-    exportRecord(record, &singleResultLayout, parentForMessages);
-}
-
-void exportLoadTableWorkbook(const std::optional<LoadTableRecord>& record, QWidget* parentForMessages)
-{
-    exportRecord(record, &loadTableLayout, parentForMessages);
-}
-
-void exportSizingWorkbook(const std::optional<SizingRecord>& record, QWidget* parentForMessages)
-{
-    exportRecord(record, &sizingLayout, parentForMessages);
 }
 
 }  // namespace trevalo::workbook

@@ -1,9 +1,15 @@
 #include "project/project_file.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSaveFile>
 
 namespace trevalo::project {
+
+QString openFailureMessage(const QString& path, const QString& reason)
+{
+    return QStringLiteral("无法打开项目文件“%1”：%2").arg(QDir::toNativeSeparators(path), reason);
+}
 
 ReadResult readProjectFile(const QString& path)
 {

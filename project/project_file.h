@@ -1,7 +1,6 @@
 #pragma once
 
-#include "engine/analysis_inputs.h"
-#include "engine/design_targets.h"
+#include "engine/project_entries.h"
 
 #include <QByteArray>
 #include <QString>
@@ -15,15 +14,8 @@ inline constexpr int kFormatVersion = 1;
 // A project is a few kilobytes; anything beyond this is not one.
 inline constexpr qint64 kMaxFileBytes = 1024 * 1024;
 
-// A project: every entry as typed. The floor form's stored total is not kept, because its
-// OK recomputes it from the floor entries.
-struct Project {
-    engine::AnalysisInputs inputs;
-    // False when the elevator parameters were never entered (no "elevator" member): the
-    // form then opens with its own defaults rather than with empty boxes.
-    bool elevatorEntered = true;
-    std::optional<engine::SizingEntries> sizing;  // empty: the file has no sizing entries
-};
+// A project as the file keeps it: the engine's record of every entry as typed.
+using Project = engine::ProjectEntries;
 
 // A file that was read, or why it was refused (in Chinese, without the file's name).
 struct ReadResult {
@@ -37,6 +29,9 @@ ReadResult projectFromJson(const QByteArray& json);
 
 // Reads the file at path: at most kMaxFileBytes, then projectFromJson.
 ReadResult readProjectFile(const QString& path);
+// "无法打开项目文件“…”：reason", the message of a file that is refused.
+QString openFailureMessage(const QString& path, const QString& reason);
+
 // Writes the file atomically: on failure the file at path is left as it was. Empty on
 // success, otherwise why it failed, in Chinese.
 QString writeProjectFile(const QString& path, const Project& project);

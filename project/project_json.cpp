@@ -208,6 +208,8 @@ std::optional<engine::SizingEntries> sizingOf(MemberReader& read, const QJsonObj
     sizing.awt = read.text(s, "awt", QStringLiteral("sizing.awt"));
     sizing.maxCars = read.text(s, "maxCars", QStringLiteral("sizing.maxCars"));
     sizing.speeds = read.texts(s, "speeds", QStringLiteral("sizing.speeds"));
+    sizing.leastCars = read.text(s, "leastCars", QStringLiteral("sizing.leastCars"));
+    sizing.leastLoad = read.text(s, "leastLoad", QStringLiteral("sizing.leastLoad"));
     return sizing;
 }
 
@@ -237,6 +239,8 @@ QByteArray projectToJson(const Project& project)
             {QLatin1String("awt"), text(s.awt)},
             {QLatin1String("maxCars"), text(s.maxCars)},
             {QLatin1String("speeds"), texts(s.speeds)},
+            {QLatin1String("leastCars"), text(s.leastCars)},
+            {QLatin1String("leastLoad"), text(s.leastLoad)},
         };
     }
     return QJsonDocument(root).toJson(QJsonDocument::Indented);

@@ -18,6 +18,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <array>
+
 namespace trevalo {
 
 namespace {
@@ -69,6 +71,11 @@ SizingForm::SizingForm(QWidget* parent) : QWidget(parent)
     for (const QString& speed : standardRatedSpeeds())
         addSpeedBox(speed);
 
+    m_runTimeNote = new QLabel(this);
+    m_runTimeNote->setObjectName(QStringLiteral("RunTimeNote"));
+    m_runTimeNote->setWordWrap(true);
+    m_runTimeNote->setForegroundRole(QPalette::PlaceholderText);
+    m_runTimeNote->hide();
     m_summary = new QLabel(this);
     m_summary->setObjectName(QStringLiteral("Label1"));
     m_summary->setWordWrap(true);
@@ -104,14 +111,15 @@ SizingForm::SizingForm(QWidget* parent) : QWidget(parent)
     buttons->addWidget(m_export);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
+    layout->addWidget(m_runTimeNote);
     layout->addWidget(m_summary);
     layout->addWidget(m_explanation);
     layout->addWidget(m_table, 1);
     layout->addLayout(buttons);
     // A fixed design size like the other forms; the list scrolls within it.
-    setFixedSize(780, 560);
+    setFixedSize(780, 620);
 
-    for (QLineEdit* entry : {m_hc, m_interval, m_awt, m_maxCars})
+    for (QLineEdit* entry : {m_hc, m_interval, m_awt, m_maxCars, m_leastCars, m_leastLoad})
         connect(entry, &QLineEdit::textChanged, this, &SizingForm::entriesEdited);
     connect(m_adopt, &QPushButton::clicked, this, &SizingForm::adoptSelected);
     connect(m_table, &QTableView::doubleClicked, this, &SizingForm::adoptSelected);
@@ -128,9 +136,18 @@ void SizingForm::buildTargets(QGridLayout* grid)
     m_interval = makeEntry(QStringLiteral("Text1_1"), frame);
     m_awt = makeEntry(QStringLiteral("Text1_2"), frame);
     m_maxCars = makeEntry(QStringLiteral("Text1_3"), frame);
+    m_leastCars = makeEntry(QStringLiteral("Text1_4"), frame);
+    m_leastLoad = makeEntry(QStringLiteral("Text1_5"), frame);
     m_hcSource = makeLabel({}, frame);
     m_intervalSource = makeLabel({}, frame);
-    for (QLabel* source : {m_hcSource, m_intervalSource}) {
+    m_leastCarsSource = makeLabel({}, frame);
+    m_leastLoadSource = makeLabel({}, frame);
+    const std::array<std::pair<QLabel*, const char*>, 4> sources{{{m_hcSource, "Source1_0"},
+                                                                  {m_intervalSource, "Source1_1"},
+                                                                  {m_leastCarsSource, "Source1_4"},
+                                                                  {m_leastLoadSource, "Source1_5"}}};
+    for (const auto& [source, name] : sources) {
+        source->setObjectName(QString::fromLatin1(name));
         source->setForegroundRole(QPalette::PlaceholderText);
         // A long source takes a second line rather than being cut.
         source->setWordWrap(true);
@@ -145,6 +162,8 @@ void SizingForm::buildTargets(QGridLayout* grid)
         {QStringLiteral("间隔 ≤"), m_interval, QStringLiteral("秒"), m_intervalSource},
         {QStringLiteral("平均候梯时间 AWT ≤"), m_awt, QStringLiteral("秒"), makeLabel(QStringLiteral("空：不检查"), frame)},
         {QStringLiteral("最多台数"), m_maxCars, QStringLiteral("台"), makeLabel(QStringLiteral("1～16 台"), frame)},
+        {QStringLiteral("最少台数"), m_leastCars, QStringLiteral("台"), m_leastCarsSource},
+        {QStringLiteral("最小载重"), m_leastLoad, QStringLiteral("kg"), m_leastLoadSource},
     };
     int row = 0;
     for (const auto& r : rows) {
@@ -170,12 +189,44 @@ QCheckBox* SizingForm::addSpeedBox(const QString& text)
 
 void SizingForm::setSearch(Search search) { m_search = std::move(search); }
 
-void SizingForm::setBuildingType(engine::BuildingType type)
+void SizingForm::setBuildingType(engine::BuildingType type, const engine::SizingMinimums& minimums)
 {
     m_type = type;
-    const engine::TargetSources sources = engine::presetSources(type);
+    m_minimums = minimums;
+    showSources();
+}
+
+namespace {
+
+std::optional<double> entered(const QLineEdit& entry)
+{
+    if (entry.text().isEmpty())
+        return std::nullopt;
+    return engine::leadingNumber(entry.text().toStdString());
+}
+
+std::optional<double> asLoad(std::optional<int> cars)
+{
+    return cars ? std::optional<double>(*cars) : std::nullopt;
+}
+
+}  // namespace
+
+// The sources follow the entries as they are typed: a preset keeps its guide, any other entry
+// was set by the user.
+void SizingForm::showSources()
+{
+    if (!m_type)
+        return;
+    const engine::DesignTargets typed{engine::leadingNumber(m_hc->text().toStdString()),
+                                      engine::leadingNumber(m_interval->text().toStdString()), std::nullopt};
+    const engine::TargetSources sources = engine::targetSources(*m_type, typed);
     m_hcSource->setText(QString::fromStdString(sources.hcPercent));
     m_intervalSource->setText(QString::fromStdString(sources.interval));
+    m_leastCarsSource->setText(QString::fromStdString(
+        engine::minimumSource(entered(*m_leastCars), asLoad(m_minimums.cars), m_minimums.carsSource)));
+    m_leastLoadSource->setText(QString::fromStdString(
+        engine::minimumSource(entered(*m_leastLoad), m_minimums.load, m_minimums.loadSource)));
 }
 
 void SizingForm::setEntries(const engine::SizingEntries& entries)
@@ -185,6 +236,8 @@ void SizingForm::setEntries(const engine::SizingEntries& entries)
     m_interval->setText(QString::fromStdString(entries.interval));
     m_awt->setText(QString::fromStdString(entries.awt));
     m_maxCars->setText(QString::fromStdString(entries.maxCars));
+    m_leastCars->setText(QString::fromStdString(entries.leastCars));
+    m_leastLoad->setText(QString::fromStdString(entries.leastLoad));
     for (QCheckBox* box : m_speeds)
         box->setChecked(false);
     for (const std::string& typed : entries.speeds) {
@@ -206,6 +259,8 @@ engine::SizingEntries SizingForm::entries() const
     entries.interval = m_interval->text().toStdString();
     entries.awt = m_awt->text().toStdString();
     entries.maxCars = m_maxCars->text().toStdString();
+    entries.leastCars = m_leastCars->text().toStdString();
+    entries.leastLoad = m_leastLoad->text().toStdString();
     for (const QCheckBox* box : m_speeds)
         if (box->isChecked())
             entries.speeds.push_back(box->text().toStdString());
@@ -214,6 +269,7 @@ engine::SizingEntries SizingForm::entries() const
 
 void SizingForm::refresh()
 {
+    showSources();
     if (m_search)
         showResult(m_search(entries()));
 }
@@ -235,10 +291,17 @@ void SizingForm::showResult(const engine::SizingResult& result)
         m_explanation->setText(QString::fromStdString(why));
         m_explanation->setVisible(!why.empty());
         m_table->selectRow(0);
+        const std::string runTime = engine::fireLiftSpeedNote(*m_outcome);
+        m_runTimeNote->setText(QString::fromStdString(runTime));
+        m_runTimeNote->setVisible(!runTime.empty());
     } else {
-        m_summary->setText(QStringLiteral("输入数据有误！HC 与间隔须大于 0，AWT 空或大于 0，最多台数为 1～16 台，"
-                                          "并至少选择一种速度。"));
+        const auto* refusal = std::get_if<engine::Refusal>(&result);
+        m_summary->setText(refusal != nullptr && !refusal->reason.empty()
+                               ? QStringLiteral("输入数据有误！") + QString::fromStdString(refusal->reason)
+                               : QStringLiteral("输入数据有误！HC 与间隔须大于 0，AWT 空或大于 0，最多台数为 1～16 台，"
+                                                "并至少选择一种速度。"));
         m_explanation->hide();
+        m_runTimeNote->hide();
     }
     m_adopt->setEnabled(m_outcome.has_value());
     m_export->setEnabled(m_outcome.has_value());

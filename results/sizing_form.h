@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/sizing_minimums.h"
 #include "engine/sizing_search.h"
 
 #include <QWidget>
@@ -31,8 +32,9 @@ public:
     explicit SizingForm(QWidget* parent = nullptr);
 
     void setSearch(Search search);
-    // The building type decides the sources shown beside the targets and the grade column.
-    void setBuildingType(engine::BuildingType type);
+    // The building type decides the sources shown beside the targets and the grade column;
+    // the building's codes the least cars and load, the fire lift's run and their sources.
+    void setBuildingType(engine::BuildingType type, const engine::SizingMinimums& minimums = {});
     std::optional<engine::BuildingType> buildingType() const { return m_type; }
     // Shows the entries (a speed beyond the standard list gets a box of its own) and searches.
     void setEntries(const engine::SizingEntries& entries);
@@ -55,6 +57,7 @@ private:
     void buildTargets(QGridLayout* grid);
     QCheckBox* addSpeedBox(const QString& text);
     void entriesEdited();
+    void showSources();
     void showResult(const engine::SizingResult& result);
     void adoptSelected();
 
@@ -66,8 +69,14 @@ private:
     QLineEdit* m_interval = nullptr;
     QLineEdit* m_awt = nullptr;
     QLineEdit* m_maxCars = nullptr;
+    QLineEdit* m_leastCars = nullptr;
+    QLineEdit* m_leastLoad = nullptr;
     QLabel* m_hcSource = nullptr;
     QLabel* m_intervalSource = nullptr;
+    QLabel* m_leastCarsSource = nullptr;
+    QLabel* m_leastLoadSource = nullptr;
+    QLabel* m_runTimeNote = nullptr;
+    engine::SizingMinimums m_minimums;
     std::vector<QCheckBox*> m_speeds;
     QGridLayout* m_speedGrid = nullptr;
     QLabel* m_summary = nullptr;

@@ -10,6 +10,8 @@ namespace {
 
 QString figure(double value) { return QString::fromStdString(engine::figureText(value)); }
 
+QString margin(double value, const char* unit) { return QString::fromStdString(engine::marginText(value, unit)); }
+
 }  // namespace
 
 void SizingTableModel::setOutcome(const engine::SizingOutcome* outcome, bool officeBuilding)
@@ -65,9 +67,9 @@ QString SizingTableModel::text(const engine::SizingCandidate& c, Column column) 
     case Column::Hc: return figure(c.groupPercent);
     case Column::Awt: return c.awt ? figure(*c.awt) : QStringLiteral("不适用");
     case Column::Grade: return QString::fromStdString(engine::intervalGradeText(engine::intervalGrade(c.interval)));
-    case Column::HcMargin: return figure(c.check.hcMargin);
-    case Column::IntervalMargin: return figure(c.check.intervalMargin);
-    case Column::AwtMargin: return c.check.awtMargin ? figure(*c.check.awtMargin) : QStringLiteral("不适用");
+    case Column::HcMargin: return margin(c.check.hcMargin, "%");
+    case Column::IntervalMargin: return margin(c.check.intervalMargin, "秒");
+    case Column::AwtMargin: return c.check.awtMargin ? margin(*c.check.awtMargin, "秒") : QStringLiteral("不适用");
     }
     return {};
 }
@@ -105,9 +107,12 @@ QVariant SizingTableModel::headerData(int section, Qt::Orientation orientation, 
     case Column::Awt:
         return caption ? QStringLiteral("AWT 估算") : QStringLiteral("平均候梯时间估算（秒），CIBSE Guide D（Barney）");
     case Column::Grade: return caption ? QStringLiteral("间隔评级") : QStringLiteral("办公楼间隔评级");
-    case Column::HcMargin: return caption ? QStringLiteral("HC 差距") : QStringLiteral("HC(%) − 目标（百分点）");
-    case Column::IntervalMargin: return caption ? QStringLiteral("间隔差距") : QStringLiteral("目标 − 间隔（秒）");
-    case Column::AwtMargin: return caption ? QStringLiteral("AWT 差距") : QStringLiteral("目标 − AWT 估算（秒）");
+    case Column::HcMargin:
+        return caption ? QStringLiteral("HC 差距") : QStringLiteral("HC(%) − 目标（百分点）：余量为正，不足为负");
+    case Column::IntervalMargin:
+        return caption ? QStringLiteral("间隔差距") : QStringLiteral("目标 − 间隔（秒）：余量为正，不足为负");
+    case Column::AwtMargin:
+        return caption ? QStringLiteral("AWT 差距") : QStringLiteral("目标 − AWT 估算（秒）：余量为正，不足为负");
     }
     return {};
 }

@@ -36,10 +36,12 @@ TEST(SizingReport, ListsWhatMeetsTheTargets)
               " \"targets\": {\"hcPercent\": 12, \"interval\": 30, \"awt\": null, \"maxCars\": 8, \"speeds\": [2.5]},\n"
               " \"candidates\": [\n"
               "   {\"cars\": 4, \"load\": 1350, \"persons\": 18, \"speed\": 2.5,\n"
-              "    \"rtt\": \"110\", \"interval\": \"27.5\", \"hcPercent\": \"12.25\", \"awt\": \"11.2\"},\n"
+              "    \"rtt\": \"110\", \"interval\": \"27.5\", \"hcPercent\": \"12.25\", \"awt\": \"11.2\", "
+              "\"figures\": {\"rtt\": 110, \"interval\": 27.5, \"hcPercent\": 12.25, \"awt\": 11.2}},\n"
               "   {\"cars\": 4, \"load\": 1425, \"persons\": 19, \"speed\": 2.5,\n"
-              "    \"rtt\": \"116.25\", \"interval\": \"29.062\", \"hcPercent\": \"12.812\", \"awt\": null}\n"
-              " ]}\n");
+              "    \"rtt\": \"116.25\", \"interval\": \"29.062\", \"hcPercent\": \"12.812\", \"awt\": null, "
+              "\"figures\": {\"rtt\": 116.25, \"interval\": 29.0625, \"hcPercent\": 12.8125, \"awt\": null}}\n"
+              " ],\n \"format\": \"trevalo-result\", \"version\": 1}\n");
 }
 
 TEST(SizingReport, GivesTheMarginsOfTheClosestWhenNothingMeets)
@@ -54,11 +56,15 @@ TEST(SizingReport, GivesTheMarginsOfTheClosestWhenNothingMeets)
               " \"candidates\": [\n"
               "   {\"cars\": 2, \"load\": 750, \"persons\": 10, \"speed\": 1.75,\n"
               "    \"rtt\": \"80\", \"interval\": \"40\", \"hcPercent\": \"9.5\", \"awt\": \"16.25\", "
-              "\"margins\": {\"hcPercent\": \"-5.5\", \"interval\": \"-10\", \"awt\": \"4.25\"}},\n"
+              "\"margins\": {\"hcPercent\": \"-5.5\", \"interval\": \"-10\", \"awt\": \"4.25\"}, "
+              "\"figures\": {\"rtt\": 80, \"interval\": 40, \"hcPercent\": 9.5, \"awt\": 16.25, "
+              "\"margins\": {\"hcPercent\": -5.5, \"interval\": -10, \"awt\": 4.25}}},\n"
               "   {\"cars\": 2, \"load\": 1800, \"persons\": 24, \"speed\": 2.5,\n"
               "    \"rtt\": \"70\", \"interval\": \"35\", \"hcPercent\": \"14\", \"awt\": null, "
-              "\"margins\": {\"hcPercent\": \"-1\", \"interval\": \"-5\", \"awt\": null}}\n"
-              " ]}\n");
+              "\"margins\": {\"hcPercent\": \"-1\", \"interval\": \"-5\", \"awt\": null}, "
+              "\"figures\": {\"rtt\": 70, \"interval\": 35, \"hcPercent\": 14, \"awt\": null, "
+              "\"margins\": {\"hcPercent\": -1, \"interval\": -5, \"awt\": null}}}\n"
+              " ],\n \"format\": \"trevalo-result\", \"version\": 1}\n");
 }
 
 }  // namespace

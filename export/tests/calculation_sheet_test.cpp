@@ -1,5 +1,6 @@
 #include "engine/tests/case_name.h"
 #include "export/calculation_sheet.h"
+#include "export/export_records.h"
 #include "export/workbook_layout.h"
 #include "export/xlsx_writer.h"
 
@@ -56,7 +57,7 @@ TEST_P(Estimates, WaitingTimeAndGrade)
     result.figures.interval = c.interval;
     CalculationHeader header;
     header.officeBuilding = c.office;
-    const SheetModel sheet = calculationSheet(header, result);
+    const SheetModel sheet = calculationSheet(header, result, std::nullopt);
 
     const SheetCell* waiting = valueOf(sheet, "平均候梯时间");
     ASSERT_NE(waiting, nullptr);
@@ -111,13 +112,30 @@ TEST(CalculationSheet, EachCoefficientUnderItsLetter)
     table.steps[0] = result.steps;
     const std::pair<const char*, double> letters[] = {{"A", 1}, {"B", 2}, {"C", 3}, {"D", 4},
                                                       {"K", 5}, {"E", 6}, {"G", 7}, {"F", 8}};
-    for (const SheetModel& sheet : {calculationSheet({}, result), calculationSheet({}, table)}) {
+    for (const SheetModel& sheet : {calculationSheet({}, result, std::nullopt), calculationSheet({}, table)}) {
         const int column = sheet.cell({2, 4}) != nullptr && sheet.cell({2, 4})->text == "数值" ? 4 : 5;
         for (const auto& [letter, value] : letters) {
             const auto rows = rowsOf(sheet, letter);
             ASSERT_EQ(rows.size(), 1u) << letter;
             EXPECT_EQ(numberAt(sheet, rows[0], column), value) << letter;
         }
+    }
+}
+
+// The notes under their own heading, one row each, on both sheets; no heading without notes.
+TEST(CalculationSheet, NotesUnderTheirHeading)
+{
+    const std::vector<std::string> notes{"第一条提示", "第二条提示"};
+    engine::SingleResult result;
+    engine::LoadTable table;
+    EXPECT_TRUE(rowsOf(calculationSheet({}, result, std::nullopt), "注意").empty());
+    result.notes = notes;
+    table.notes = notes;
+    for (const SheetModel& sheet : {calculationSheet({}, result, std::nullopt), calculationSheet({}, table)}) {
+        const auto heading = rowsOf(sheet, "注意");
+        ASSERT_EQ(heading.size(), 1u);
+        EXPECT_EQ(textAt(sheet, heading[0] + 1, 3), notes[0]);
+        EXPECT_EQ(textAt(sheet, heading[0] + 2, 3), notes[1]);
     }
 }
 
@@ -155,9 +173,11 @@ TEST_P(Conclusion, EachFigureAgainstItsTarget)
     result.steps.upPassengers = 3;
     result.figures.groupPercent = c.groupPercent;
     result.figures.interval = c.interval;
-    CalculationHeader header;
-    header.targets = {6, 60, c.waitingTarget};
-    const SheetModel sheet = calculationSheet(header, result);
+    // The targets as the sizing entries give them, judged as the result form judges them.
+    engine::AnalysisInputs inputs;
+    inputs.project.buildingType = engine::BuildingType::Residential;
+    const engine::SizingEntries targets{"6", "60", c.waitingTarget ? std::to_string(*c.waitingTarget) : "", "8", {"1"}};
+    const SheetModel sheet = calculationSheet({}, result, engine::targetVerdict(inputs, targets, result));
     // The last row of a symbol is its conclusion: figure, then target, margin and verdict below.
     const auto check = [&](const char* symbol, double figure, double target, double margin, const char* verdict) {
         const auto rows = rowsOf(sheet, symbol);
@@ -213,51 +233,36 @@ INSTANTIATE_TEST_SUITE_P(CalculationSheet, ReadBack,
                          testing::Values(ReadBackCase{"worked", workedCase()}, ReadBackCase{"office", officeCase()}),
                          engine::CaseName());
 
-EnteredData entered(engine::AnalysisInputs inputs)
-{
-    EnteredData data;
-    data.inputs = std::move(inputs);
-    data.targets = engine::presetTargets(*data.inputs.project.buildingType);
-    data.targetSources = engine::presetSources(*data.inputs.project.buildingType);
-    return data;
-}
+constexpr const char* kMoment = "2026-12-07 10:30:05";
 
-void finishLayout(WorkbookLayout& layout, const EnteredData& data, const auto& analysis)
+void finishLayout(WorkbookLayout& layout, const EnteredData& data, SheetModel calculation)
 {
-    constexpr const char* kMoment = "2026-12-07 10:30:05";
-    layout.calculation = calculationSheet(calculationHeader(data, kMoment), analysis);
+    layout.calculation = std::move(calculation);
     setPrintedPages(layout, data.inputs.project.projectName, kMoment);
 }
 
-// Both workbooks of a case written by the real writer and read back by openpyxl.
+// Both workbooks of a case, their records made as an export makes them, written by the real
+// writer and read back by openpyxl.
 TEST_P(ReadBack, BothWorkbooks)
 {
     const auto folder = std::filesystem::temp_directory_path() /
                         ("trevalo-calculation-" + std::string(GetParam().name) + "-" +
                          std::to_string(testing::UnitTest::GetInstance()->random_seed()));
     std::filesystem::create_directories(folder);
-    SingleResultRecord single;
-    single.entered = entered(GetParam().inputs);
-    single.analysis = std::get<engine::SingleResult>(engine::runAnalysis(single.entered.inputs));
-    single.form = {single.analysis.valueTexts, single.analysis.structuralLoadShown,
-                   single.analysis.pitAndHeadroomShown};
+    engine::AnalysisInputs inputs = GetParam().inputs;
+    const SingleResultRecord single =
+        singleResultRecord(enteredData(inputs, std::nullopt, "", ""),
+                           std::get<engine::SingleResult>(engine::runAnalysis(inputs)), std::nullopt);
     WorkbookLayout singleLayout = singleResultLayout(single);
-    finishLayout(singleLayout, single.entered, single.analysis);
+    finishLayout(singleLayout, single.entered,
+                 calculationSheet(calculationHeader(single.entered, kMoment), single.analysis, single.verdict));
     ASSERT_TRUE(writeWorkbook(singleLayout, (folder / "single.xlsx").string()));
 
-    LoadTableRecord table;
-    table.entered = entered(GetParam().inputs);
-    table.entered.inputs.elevator.fixedConfiguration = false;
-    table.analysis = std::get<engine::LoadTable>(engine::runAnalysis(table.entered.inputs));
-    table.form.rowZeroHidden = !table.analysis.rowZeroShown;
-    for (int r = 0; r < engine::kLoadTableRows; ++r) {
-        const auto row = static_cast<std::size_t>(r);
-        table.form.cellTexts[0][row] = std::to_string(675 + 75 * r) + "/" + std::to_string(9 + r);
-        for (std::size_t k = 1; k < kTableArrays; ++k)
-            table.form.cellTexts[k][row] = table.analysis.cellTexts[row][k - 1];
-    }
+    inputs.elevator.fixedConfiguration = false;
+    const LoadTableRecord table = loadTableRecord(enteredData(inputs, std::nullopt, "", ""),
+                                                  std::get<engine::LoadTable>(engine::runAnalysis(inputs)));
     WorkbookLayout tableLayout = loadTableLayout(table);
-    finishLayout(tableLayout, table.entered, table.analysis);
+    finishLayout(tableLayout, table.entered, calculationSheet(calculationHeader(table.entered, kMoment), table.analysis));
     ASSERT_TRUE(writeWorkbook(tableLayout, (folder / "table.xlsx").string()));
 
     const std::string command = std::string("/usr/bin/python3 ") + CHECK_CALCULATION_SCRIPT + " " +

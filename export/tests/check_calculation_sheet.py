@@ -109,7 +109,8 @@ def calculation_sheet(path, case, problems, table):
     if last != ["计算", "校对", "审核", "日期"]:
         problems.append(f"{path}: sheet ends with {last}, not the sign-off block")
     text = " ".join(str(cell.value) for row in sheet.iter_rows() for cell in row if cell.value is not None)
-    for needed in ("上行高峰总行程时间", "CIBSE Guide D (Barney)", "不足 1 时按 1 计", "四扇中分门"):
+    for needed in ("上行高峰总行程时间", "CIBSE Guide D (Barney)", "不足 1 时按 1 计", "四扇中分门",
+                   "上行或下行百分比大于 100 时拒绝计算"):
         if needed not in text:
             problems.append(f"{path}: the basis does not say {needed!r}")
     return book, rows

@@ -58,7 +58,8 @@ void ProjectFileTest::readsAndWritesEveryMember()
 {
     const QByteArray file = fileWith(R"("floorPopulations": [])",
                                      R"("floorPopulations": ["１２", "1,000", ""], "later": {"x": 1},
-        "sizing": {"hcPercent": "12", "interval": "30", "awt": "", "maxCars": "8", "speeds": ["2.5", "1.75"]})");
+        "sizing": {"hcPercent": "12", "interval": "30", "awt": "", "maxCars": "8", "speeds": ["2.5", "1.75"],
+                   "leastCars": "2", "leastLoad": "800"})");
     const project::ReadResult read = project::projectFromJson(file);
     QVERIFY2(read.project.has_value(), qPrintable(read.reason));
     const project::Project& p = *read.project;
@@ -69,6 +70,7 @@ void ProjectFileTest::readsAndWritesEveryMember()
     QCOMPARE(p.inputs.elevator.floorHeight, std::string("4.5"));
     QCOMPARE(p.inputs.elevator.machineRoomRequested, true);
     QCOMPARE(p.sizing->speeds, (std::vector<std::string>{"2.5", "1.75"}));
+    QCOMPARE(p.sizing->leastLoad, std::string("800"));
     QJsonObject expected = QJsonDocument::fromJson(file).object();
     expected.remove(QStringLiteral("later"));
     QCOMPARE(QJsonDocument::fromJson(project::projectToJson(p)).object(), expected);

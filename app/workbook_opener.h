@@ -4,7 +4,7 @@
 
 class QWidget;
 
-namespace trevalo::workbook {
+namespace trevalo {
 
 // Hands the file to the desktop's default application with xdg-open and judges the
 // hand-over by xdg-open's own exit status, without blocking: a failure to start or a
@@ -26,4 +26,4 @@ private:
     QString m_previous;
 };
 
-}  // namespace trevalo::workbook
+}  // namespace trevalo

@@ -1,4 +1,4 @@
-#include "export/workbook_opener.h"
+#include "app/workbook_opener.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -17,7 +17,7 @@
 
 #include <functional>
 
-namespace trevalo::workbook {
+namespace trevalo {
 
 namespace {
 
@@ -142,4 +142,4 @@ OpenerOverride::~OpenerOverride()
     openerProgram() = m_previous;
 }
 
-}  // namespace trevalo::workbook
+}  // namespace trevalo

@@ -1,0 +1,121 @@
+#include "app/headless_commands.h"
+
+#include "engine/sizing_minimums.h"
+
+#include "app/outcome_json.h"
+#include "engine/sizing_report.h"
+#include "export/export_records.h"
+#include "export/workbook_export.h"
+#include "project/project_file.h"
+
+#include <QDateTime>
+#include <QLocale>
+
+#include <cstdio>
+#include <optional>
+#include <variant>
+
+namespace trevalo {
+
+namespace {
+
+// The entries as the forms take them from the file: elevator parameters never entered are
+// the form's defaults for the building type; the floor rows as the file lists them.
+engine::AnalysisInputs inputsOf(const project::Project& project)
+{
+    engine::AnalysisInputs inputs = project.inputs;
+    inputs.elevator = engine::elevatorInEffect(project);
+    return inputs;
+}
+
+// The entries the search uses, as the command always took them from the forms: the project's
+// sizing entries as they are (a refused one refuses the search), or the building type's
+// presets at the rated speed entered.
+engine::SizingEntries sizingEntriesInEffect(const project::Project& project, const engine::AnalysisInputs& inputs)
+{
+    if (project.sizing)
+        return *project.sizing;
+    return engine::presetSizingEntries(inputs);
+}
+
+std::optional<project::Project> readFile(const QString& file)
+{
+    project::ReadResult read = project::readProjectFile(file);
+    if (!read.project)
+        std::fprintf(stderr, "trevalo: %s\n", qPrintable(project::openFailureMessage(file, read.reason)));
+    return std::move(read.project);
+}
+
+void printLine(const QByteArray& json)
+{
+    std::fwrite(json.constData(), 1, static_cast<std::size_t>(json.size()), stdout);
+    std::fputc('\n', stdout);
+}
+
+// The date and time as the building data form would show them now.
+workbook::EnteredData enteredNow(const engine::AnalysisInputs& inputs, const std::optional<engine::SizingEntries>& sizing)
+{
+    const QLocale locale = QLocale::system();
+    const QDateTime now = QDateTime::currentDateTime();
+    return workbook::enteredData(inputs, sizing, locale.toString(now.date(), QLocale::ShortFormat).toStdString(),
+                                 locale.toString(now.time(), QLocale::ShortFormat).toStdString());
+}
+
+}  // namespace
+
+int printCalculation(const QString& file)
+{
+    const std::optional<project::Project> project = readFile(file);
+    if (!project)
+        return kExitUnreadable;
+    const engine::AnalysisInputs inputs = inputsOf(*project);
+    const engine::AnalysisOutcome outcome = engine::runAnalysis(inputs);
+    printLine(outcomeJson(inputs, outcome, project->sizing));
+    return std::holds_alternative<engine::Refusal>(outcome) ? kExitNotice : kExitResult;
+}
+
+int exportCalculation(const QString& file, const QString& out)
+{
+    const std::optional<project::Project> project = readFile(file);
+    if (!project)
+        return kExitUnreadable;
+    const engine::AnalysisInputs inputs = inputsOf(*project);
+    const engine::AnalysisOutcome outcome = engine::runAnalysis(inputs);
+    if (const auto* refusal = std::get_if<engine::Refusal>(&outcome)) {
+        printLine(refusalJson(*refusal));
+        return kExitNotice;
+    }
+    const bool written =
+        std::holds_alternative<engine::SingleResult>(outcome)
+            ? workbook::writeSingleResultWorkbookTo(
+                  workbook::singleResultRecord(enteredNow(inputs, project->sizing),
+                                               std::get<engine::SingleResult>(outcome), project->sizing),
+                  out)
+            : workbook::writeLoadTableWorkbookTo(
+                  workbook::loadTableRecord(enteredNow(inputs, project->sizing), std::get<engine::LoadTable>(outcome)),
+                  out);
+    if (!written) {
+        std::fprintf(stderr, "trevalo: 无法生成Excel表格“%s”（文件名须以 .xlsx 或 .xltx 结尾，所在文件夹须可写）\n",
+                     qPrintable(out));
+        return kExitUnreadable;
+    }
+    return kExitResult;
+}
+
+int printSizing(const QString& file)
+{
+    const std::optional<project::Project> project = readFile(file);
+    if (!project)
+        return kExitUnreadable;
+    const engine::AnalysisInputs inputs = inputsOf(*project);
+    const engine::SizingResult result = engine::runSizingSearch(inputs, sizingEntriesInEffect(*project, inputs));
+    if (const auto* refusal = std::get_if<engine::Refusal>(&result)) {
+        printLine(refusalJson(*refusal));
+        return kExitNotice;
+    }
+    // The report ends its own last line.
+    printLine(QByteArray::fromStdString(engine::sizingReportJson(std::get<engine::SizingOutcome>(result))).trimmed());
+    return kExitResult;
+}
+
+}  // namespace trevalo

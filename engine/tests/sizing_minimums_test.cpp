@@ -1,0 +1,88 @@
+#include "engine/sizing_minimums.h"
+
+#include "engine/sizing_search.h"
+#include "engine/sizing_text.h"
+#include "engine/tests/case_name.h"
+#include "engine/tests/entries.h"
+
+#include <gtest/gtest.h>
+
+namespace trevalo::engine {
+namespace {
+
+// The codes' thresholds, read off the clauses: twelve storeys (served floors and the main
+// floor) for two residential lifts; travel strictly above 33 m (residential) or 32 m (office
+// types) for a fire lift of 800 kg.
+struct MinimumCase {
+    const char* name;
+    BuildingType type;
+    double floorsServed, travel;
+    std::optional<int> cars;
+    std::optional<double> load;
+};
+
+class Minimums : public testing::TestWithParam<MinimumCase> {};
+
+TEST_P(Minimums, FollowTheCodes)
+{
+    const MinimumCase& c = GetParam();
+    const SizingMinimums m = presetMinimums(c.type, c.floorsServed, c.travel);
+    EXPECT_EQ(m.cars, c.cars);
+    EXPECT_EQ(m.load, c.load);
+    EXPECT_EQ(m.fireLiftRunTime.has_value(), c.load.has_value());
+    EXPECT_EQ(m.carsSource.find("GB 50096-2011") == 0, c.cars.has_value());
+    EXPECT_EQ(m.loadSource.find("GB 50016-2014") == 0, c.load.has_value());
+}
+
+constexpr auto R = BuildingType::Residential;
+constexpr auto O = BuildingType::OfficeAndHotel;
+constexpr auto S = BuildingType::OwnerOccupiedOffice;
+INSTANTIATE_TEST_SUITE_P(Sizing, Minimums,
+                         testing::Values(MinimumCase{"elevenStoreys", R, 10, 30, std::nullopt, std::nullopt},
+                                         MinimumCase{"twelveStoreys", R, 11, 33, 2, std::nullopt},
+                                         MinimumCase{"residentialJustAbove33m", R, 11, 33.01, 2, 800},
+                                         MinimumCase{"eighteenFloors", R, 17, 54, 2, 800},
+                                         MinimumCase{"office32m", O, 30, 32, std::nullopt, std::nullopt},
+                                         MinimumCase{"office32AndAHalf", O, 8, 32.5, std::nullopt, 800},
+                                         MinimumCase{"ownerOccupiedTall", S, 20, 80, std::nullopt, 800}),
+                         CaseName());
+
+// The search tries nothing below the least entries, nor at a speed whose run over the whole
+// travel takes more than 60 s when a fire lift is needed: 1 m/s over 90 m takes at least 90 s,
+// 2.5 m/s about 39 s.
+TEST(SizingMinimums, LimitWhatIsTried)
+{
+    Entries building;
+    building.floors = "29";
+    building.population = "1500";
+    building.travel = "90";
+    SizingEntries entries = presetSizingEntries(inputsOf(building));
+    EXPECT_EQ(entries.leastCars, "2");
+    EXPECT_EQ(entries.leastLoad, "800");
+    entries.speeds = {"1", "2.5"};
+    entries.leastCars = "3";
+    const SizingResult result = runSizingSearch(inputsOf(building), entries);
+    const auto* outcome = std::get_if<SizingOutcome>(&result);
+    ASSERT_NE(outcome, nullptr);
+    ASSERT_FALSE(outcome->evaluated.empty());
+    for (const SizingCandidate& c : outcome->evaluated) {
+        EXPECT_GE(c.cars, 3);
+        EXPECT_GE(c.load, 800);
+        EXPECT_EQ(c.speed, 2.5);
+    }
+    EXPECT_EQ(outcome->tooSlowSpeeds, std::vector<double>{1});
+    EXPECT_NE(fireLiftSpeedNote(*outcome).find("1 m/s 不能满足"), std::string::npos);
+    if (outcome->oneCarFewer) {
+        EXPECT_GE(outcome->oneCarFewer->cars, 3);
+    }
+}
+
+TEST(SizingMinimums, MarginsSaySign)
+{
+    EXPECT_EQ(marginText(0.375, "%"), "余量 +0.375 %");
+    EXPECT_EQ(marginText(-0.839, "%"), "不足 \u22120.839 %");
+    EXPECT_EQ(marginText(0, "秒"), "余量 +0 秒");
+}
+
+}  // namespace
+}  // namespace trevalo::engine
