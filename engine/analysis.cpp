@@ -18,7 +18,7 @@ namespace {
 // The building data form takes floor counts as 16-bit integers; nothing larger is a building.
 constexpr double kMostFloors = 32767;
 
-Refusal refuse(Notice notice) { return Refusal{notice, false}; }
+Refusal refuse(Notice notice) { return Refusal{notice, false, {}, {}}; }
 
 bool isIncomplete(const AnalysisInputs& inputs, bool decided)
 {
@@ -132,7 +132,7 @@ std::variant<Refusal, CheckedEntries> checkEntries(const AnalysisInputs& inputs,
     if (installation.doorType == DoorType::FourPanelCentre)
         width /= 2;
     if (width < 800 || width > 1500)
-        return Refusal{Notice::DoorWidthNonStandard, true};
+        return Refusal{Notice::DoorWidthNonStandard, true, {}, {}};
     installation.doorWidth = normaliseDoorWidth(width);
 
     if (decided) {

@@ -130,10 +130,10 @@ SizingResult runSizingSearch(const AnalysisInputs& inputs, const SizingEntries& 
         return *refusal;
     const auto targets = readSizingEntries(entries);
     if (!targets)
-        return Refusal{Notice::InputError, false};
+        return Refusal{Notice::InputError, false, {}, {}};
     const auto loads = roundTrips(std::get<CheckedEntries>(checkedEntries), targets->speeds);
     if (!loads)
-        return Refusal{Notice::InputError, false};
+        return Refusal{Notice::InputError, false, {}, {}};
 
     SizingOutcome outcome;
     outcome.targets = *targets;
@@ -152,7 +152,7 @@ SizingResult runSizingSearch(const AnalysisInputs& inputs, const SizingEntries& 
                 candidate.interval = trip.roundTripTime / cars;
                 candidate.groupPercent = cars * trip.handlingPercent;
                 if (!isShowable(candidate))
-                    return Refusal{Notice::InputError, false};
+                    return Refusal{Notice::InputError, false, {}, {}};
                 candidate.awt = averageWaitingTime(load.traffic.upPassengers, load.traffic.persons, candidate.interval);
                 candidate.check = checkTargets(targets->targets, candidate.groupPercent, candidate.interval, candidate.awt);
                 if (candidate.check.allMet())
