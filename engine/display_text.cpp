@@ -68,4 +68,11 @@ std::string figureText(double value)
     return withoutTrailingZeros(buffer.data(), result.ptr);
 }
 
+std::string shortestText(double value)
+{
+    std::array<char, 32> buffer;
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return std::string(buffer.data(), result.ptr);
+}
+
 }  // namespace trevalo::engine

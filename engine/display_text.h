@@ -9,4 +9,7 @@ namespace trevalo::engine {
 // trailing zeros, never "-0" and never an exponent. Only finite values are shown.
 std::string figureText(double value);
 
+// The shortest text that reads back as the same double, as JSON writes a number.
+std::string shortestText(double value);
+
 }  // namespace trevalo::engine
