@@ -28,6 +28,7 @@ struct ListCase {
     const char* dwell;
     std::vector<PassengerEntry> passengers;
     std::vector<Way> ways;  // in arrival order
+    double maxQueue;        // passengers waiting at the main floor, not yet boarding
 };
 
 SimulationSummary simulated(const Entries& building, const SimulationEntries& entries)
@@ -54,6 +55,7 @@ TEST_P(HandWorkedLists, BoardAndDeliverEachPassengerWhenWorkedOutByHand)
         EXPECT_NEAR(summary.trace[i].boardingStart, row.ways[i].boardingStart, 1e-9);
         EXPECT_NEAR(summary.trace[i].destinationTime, row.ways[i].destinationTime, 1e-9);
     }
+    EXPECT_EQ(summary.maxQueue, row.maxQueue);
 }
 
 // Worked by hand: a car leaves t_d = 4.5 s after its doors close and stops 4.5 s + 0.95 s a
@@ -64,24 +66,29 @@ INSTANTIATE_TEST_SUITE_P(
         // Three boardings fill the car (doors close at 2.85, leave at 7.35; floor 2 at 16.31984,
         // 6.4 s stop, floor 5 at 34.68968, back at 58.10952); the fourth waits for its return.
         ListCase{"fullCar", "1", "300", "", {{0, 2}, {0, 2}, {0, 5}, {0, 1}},
-                 {{1, 0, 16.31984}, {1, 0.95, 16.31984}, {1, 1.9, 34.68968}, {1, 58.10952, 79.52936}}},
+                 {{1, 0, 16.31984}, {1, 0.95, 16.31984}, {1, 1.9, 34.68968}, {1, 58.10952, 79.52936}}, 3},
         // The second passenger boards within the 10 s dwell after the first boarding ends at 0.95;
         // the doors close at 10.95, before the third arrives.
         ListCase{"dwellRunsOut", "1", "300", "", {{0, 3}, {5, 3}, {12, 1}},
-                 {{1, 0, 27.41984}, {1, 5, 27.41984}, {1, 45.78968, 67.20952}}},
+                 {{1, 0, 27.41984}, {1, 5, 27.41984}, {1, 45.78968, 67.20952}}, 1},
         // Listed out of order; the four of time 0 keep their order. Car 2 loads when car 1 leaves
         // at 7.35 and closes at 8.3 + 10.
         ListCase{"queueOfCars", "2", "300", "", {{1, 6}, {0, 4}, {0, 4}, {0, 4}, {0, 2}},
                  {{1, 0, 22.31984}, {1, 0.95, 22.31984}, {1, 1.9, 22.31984}, {2, 7.35, 31.76984},
-                  {2, 8.3, 52.18968}}},
+                  {2, 8.3, 52.18968}},
+                 3},
         // 630 kg: room for 6. Two for floor 2 stop there 4.5 + 2 x 0.95 s; a 2 s dwell closes at 2.95.
         ListCase{"twoForOneFloor", "1", "630", "2", {{0, 5}, {0.5, 2}, {0.5, 2}},
-                 {{1, 0, 34.78968}, {1, 0.95, 16.41984}, {1, 1.9, 16.41984}}},
+                 {{1, 0, 34.78968}, {1, 0.95, 16.41984}, {1, 1.9, 16.41984}}, 2},
         // The second arrives at 2.9, just before the dwell ends at 2.95, and boards; the third
         // arrives after the doors have closed and takes car 2; the fourth arrives while car 2's
         // doors are closed and waits for car 1.
         ListCase{"arrivingAsTheDoorsClose", "2", "300", "2", {{0, 1}, {2.9, 1}, {4, 2}, {11.4, 3}},
-                 {{1, 0, 14.31984}, {1, 2.9, 14.31984}, {2, 8.35, 24.76984}, {1, 26.68968, 46.10952}}}),
+                 {{1, 0, 14.31984}, {1, 2.9, 14.31984}, {2, 8.35, 24.76984}, {1, 26.68968, 46.10952}}, 1},
+        // No dwell: the second arrives as the first boarding ends and boards straight on; the doors
+        // then close at 1.9 and car 2 takes the third when car 1 leaves at 6.4.
+        ListCase{"noDwell", "2", "300", "0", {{0, 1}, {0.95, 1}, {2, 2}},
+                 {{1, 0, 12.36984}, {1, 0.95, 12.36984}, {2, 6.4, 20.81984}}, 1}),
     CaseName());
 
 // The last list above; its figures worked out by hand: waits 0, 0, 4.35 and 15.28968; departures
