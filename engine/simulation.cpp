@@ -61,7 +61,7 @@ SimulationSummary simulate(const SimulationSetup& setup, bool keepTrace, const s
 
     // Each replication draws from its own stream and keeps its own place, so the figures do
     // not depend on the number of threads. The calling thread only reports progress.
-    const int threads = std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, total);
+    const int threads = std::max(1, std::min(static_cast<int>(std::thread::hardware_concurrency()), total));
     workersLeft = threads;
     std::vector<std::thread> workers;
     for (int t = 0; t < threads; ++t)
