@@ -63,6 +63,9 @@ struct AnalysisInputs {
 // A number too large for a double reads as plus or minus infinity.
 double leadingNumber(std::string_view text);
 
+// Whether a text has a leading number at all: "abc" and "" have none, "0" and "-2x" have one.
+bool hasLeadingNumber(std::string_view text);
+
 // The whole number a form takes from a value: rounded to nearest, ties to even,
 // held as a 16-bit signed integer. Empty when the rounded value does not fit.
 std::optional<std::int16_t> toInt16(double value);

@@ -79,4 +79,11 @@ std::string configurationText(const SingleResult& result, const ElevatorParamete
     return text;
 }
 
+std::string shortestText(double value)
+{
+    std::array<char, 32> buffer;
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return std::string(buffer.data(), result.ptr);
+}
+
 }  // namespace trevalo::engine

@@ -16,4 +16,7 @@ std::string figureText(double value);
 // whole passengers of 75 kg, the door's opening width as entered.
 std::string configurationText(const SingleResult& result, const ElevatorParameters& elevator);
 
+// The shortest text that reads back as the same double, as JSON writes a number.
+std::string shortestText(double value);
+
 }  // namespace trevalo::engine

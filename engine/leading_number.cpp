@@ -129,9 +129,8 @@ long outOfRangeMagnitude(const std::string& number)
     return order + exponent;
 }
 
-}  // namespace
-
-double leadingNumber(std::string_view text)
+// The leading number of a text; empty when the text has none.
+std::optional<double> readLeadingNumber(std::string_view text)
 {
     std::string s;
     s.reserve(text.size());
@@ -147,16 +146,18 @@ double leadingNumber(std::string_view text)
     }
 
     if (s.size() >= 2 && s[0] == '&') {
-        if (s[1] == 'h' || s[1] == 'H')
-            return radixInteger(s, 2, 16);
-        if (s[1] == 'o' || s[1] == 'O')
-            return radixInteger(s, 2, 8);
+        const int radix = s[1] == 'h' || s[1] == 'H' ? 16 : s[1] == 'o' || s[1] == 'O' ? 8 : 0;
+        if (radix != 0) {
+            if (s.size() == 2 || digitValue(s[2], radix) < 0)
+                return std::nullopt;
+            return radixInteger(s, 2, radix);
+        }
     }
 
     bool hasDigits = false;
     const std::size_t length = decimalPrefixLength(s, hasDigits);
     if (!hasDigits)
-        return 0;
+        return std::nullopt;
 
     // from_chars reads no "+" and no "d" exponent, and is independent of the locale.
     std::string number;
@@ -177,6 +178,12 @@ double leadingNumber(std::string_view text)
     }
     return value;
 }
+
+}  // namespace
+
+double leadingNumber(std::string_view text) { return readLeadingNumber(text).value_or(0.0); }
+
+bool hasLeadingNumber(std::string_view text) { return readLeadingNumber(text).has_value(); }
 
 std::optional<std::int16_t> toInt16(double value)
 {

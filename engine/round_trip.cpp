@@ -72,6 +72,22 @@ float expressDistanceOf(const Installation& installation)
     return static_cast<float>(installation.travel - installation.floorHeight * (installation.floorsServed - 1));
 }
 
+DoorTimes doorTimesOf(const Installation& installation)
+{
+    DoorTimes times;
+    const DoorTiming timing = doorTiming(installation.doorType, installation.doorWidth);
+    times.base = timing.doorTime;
+    // Opening the doors while the car levels saves about a second per stop; office and
+    // hotel lifts above 1.75 m/s have faster doors, another second.
+    if (installation.advanceOpening)
+        times.advanceOpeningReduction = 1;
+    if (installation.buildingType == BuildingType::OfficeAndHotel && installation.ratedSpeed > 1.75)
+        times.fastOfficeReduction = 1;
+    times.perStop = times.base - times.advanceOpeningReduction - times.fastOfficeReduction;
+    times.transferPerPassenger = timing.transferTime;
+    return times;
+}
+
 std::optional<RoundTrip> roundTrip(const Installation& installation, const TrafficLoad& load)
 {
     RoundTrip trip;
@@ -92,18 +108,14 @@ std::optional<RoundTrip> roundTrip(const Installation& installation, const Traff
     trip.downFlight = flightTime(speed, trip, down);
     trip.flightTime = static_cast<float>(trip.upFlight + trip.downFlight);
 
-    const DoorTiming timing = doorTiming(installation.doorType, installation.doorWidth);
-    trip.baseDoorTime = timing.doorTime;
-    // Opening the doors while the car levels saves about a second per stop; office and
-    // hotel lifts above 1.75 m/s have faster doors, another second.
-    if (installation.advanceOpening)
-        trip.advanceOpeningReduction = 1;
-    if (installation.buildingType == BuildingType::OfficeAndHotel && speed > 1.75)
-        trip.fastOfficeReduction = 1;
-    trip.doorTimePerStop = trip.baseDoorTime - trip.advanceOpeningReduction - trip.fastOfficeReduction;
-    trip.transferTimePerPassenger = timing.transferTime;
+    const DoorTimes doors = doorTimesOf(installation);
+    trip.baseDoorTime = doors.base;
+    trip.advanceOpeningReduction = doors.advanceOpeningReduction;
+    trip.fastOfficeReduction = doors.fastOfficeReduction;
+    trip.doorTimePerStop = doors.perStop;
+    trip.transferTimePerPassenger = doors.transferPerPassenger;
     trip.doorTimeTotal = load.totalStops * trip.doorTimePerStop;
-    trip.transferTime = transferTime(installation, load, timing.transferTime);
+    trip.transferTime = transferTime(installation, load, doors.transferPerPassenger);
     trip.lossTime = (trip.transferTime + trip.doorTimeTotal) * installation.lossPercent / 100;
     trip.roundTripTime = trip.flightTime + (trip.lossTime + (trip.transferTime + trip.doorTimeTotal));
     // Handling capacity: passengers carried by one car in five minutes (300 s).

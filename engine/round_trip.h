@@ -45,10 +45,21 @@ struct RoundTrip {
     double handlingPercent = 0;   // of the population
 };
 
-// The distance from the main floor to the lowest served floor: the entered express distance
-// when the zone is set, otherwise what the travel leaves below the served floors. Held in
-// single precision, as the run model takes it.
+// The distance from the main floor to the lowest served floor: the express distance as
+// entered when the zone is set, else the travel less the served floors' span, in single
+// precision either way.
 float expressDistanceOf(const Installation& installation);
+
+// The door time of one stop after its reductions, and the transfer time of one passenger.
+struct DoorTimes {
+    double base = 0;  // from the door table
+    double advanceOpeningReduction = 0;
+    double fastOfficeReduction = 0;
+    double perStop = 0;
+    double transferPerPassenger = 0;
+};
+
+DoorTimes doorTimesOf(const Installation& installation);
 
 // Empty when a run of the journey has no duration: the travel, express distance and
 // floor data are inconsistent (a negative run length).

@@ -2,20 +2,9 @@
 
 #include "engine/display_text.h"
 
-#include <array>
-#include <charconv>
-
 namespace trevalo::engine {
 
 namespace {
-
-// A number as JSON: the shortest text that reads back as the same double.
-std::string number(double value)
-{
-    std::array<char, 32> buffer;
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    return std::string(buffer.data(), result.ptr);
-}
 
 std::string quoted(const std::string& text) { return '"' + text + '"'; }
 
@@ -35,17 +24,17 @@ std::string margins(const SizingCandidate& candidate, const DesignTargets& targe
 
 std::string optionalNumber(const std::optional<double>& value)
 {
-    return value ? number(*value) : std::string("null");
+    return value ? shortestText(*value) : std::string("null");
 }
 
 // The same figures unrounded, for a script to compare.
 std::string figures(const SizingCandidate& c, const SizingOutcome& outcome)
 {
-    std::string text = ", \"figures\": {\"rtt\": " + number(c.roundTripTime) + ", \"interval\": " + number(c.interval) +
-                       ", \"hcPercent\": " + number(c.groupPercent) + ", \"awt\": " + optionalNumber(c.awt);
+    std::string text = ", \"figures\": {\"rtt\": " + shortestText(c.roundTripTime) + ", \"interval\": " + shortestText(c.interval) +
+                       ", \"hcPercent\": " + shortestText(c.groupPercent) + ", \"awt\": " + optionalNumber(c.awt);
     if (!outcome.met) {
-        text += ", \"margins\": {\"hcPercent\": " + number(c.check.hcMargin) +
-                ", \"interval\": " + number(c.check.intervalMargin);
+        text += ", \"margins\": {\"hcPercent\": " + shortestText(c.check.hcMargin) +
+                ", \"interval\": " + shortestText(c.check.intervalMargin);
         if (outcome.targets.targets.awt)
             text += ", \"awt\": " + optionalNumber(c.check.awtMargin);
         text += "}";
@@ -55,8 +44,8 @@ std::string figures(const SizingCandidate& c, const SizingOutcome& outcome)
 
 std::string candidateJson(const SizingCandidate& c, const SizingOutcome& outcome)
 {
-    std::string text = "{\"cars\": " + std::to_string(c.cars) + ", \"load\": " + number(c.load) +
-                       ", \"persons\": " + number(c.persons) + ", \"speed\": " + number(c.speed) +
+    std::string text = "{\"cars\": " + std::to_string(c.cars) + ", \"load\": " + shortestText(c.load) +
+                       ", \"persons\": " + shortestText(c.persons) + ", \"speed\": " + shortestText(c.speed) +
                        ",\n    \"rtt\": " + quoted(figureText(c.roundTripTime)) +
                        ", \"interval\": " + quoted(figureText(c.interval)) +
                        ", \"hcPercent\": " + quoted(figureText(c.groupPercent)) + ", \"awt\": " + figure(c.awt);
@@ -72,11 +61,11 @@ std::string sizingReportJson(const SizingOutcome& outcome)
     const SizingTargets& t = outcome.targets;
     std::string speeds;
     for (double speed : t.speeds)
-        speeds += (speeds.empty() ? "" : ", ") + number(speed);
+        speeds += (speeds.empty() ? "" : ", ") + shortestText(speed);
     std::string text = std::string("{\"met\": ") + (outcome.met ? "true" : "false") + ",\n";
-    text += " \"targets\": {\"hcPercent\": " + number(t.targets.hcPercent) +
-            ", \"interval\": " + number(t.targets.interval) +
-            ", \"awt\": " + (t.targets.awt ? number(*t.targets.awt) : std::string("null")) +
+    text += " \"targets\": {\"hcPercent\": " + shortestText(t.targets.hcPercent) +
+            ", \"interval\": " + shortestText(t.targets.interval) +
+            ", \"awt\": " + (t.targets.awt ? shortestText(*t.targets.awt) : std::string("null")) +
             ", \"maxCars\": " + std::to_string(t.maxCars) + ", \"speeds\": [" + speeds + "]},\n";
     text += " \"candidates\": [";
     for (std::size_t i = 0; i < outcome.listed.size(); ++i)

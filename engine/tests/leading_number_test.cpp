@@ -52,6 +52,27 @@ const ReadingCase kFullWidthTexts[] = {
     {"stopsAtOtherFullWidth", "９Ａ", 9},  {"otherFullWidthOnly", "Ａ１", 0}, {"hex", "&H１Ｆ", 1}};
 INSTANTIATE_TEST_SUITE_P(FullWidth, LeadingNumber, testing::ValuesIn(kFullWidthTexts), CaseName());
 
+struct PresenceCase {
+    const char* name;
+    const char* text;
+    bool present;
+};
+
+class NumberPresence : public testing::TestWithParam<PresenceCase> {};
+
+TEST_P(NumberPresence, TellsATextWithoutAnyNumberFromOneThatReadsAsZero)
+{
+    EXPECT_EQ(hasLeadingNumber(GetParam().text), GetParam().present) << '"' << GetParam().text << '"';
+}
+
+const PresenceCase kPresences[] = {
+    {"empty", "", false},        {"blanks", " \t", false},        {"letters", "abc", false},
+    {"zero", "0", true},         {"signAlone", "-", false},       {"lonePoint", ".", false},
+    {"signedPoint", "-.5", true}, {"trailingText", "5s", true},   {"letterFirst", "a1", false},
+    {"prefixAlone", "&H", false}, {"prefixNoDigit", "&Hx", false}, {"hexZero", "&H0", true},
+    {"fullWidthZero", "０", true}};
+INSTANTIATE_TEST_SUITE_P(Engine, NumberPresence, testing::ValuesIn(kPresences), CaseName());
+
 struct RoundingCase {
     const char* name;
     double value;
