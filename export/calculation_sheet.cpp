@@ -1,5 +1,6 @@
 #include "export/calculation_sheet.h"
 
+#include "engine/standard_tables.h"
 #include "export/calculation_builder.h"
 #include "export/workbook_layout.h"
 
@@ -95,14 +96,12 @@ CalculationHeader calculationHeader(const engine::AnalysisInputs& inputs, std::s
     header.exportMoment = std::move(exportMoment);
     if (inputs.project.buildingType) {
         header.buildingType = buildingTypeText(*inputs.project.buildingType);
-        header.officeBuilding = *inputs.project.buildingType != engine::BuildingType::Residential;
+        header.officeBuilding = engine::isOfficeType(*inputs.project.buildingType);
     }
     header.perFloorSpread = inputs.project.spread == engine::PopulationSpread::PerFloor;
     header.expressZoneSet = elevator.expressZoneSet;
-    if (elevator.doorType) {
-        constexpr const char* kDoorTypes[] = {"2CO", "2SO", "4CO"};
-        header.doorType = kDoorTypes[static_cast<int>(*elevator.doorType)];
-    }
+    if (elevator.doorType)
+        header.doorType = engine::doorTypeName(*elevator.doorType);
     header.advanceOpening = elevator.advanceOpening;
     header.lossPercent = engine::leadingNumber(elevator.lossPercent);
     header.upPercent = engine::leadingNumber(elevator.upPercent);

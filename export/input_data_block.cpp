@@ -1,4 +1,5 @@
 #include "engine/analysis_inputs.h"
+#include "engine/standard_tables.h"
 #include "export/workbook_layout.h"
 
 
@@ -11,15 +12,7 @@ using engine::DoorType;
 using engine::PopulationSpread;
 
 
-std::string doorTypeText(DoorType type)
-{
-    switch (type) {
-    case DoorType::TwoPanelCentre: return "2CO……";
-    case DoorType::TwoPanelSide: return "2SO……";
-    case DoorType::FourPanelCentre: return "4CO……";
-    }
-    return {};
-}
+std::string doorTypeText(DoorType type) { return std::string(engine::doorTypeName(type)) + "……"; }
 
 void writeFloorList(SheetModel& sheet, const std::vector<FloorListRow>& floors, int headingRow)
 {

@@ -1,6 +1,7 @@
 #include "results/load_table_form.h"
 
 #include "engine/load_table.h"
+#include "engine/load_table_text.h"
 #include "results/caption_label.h"
 #include "results/form_style.h"
 #include "wizard/twips.h"
@@ -26,11 +27,6 @@ constexpr std::array<int, LoadTableForm::kColumns> kColumnLeft{600, 1680, 2520, 
 // Steps of 435 twips, 420 before rows 2, 7 and 12.
 constexpr std::array<int, LoadTableForm::kRows> kRowTop{840,  1275, 1695, 2130, 2565, 3000, 3435, 3855,
                                                         4290, 4725, 5160, 5595, 6015, 6450, 6885, 7320};
-
-QString rowKey(int row)
-{
-    return QStringLiteral("%1/%2").arg(engine::tableRowLoad(row)).arg(engine::tableRowPersons(row));
-}
 
 // The figure each header names, in header order. When the down share is the larger, the
 // up and down headers trade captions, and with them these names; the stops header then
@@ -62,15 +58,12 @@ LoadTableForm::LoadTableForm(QWidget* parent) : QWidget(parent)
     results::setUpResultWindow(*this, "Form6", kWidthTwips, kHeightTwips);
     m_notes = results::makeNotesLine(*this, kWidthTwips, kHeightTwips);
 
-    const std::array<QString, kColumns> headerTexts{
-        QStringLiteral("载重/人数"), QStringLiteral("UP"),          QStringLiteral("DN"),
-        QStringLiteral("RTT(SEC)"),  QStringLiteral("HC(%)"),       QStringLiteral("HC(PERSONS)"),
-        QStringLiteral("PS(UP)"),    QStringLiteral("HR"),
-    };
+    // The headers as designed, before any table relabels them.
+    const auto headerTexts = engine::loadTableHeaderTexts(engine::LoadTable{});
     for (std::size_t i = 0; i < m_headers.size(); ++i) {
         auto* header = new CaptionLabel(QStringLiteral("Label17_%1").arg(i), twipsToPixels(kLabelHeight), this);
         header->move(pointAt(kColumnLeft[i], kHeaderTop));
-        setHeader(*header, headerTexts[i], kFigureNames[i]);
+        setHeader(*header, QString::fromStdString(headerTexts[i]), kFigureNames[i]);
         m_headers[i] = header;
     }
 
@@ -81,7 +74,7 @@ LoadTableForm::LoadTableForm(QWidget* parent) : QWidget(parent)
             auto* label = new CaptionLabel(QStringLiteral("Label%1_%2").arg(array).arg(row), twipsToPixels(kLabelHeight), this);
             label->move(pointAt(kColumnLeft[column], kRowTop[r]));
             if (array == 1) {
-                label->setCaption(rowKey(row));
+                label->setCaption(QString::fromStdString(engine::loadTableRowKey(row)));
             } else {
                 // The figure cells stand out as white cells against the form.
                 label->setBackgroundRole(QPalette::HighlightedText);
@@ -108,11 +101,11 @@ LoadTableForm::LoadTableForm(QWidget* parent) : QWidget(parent)
 
 void LoadTableForm::showTable(const engine::LoadTable& table)
 {
-    const auto headers = table.relabelledHeaders();
+    const auto headers = engine::loadTableHeaderTexts(table);
     const bool swapped = table.directionRelabelled;
-    setHeader(*m_headers[1], QString::fromStdString(headers[0]), kFigureNames[swapped ? 2 : 1]);
-    setHeader(*m_headers[2], QString::fromStdString(headers[1]), kFigureNames[swapped ? 1 : 2]);
-    setHeader(*m_headers[6], QString::fromStdString(headers[2]), swapped ? kDownStopsName : kFigureNames[6]);
+    setHeader(*m_headers[1], QString::fromStdString(headers[1]), kFigureNames[swapped ? 2 : 1]);
+    setHeader(*m_headers[2], QString::fromStdString(headers[2]), kFigureNames[swapped ? 1 : 2]);
+    setHeader(*m_headers[6], QString::fromStdString(headers[6]), swapped ? kDownStopsName : kFigureNames[6]);
 
     for (int row = 0; row < kRows; ++row) {
         const auto r = static_cast<std::size_t>(row);

@@ -248,15 +248,6 @@ engine::FloorPopulation FloorPopulationForm::floorPopulation() const
     return population;
 }
 
-std::vector<std::string> FloorPopulationForm::floorCaptions() const
-{
-    std::vector<std::string> captions;
-    captions.reserve(kRows);
-    for (const QLabel* label : m_labels)
-        captions.push_back(label->text().toStdString());
-    return captions;
-}
-
 int FloorPopulationForm::shownRows() const
 {
     return std::clamp(m_loadedFloors, 1, kRows);

@@ -44,9 +44,8 @@ public:
     // The line under the rows: their total, and whether it differs from the building's.
     QString totalLine() const { return m_totalLine->text(); }
 
-    // Every entry and label caption, all 223, and the stored total.
+    // Every entry, all 223, and the stored total.
     engine::FloorPopulation floorPopulation() const;
-    std::vector<std::string> floorCaptions() const;
     // The rows laid out for the served floors (row 0 stands alone below one floor).
     int shownRows() const;
     // Types the entries into the shown rows, floor 1 first; rows without an entry are emptied.

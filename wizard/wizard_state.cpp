@@ -17,7 +17,6 @@ WizardState readWizardState(const Navigator& navigator)
     }
     if (const auto* floorPopulation = navigator.formAs<FloorPopulationForm>(FormId::Form3)) {
         state.inputs.floors = floorPopulation->floorPopulation();
-        state.floorLabels = floorPopulation->floorCaptions();
     }
     if (const auto* elevator = navigator.formAs<ElevatorParametersForm>(FormId::Form4))
         state.inputs.elevator = elevator->elevatorParameters();

@@ -15,7 +15,6 @@ struct WizardState {
     engine::AnalysisInputs inputs;
     std::string dateCaption;               // Form2 Label1
     std::string timeCaption;               // Form2 Label7
-    std::vector<std::string> floorLabels;  // Form3 Label1(0..222); empty when not loaded
 };
 
 WizardState readWizardState(const Navigator& navigator);
