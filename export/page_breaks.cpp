@@ -12,8 +12,8 @@ constexpr double kShortSide = 595.3;
 constexpr double kLongSide = 841.9;
 constexpr double kTopAndBottom = 2 * 0.75 * 72;
 constexpr double kSides = 2 * 0.7 * 72;
-// Spreadsheets lay pages out with their own font metrics; a tenth of the page is kept free.
-constexpr double kSafeShare = 0.9;
+// Spreadsheets lay pages out with their own font metrics; a part of the page is kept free.
+constexpr double kSafeShare = 0.93;
 constexpr double kRowHeightPerPoint = 1.4;
 constexpr double kDefaultColumnWidth = 8.43;
 
@@ -72,19 +72,21 @@ std::vector<int> rowBreaks(const SheetModel& sheet, const std::map<int, double>&
     const double pageHeight = page.landscape ? kShortSide : kLongSide;
     const double scale = page.fitToWidth > 0 ? fittedScale(sheet, columnWidths, pageWidth) : 1.0;
     double repeated = 0;
+    int lastRepeated = 0;
     if (page.repeatedRows) {
-        for (int row = page.repeatedRows->first; row <= page.repeatedRows->second; ++row)
+        lastRepeated = page.repeatedRows->second;
+        for (int row = page.repeatedRows->first; row <= lastRepeated; ++row)
             repeated += printedRowHeight(sheet, row);
     }
-    // Every page is taken to carry the repeated rows.
-    const double room = (pageHeight - kTopAndBottom) * kSafeShare / scale - repeated;
+    const double room = (pageHeight - kTopAndBottom) * kSafeShare / scale;
     int lastRow = sheet.cells().rbegin()->first.row;
     for (const auto& [from, to] : sheet.keptTogether())
         lastRow = std::max(lastRow, to);
     std::vector<int> breaks;
     int first = 1;
     while (first <= lastRow) {
-        double used = 0;
+        // The repeated rows head every page after the one they stand on.
+        double used = first > lastRepeated ? repeated : 0;
         int last = first;
         for (int row = first; row <= lastRow; ++row) {
             used += printedRowHeight(sheet, row);

@@ -101,7 +101,7 @@ def break_problems(sheet, title, headings, blocks):
     scale = fitted_scale(sheet)
     for start, end in zip([1] + [b + 1 for b in breaks], breaks + [sheet.max_row]):
         points = sum(row_points(sheet, row) for row in range(start, end + 1))
-        points += repeated if start > first_title else 0
+        points += repeated if start > last_title else 0
         if points * scale > room:
             problems.append(f"{title}: rows {start} to {end} take {points * scale:.0f} pt, a page {room:.0f}")
     return problems
