@@ -25,7 +25,7 @@ struct Verb {
 QCommandLineOption outputOption()
 {
     return {{QStringLiteral("o"), QStringLiteral("output")},
-            QStringLiteral("用 --export 时：工作簿的文件名（.xlsx 工作簿或 .xltx 模板）。"),
+            QStringLiteral("用 --export 或 --size 时：工作簿的文件名（.xlsx 工作簿或 .xltx 模板）。"),
             QStringLiteral("OUT")};
 }
 
@@ -46,9 +46,49 @@ std::vector<Verb> verbs()
              return exportCalculation(file, out);
          }},
         {{QStringLiteral("size")},
-         QStringLiteral("对项目文件 FILE 做电梯选型，把满足设计目标的配置（或最接近的配置）以 JSON 写到标准输出。"),
-         [](const QString& file, const QCommandLineParser&) { return printSizing(file); }},
+         QStringLiteral("对项目文件 FILE 做电梯选型，把满足设计目标的配置（或最接近的配置）以 JSON 写到标准输出；"
+                        "有 -o 时把选型窗口\"生成Excel表格\"所写的工作簿保存为 OUT。"),
+         [](const QString& file, const QCommandLineParser& parser) {
+             const QString out = parser.value(outputOption());
+             return out.isEmpty() ? printSizing(file) : exportSizing(file, out);
+         }},
     };
+}
+
+// Qt's own help and version options print English; these say the same in Chinese.
+QCommandLineOption helpOption()
+{
+    return {{QStringLiteral("h"), QStringLiteral("?"), QStringLiteral("help"), QStringLiteral("help-all")},
+            QStringLiteral("显示本帮助。")};
+}
+
+QCommandLineOption versionOption()
+{
+    return {{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("显示版本号。")};
+}
+
+QString optionLine(const QString& names, const QString& description)
+{
+    return QStringLiteral("  %1\n      %2\n").arg(names, description);
+}
+
+QString helpText(const std::vector<Verb>& commands)
+{
+    QString text = QStringLiteral("用法：trevalo [选项] [FILE]\n"
+                                  "Trevalo 电梯交通分析：楼宇上行高峰时的电梯交通计算。\n\n选项：\n");
+    text += optionLine(QStringLiteral("-h, --help"), helpOption().description());
+    text += optionLine(QStringLiteral("-v, --version"), versionOption().description());
+    for (const Verb& verb : commands)
+        text += optionLine(QStringLiteral("--%1 <FILE>").arg(verb.names.constFirst()), verb.description);
+    text += optionLine(QStringLiteral("-o, --output <OUT>"), outputOption().description());
+    text += QStringLiteral("\n参数：\n") + optionLine(QStringLiteral("[FILE]"), QStringLiteral("打开的项目文件（.trevalo）。"));
+    text += QStringLiteral("\n退出状态：0 完成；1 项目文件无法读取或工作簿无法写入；2 输入数据有误，提示以 JSON 写到标准输出。\n");
+    return text;
+}
+
+void printOut(const QString& text)
+{
+    std::fputs(text.toUtf8().constData(), stdout);
 }
 
 bool isVerbArgument(const QString& argument)
@@ -86,16 +126,29 @@ int runCommandLine(QCoreApplication& application)
     QCoreApplication::setApplicationName(QStringLiteral("trevalo"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TREVALO_VERSION));
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Trevalo 电梯交通分析：楼宇上行高峰时的电梯交通计算。"));
-    parser.addHelpOption();
-    parser.addVersionOption();
+    parser.addOption(helpOption());
+    parser.addOption(versionOption());
     const std::vector<Verb> commands = verbs();
     for (const Verb& verb : commands)
         parser.addOption(QCommandLineOption(verb.names, verb.description, QStringLiteral("FILE")));
     parser.addOption(outputOption());
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("打开的项目文件（.trevalo）。"),
-                                 QStringLiteral("[FILE]"));
-    parser.process(application);
+    if (!parser.parse(QCoreApplication::arguments())) {
+        // The parser's own message is English.
+        const QStringList unknown = parser.unknownOptionNames();
+        const QString message = unknown.isEmpty() ? QStringLiteral("trevalo: 选项缺少值，见 trevalo --help\n")
+                                                  : QStringLiteral("trevalo: 没有选项“%1”，见 trevalo --help\n")
+                                                        .arg(unknown.constFirst());
+        std::fputs(message.toUtf8().constData(), stderr);
+        return kExitUnreadable;
+    }
+    if (parser.isSet(helpOption())) {
+        printOut(helpText(commands));
+        return kExitResult;
+    }
+    if (parser.isSet(versionOption())) {
+        printOut(QStringLiteral("trevalo %1\n").arg(QCoreApplication::applicationVersion()));
+        return kExitResult;
+    }
 
     const Verb* chosen = nullptr;
     for (const Verb& verb : commands) {

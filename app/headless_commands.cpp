@@ -61,6 +61,15 @@ workbook::EnteredData enteredNow(const engine::AnalysisInputs& inputs, const std
                                  locale.toString(now.time(), QLocale::ShortFormat).toStdString());
 }
 
+int writtenStatus(bool written, const QString& out)
+{
+    if (written)
+        return kExitResult;
+    std::fprintf(stderr, "trevalo: 无法生成Excel表格“%s”（文件名须以 .xlsx 或 .xltx 结尾，所在文件夹须可写）\n",
+                 qPrintable(out));
+    return kExitUnreadable;
+}
+
 }  // namespace
 
 int printCalculation(const QString& file)
@@ -94,12 +103,7 @@ int exportCalculation(const QString& file, const QString& out)
             : workbook::writeLoadTableWorkbookTo(
                   workbook::loadTableRecord(enteredNow(inputs, project->sizing), std::get<engine::LoadTable>(outcome)),
                   out);
-    if (!written) {
-        std::fprintf(stderr, "trevalo: 无法生成Excel表格“%s”（文件名须以 .xlsx 或 .xltx 结尾，所在文件夹须可写）\n",
-                     qPrintable(out));
-        return kExitUnreadable;
-    }
-    return kExitResult;
+    return writtenStatus(written, out);
 }
 
 int printSizing(const QString& file)
@@ -116,6 +120,23 @@ int printSizing(const QString& file)
     // The report ends its own last line.
     printLine(QByteArray::fromStdString(engine::sizingReportJson(std::get<engine::SizingOutcome>(result))).trimmed());
     return kExitResult;
+}
+
+int exportSizing(const QString& file, const QString& out)
+{
+    const std::optional<project::Project> project = readFile(file);
+    if (!project)
+        return kExitUnreadable;
+    workbook::SizingRecord record;
+    record.entered = enteredNow(inputsOf(*project), project->sizing);
+    record.entries = sizingEntriesInEffect(*project, record.entered.inputs);
+    const engine::SizingResult result = engine::runSizingSearch(record.entered.inputs, record.entries);
+    if (const auto* refusal = std::get_if<engine::Refusal>(&result)) {
+        printLine(refusalJson(*refusal));
+        return kExitNotice;
+    }
+    record.analysis = std::get<engine::SizingOutcome>(result);
+    return writtenStatus(workbook::writeSizingWorkbookTo(record, out), out);
 }
 
 }  // namespace trevalo

@@ -17,5 +17,7 @@ int exportCalculation(const QString& file, const QString& out);
 // --size FILE: the sizing search on the project's entries and its sizing entries (or the
 // building type's presets at the entered speed), as JSON on standard output.
 int printSizing(const QString& file);
+// --size FILE -o OUT: the workbook the sizing form's 生成Excel表格 writes for that search, as OUT.
+int exportSizing(const QString& file, const QString& out);
 
 }  // namespace trevalo

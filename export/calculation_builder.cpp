@@ -50,6 +50,7 @@ void SheetBuilder::section(const char* title)
     m_row += 2;
     m_sheet.write({m_row, kSymbolColumn}, title);  // runs over the empty cells beside it
     m_sheet.setBold({m_row, kSymbolColumn});
+    m_sheet.keepTogether(m_row, m_row + 1);
 }
 
 int SheetBuilder::row(const char* symbol, const char* name, const std::string& formula, const char* unit)
@@ -108,7 +109,7 @@ void SheetBuilder::figures(const CalculationHeader& header, const std::vector<Fi
 void SheetBuilder::signOff()
 {
     // A line to sign on across the name and formula columns.
-    m_row = writeSignOff(m_sheet, m_row + 2, kSymbolColumn, kNameColumn, kFormulaColumn);
+    m_row = writeSignOff(m_sheet, m_row, kSymbolColumn, kNameColumn, kFormulaColumn);
 }
 
 void SheetBuilder::finish()

@@ -53,6 +53,10 @@ public:
     void text(int at, int column, const std::string& value, bool bold = false);
     void figures(const CalculationHeader& header, const std::vector<Figure>& rows,
                  const std::vector<const Steps*>& loads);
+    // The rows from `firstRow` to the last one written print on one page when they fit.
+    void keepTogether(int firstRow) { m_sheet.keepTogether(firstRow, m_row); }
+    // The next section's title row.
+    int nextSection() const { return m_row + 2; }
     // Room for handwriting below the last row.
     void signOff();
     void finish();

@@ -149,7 +149,9 @@ SheetModel calculationSheet(const CalculationHeader& header, const engine::Singl
     }
 
     writeEstimates(sheet, header, result);
+    const int conclusion = sheet.nextSection();
     writeConclusion(sheet, result, verdict);
+    sheet.keepTogether(conclusion);
     writeNotes(sheet, result.notes);
     sheet.signOff();
     sheet.finish();
@@ -179,7 +181,9 @@ SheetModel calculationSheet(const CalculationHeader& header, const engine::LoadT
         sheet.section("计算过程（每种额定载重一列）");
         sheet.figures(header, kLoadInputs, loads);
         sheet.figures(header, loadFigures(), loads);
+        const int conclusion = sheet.nextSection();
         writeConclusion(sheet, header, loads);
+        sheet.keepTogether(conclusion);
     }
     writeNotes(sheet, table.notes);
     sheet.signOff();

@@ -52,6 +52,8 @@ void setPrintedPages(WorkbookLayout& layout, const std::string& projectName, con
     setPrintedPage(layout.sheet.page(), projectName, layout.title, exportMoment);
     if (layout.calculation)
         setPrintedPage(layout.calculation->page(), projectName, "计算书", exportMoment);
+    if (layout.trials)
+        setPrintedPage(layout.trials->page(), projectName, kTrialsSheetName, exportMoment);
     if (layout.chart)
         setPrintedPage(layout.chart->page, projectName, "图表", exportMoment);
 }

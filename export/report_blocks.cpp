@@ -38,8 +38,9 @@ BasisLine shareMend()
     return {"修正：百分比上限", "上行或下行百分比大于 100 时拒绝计算（一个方向所载人数不能超过额定人数）"};
 }
 
-int writeSignOff(SheetModel& sheet, int titleRow, int labelColumn, int firstLineColumn, int lastLineColumn)
+int writeSignOff(SheetModel& sheet, int closedRow, int labelColumn, int firstLineColumn, int lastLineColumn)
 {
+    const int titleRow = closedRow + 2;
     sheet.write({titleRow, labelColumn}, "签署");
     sheet.setBold({titleRow, labelColumn});
     int row = titleRow;
@@ -51,6 +52,7 @@ int writeSignOff(SheetModel& sheet, int titleRow, int labelColumn, int firstLine
         for (int column = firstLineColumn; column <= lastLineColumn; ++column)
             sheet.setSignatureLine({row, column});
     }
+    sheet.keepTogether(closedRow, row);
     return row;
 }
 

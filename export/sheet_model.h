@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace trevalo::workbook {
 
@@ -20,7 +21,7 @@ std::optional<CellPosition> parseCellAddress(std::string_view address);
 
 struct SheetCell {
     std::string text;     // as written; an empty text leaves the cell empty
-    int headingSize = 0;  // bold italic at this point size; 0: no heading format
+    int headingSize = 0;  // bold, upright, at this point size; 0: no heading format
     // A number cell stores the full value and shows it through its number format.
     std::optional<double> number;
     std::string numberFormat;
@@ -94,6 +95,11 @@ public:
     void setRowHeight(int row, double points) { m_rowHeights[row] = points; }
     const std::map<int, double>& rowHeights() const { return m_rowHeights; }
 
+    // Rows that print on one page whenever they fit on one: a heading with the first row it
+    // heads, a conclusion, a block to sign with the last row it closes.
+    void keepTogether(int firstRow, int lastRow) { m_keptTogether.emplace_back(firstRow, lastRow); }
+    const std::vector<std::pair<int, int>>& keptTogether() const { return m_keptTogether; }
+
 private:
     static CellPosition position(std::string_view address);
 
@@ -101,6 +107,7 @@ private:
     CellRange m_fitRange{{1, 1}, {1, 1}};
     std::map<int, double> m_columnWidths;
     std::map<int, double> m_rowHeights;
+    std::vector<std::pair<int, int>> m_keptTogether;
     PageSetup m_page;
 };
 

@@ -22,8 +22,12 @@ namespace {
 bool writeWhole(const WorkbookLayout& layout, const QString& path, bool asTemplate)
 {
     // Named by the process, so two exports to one folder never share a working file.
-    const std::string workingName =
-        QFile::encodeName(QStringLiteral("%1.%2.part").arg(path).arg(QCoreApplication::applicationPid())).toStdString();
+    const QString working = QStringLiteral("%1.%2.part").arg(path).arg(QCoreApplication::applicationPid());
+    // The library reports a file it cannot create on standard error, in English; a folder that
+    // takes no file is found here first, and the caller says so in its own words.
+    if (QFile probe(working); !probe.open(QIODevice::WriteOnly))
+        return false;
+    const std::string workingName = QFile::encodeName(working).toStdString();
     const bool written = asTemplate ? writeWorkbook(layout, workingName) : writePlainWorkbook(layout, workingName);
     std::error_code error;
     if (written)
@@ -113,6 +117,11 @@ bool writeSingleResultWorkbookTo(const SingleResultRecord& record, const QString
 bool writeLoadTableWorkbookTo(const LoadTableRecord& record, const QString& path)
 {
     return writeRecordTo(record, &loadTableLayout, path);
+}
+
+bool writeSizingWorkbookTo(const SizingRecord& record, const QString& path)
+{
+    return writeRecordTo(record, &sizingLayout, path);
 }
 
 }  // namespace trevalo::workbook

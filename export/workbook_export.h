@@ -22,5 +22,6 @@ std::optional<QString> writeNewSizingWorkbook(const SizingRecord& record, const 
 // cannot be written or the name ends otherwise.
 bool writeSingleResultWorkbookTo(const SingleResultRecord& record, const QString& path);
 bool writeLoadTableWorkbookTo(const LoadTableRecord& record, const QString& path);
+bool writeSizingWorkbookTo(const SizingRecord& record, const QString& path);
 
 }  // namespace trevalo::workbook

@@ -21,12 +21,15 @@ struct LoadChart {
 // and of the sizing workbook's one sheet.
 inline constexpr const char* kDataSheetName = "Sheet1";
 inline constexpr const char* kSizingSheetName = "选型";
+// The sizing workbook's second sheet: every configuration the search tried.
+inline constexpr const char* kTrialsSheetName = "全部试算";
 
 struct WorkbookLayout {
     SheetModel sheet;
     const char* sheetName = kDataSheetName;  // the first sheet's name
     const char* title = "输入数据与结果";       // the first sheet's title in its printed header
     std::optional<SheetModel> calculation;  // the calculation behind the figures
+    std::optional<SheetModel> trials;       // every configuration tried, after the sizing sheet
     std::optional<LoadChart> chart;
 };
 
@@ -48,8 +51,9 @@ void writeInputDataBlock(SheetModel& sheet, const EnteredData& entered, bool inc
 
 WorkbookLayout singleResultLayout(const SingleResultRecord& record);
 WorkbookLayout loadTableLayout(const LoadTableRecord& record);
-// The sheet "选型": the inputs, the targets with their sources, and every configuration
-// evaluated with pass or fail per target.
+// The sheet "选型": the inputs and the targets with their sources, the recommended
+// configuration with its margins, the configurations that meet the targets (or the closest
+// ones), and the block to sign; then the sheet "全部试算" with every configuration tried.
 WorkbookLayout sizingLayout(const SizingRecord& record);
 
 // Sheet columns of the load table figures the chart plots, and the row keys.

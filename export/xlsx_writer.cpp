@@ -2,6 +2,7 @@
 
 #include "export/cell_value.h"
 #include "export/column_widths.h"
+#include "export/page_breaks.h"
 #include "export/template_package.h"
 
 #include <xlsxwriter.h>
@@ -37,10 +38,10 @@ public:
             format_set_font_name(format, kFontName);
             // A row grown for wrapped text reads from its top line across.
             format_set_align(format, LXW_ALIGN_VERTICAL_TOP);
-            if (cell.headingSize > 0) {
-                format_set_italic(format);
+            // Headings stand out by size and weight: Chinese faces have no italic, and a slanted
+            // one only blurs the strokes.
+            if (cell.headingSize > 0)
                 format_set_font_size(format, cell.headingSize);
-            }
             if (cell.headingSize > 0 || cell.bold)
                 format_set_bold(format);
             if (cell.wrapped) {
@@ -61,8 +62,6 @@ private:
     std::map<std::tuple<int, bool, bool, bool, bool, std::string>, lxw_format*> m_formats;
 };
 
-// A sheet row is this many times as tall as its largest font, in points.
-constexpr double kRowHeightPerPoint = 1.4;
 constexpr double kDefaultRowHeight = 15;
 
 lxw_row_t rowIndex(int row) { return static_cast<lxw_row_t>(row - 1); }
@@ -95,13 +94,19 @@ bool writeCells(lxw_worksheet* sheet, const SheetModel& model, FormatCache& form
     return true;
 }
 
-bool setColumnWidths(lxw_worksheet* sheet, const SheetModel& model)
+// The first sheet's widths: fitted to its contents, or set by the layout itself, which stand
+// over the fitted ones; column C a narrow separator.
+std::map<int, double> dataSheetWidths(const SheetModel& model)
 {
-    // Widths the layout set itself stand over the fitted ones.
     std::map<int, double> widths = fittedColumnWidths(model);
     for (const auto& [column, width] : model.columnWidths())
         widths[column] = width;
     widths[3] = kSeparatorColumnWidth;
+    return widths;
+}
+
+bool setColumnWidths(lxw_worksheet* sheet, const std::map<int, double>& widths)
+{
     for (const auto& [column, width] : widths) {
         const lxw_col_t index = columnIndex(column);
         if (worksheet_set_column(sheet, index, index, width, nullptr) != LXW_NO_ERROR)
@@ -115,13 +120,28 @@ bool setColumnWidths(lxw_worksheet* sheet, const SheetModel& model)
 bool setRowHeights(lxw_worksheet* sheet, const SheetModel& model)
 {
     std::map<int, double> heights = model.rowHeights();
-    for (const auto& [position, cell] : model.cells())
-        heights[position.row] = std::max(heights[position.row], cell.headingSize * kRowHeightPerPoint);
+    for (const auto& [position, cell] : model.cells()) {
+        if (cell.headingSize > 0)
+            heights[position.row] = printedRowHeight(model, position.row);
+    }
     for (const auto& [row, height] : heights) {
         if (height > kDefaultRowHeight && worksheet_set_row(sheet, rowIndex(row), height, nullptr) != LXW_NO_ERROR)
             return false;
     }
     return true;
+}
+
+// Pages that end where the layout allows: no heading at the foot of a page, no block kept
+// together split.
+bool setRowBreaks(lxw_worksheet* sheet, const SheetModel& model, const std::map<int, double>& widths)
+{
+    const std::vector<int> breaks = rowBreaks(model, widths);
+    if (breaks.empty())
+        return true;
+    // The library reads the list up to a 0; a break after row r is a break before index r.
+    std::vector<lxw_row_t> indices(breaks.begin(), breaks.end());
+    indices.push_back(0);
+    return worksheet_set_h_pagebreaks(sheet, indices.data()) == LXW_NO_ERROR;
 }
 
 // The sheet's own page setup on A4: orientation, fitting, header and footer, the rows and
@@ -158,18 +178,10 @@ bool applyPageSetup(lxw_worksheet* sheet, const PageSetup& page)
 bool addReportSheet(lxw_workbook* book, const char* name, const SheetModel& model, FormatCache& formats)
 {
     lxw_worksheet* sheet = workbook_add_worksheet(book, name);
-    if (sheet == nullptr || !writeCells(sheet, model, formats))
+    if (sheet == nullptr || !writeCells(sheet, model, formats) || !setColumnWidths(sheet, model.columnWidths()) ||
+        !setRowHeights(sheet, model))
         return false;
-    for (const auto& [column, width] : model.columnWidths()) {
-        const lxw_col_t index = columnIndex(column);
-        if (worksheet_set_column(sheet, index, index, width, nullptr) != LXW_NO_ERROR)
-            return false;
-    }
-    for (const auto& [row, height] : model.rowHeights()) {
-        if (worksheet_set_row(sheet, rowIndex(row), height, nullptr) != LXW_NO_ERROR)
-            return false;
-    }
-    return applyPageSetup(sheet, model.page());
+    return applyPageSetup(sheet, model.page()) && setRowBreaks(sheet, model, model.columnWidths());
 }
 
 void addSeries(lxw_chart* chart, const LoadChart& rows, int valueColumn, const char* name)
@@ -202,7 +214,10 @@ lxw_chart* lineChart(lxw_workbook* book, const LoadChart& rows, int valueColumn,
     chart_title_set_name_font(chart, &bold);
     chart_axis_set_name_font(chart->x_axis, &bold);
     chart_axis_set_name_font(chart->y_axis, &bold);
-    chart_axis_set_num_font(chart->x_axis, &plain);
+    // The keys ("1050/14") turned, so that neighbouring ones never run together.
+    lxw_chart_font turned = plain;
+    turned.rotation = -45;
+    chart_axis_set_num_font(chart->x_axis, &turned);
     chart_axis_set_num_font(chart->y_axis, &plain);
     chart_legend_set_font(chart, &plain);
     return chart;
@@ -252,13 +267,16 @@ bool writePackage(const WorkbookLayout& layout, const std::string& path, bool as
         return false;
     lxw_worksheet* sheet = workbook_add_worksheet(book, layout.sheetName);
     FormatCache formats(book);
-    bool written = sheet != nullptr && writeCells(sheet, layout.sheet, formats) &&
-                   setColumnWidths(sheet, layout.sheet) && setRowHeights(sheet, layout.sheet) &&
-                   applyPageSetup(sheet, layout.sheet.page());
+    const std::map<int, double> widths = dataSheetWidths(layout.sheet);
+    bool written = sheet != nullptr && writeCells(sheet, layout.sheet, formats) && setColumnWidths(sheet, widths) &&
+                   setRowHeights(sheet, layout.sheet) && applyPageSetup(sheet, layout.sheet.page()) &&
+                   setRowBreaks(sheet, layout.sheet, widths);
     if (written) {
         worksheet_activate(sheet);
         if (layout.calculation)
             written = addReportSheet(book, kCalculationSheetName, *layout.calculation, formats);
+        if (written && layout.trials)
+            written = addReportSheet(book, kTrialsSheetName, *layout.trials, formats);
         if (written && layout.chart)
             written = addChartSheet(book, *layout.chart);
     }

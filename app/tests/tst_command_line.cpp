@@ -1,6 +1,7 @@
 #include "command_line_runs.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <algorithm>
@@ -205,34 +206,48 @@ void CommandLineTest::unreadableFileExitsWithOne()
 
 void CommandLineTest::exportWritesTheWorkbook_data()
 {
+    QTest::addColumn<QString>("verb");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("workbookType");
-    QTest::newRow("workbook") << QStringLiteral("结果.xlsx") << QStringLiteral("sheet");
-    QTest::newRow("template") << QStringLiteral("结果.xltx") << QStringLiteral("template");
+    QTest::addColumn<QStringList>("addresses");
+    QTest::addColumn<QString>("shown");  // the sheets, the cells at the addresses, the content type
+    // The worked figures in E5 to E10 as the result form shows them.
+    const QStringList figures{"B1", "E5", "E6", "E7", "E8", "E9", "E10"};
+    const QString worked = QStringLiteral("['命令行', 93.57, 46.785, 20.84, 41.68, 4.168, 8.336]");
+    QTest::newRow("workbook") << "--export" << "结果.xlsx" << "sheet" << figures
+                              << "['Sheet1', '计算书'] " + worked + "\nTrue";
+    QTest::newRow("template") << "--export" << "结果.xltx" << "template" << figures
+                              << "['Sheet1', '计算书'] " + worked + "\nTrue";
+    // The residential presets at 1.75 m/s: two cars of 675 kg first, HC 7.434 % (the search's
+    // throwaway model, as the size command's own test has it).
+    QTest::newRow("sizing workbook")
+        << "--size" << "选型.xlsx" << "sheet" << QStringList{"B1", "D14", "H15", "H17", "I17"}
+        << QStringLiteral("['选型', '全部试算'] ['命令行', '推荐配置', '2 台 675 kg/9 人，1.75 米/秒', 7.434, '满足']\nTrue");
 }
 
 void CommandLineTest::exportWritesTheWorkbook()
 {
+    QFETCH(QString, verb);
     QFETCH(QString, name);
     QFETCH(QString, workbookType);
+    QFETCH(QStringList, addresses);
+    QFETCH(QString, shown);
     const QString out = m_folder.filePath(name);
-    const Run run = trevalo({QStringLiteral("--export"), write(projectFile({})), QStringLiteral("-o"), out});
+    const Run run = trevalo({verb, write(projectFile({})), QStringLiteral("-o"), out});
     QCOMPARE(run.status, 0);
     QCOMPARE(run.out, QByteArray());
-    // Read back with openpyxl: the worked figures in E5 to E10 as the result form shows them.
     QProcess check;
     check.setProcessChannelMode(QProcess::MergedChannels);
     check.start(QStringLiteral("/usr/bin/python3"),
-                {QStringLiteral("-c"), QStringLiteral(R"(
+                QStringList{QStringLiteral("-c"), QStringLiteral(R"(
 import sys, zipfile, openpyxl
 book = openpyxl.load_workbook(sys.argv[1])
 sheet = book.worksheets[0]
-print(book.sheetnames, [sheet[f"E{row}"].value for row in range(5, 11)], sheet["B1"].value)
+print(book.sheetnames, [sheet[address].value for address in sys.argv[3:]])
 print(b"spreadsheetml.%s.main+xml" % sys.argv[2].encode() in zipfile.ZipFile(sys.argv[1]).read("[Content_Types].xml"))
-)"), out, workbookType});
+)"), out, workbookType} + addresses);
     QVERIFY(check.waitForFinished(60000));
-    QCOMPARE(QString::fromUtf8(check.readAll()).trimmed(),
-             QStringLiteral("['Sheet1', '计算书'] [93.57, 46.785, 20.84, 41.68, 4.168, 8.336] 命令行\nTrue"));
+    QCOMPARE(QString::fromUtf8(check.readAll()).trimmed(), shown);
     QCOMPARE(QDir(m_folder.path()).entryList({QStringLiteral("*.part")}, QDir::Files), QStringList());
 }
 
@@ -247,8 +262,16 @@ void CommandLineTest::exportLeavesNothingOnFailure()
     Run run = trevalo({QStringLiteral("--export"), refusedProject, QStringLiteral("-o"), folder + QStringLiteral("/a.xlsx")});
     QCOMPARE(run.status, 2);
     QCOMPARE(QJsonDocument::fromJson(run.out).object().value("notice").toString(), QStringLiteral("请完整输入数据"));
-    for (const QString& out : {folder + QStringLiteral("/a.ods"), folder + QStringLiteral("/none/a.xlsx")})
-        QCOMPARE(trevalo({QStringLiteral("--export"), project, QStringLiteral("-o"), out}).status, 1);
+    // Each failure says so in one line of the program's own, with no library's line before it.
+    for (const QString& verb : {QStringLiteral("--export"), QStringLiteral("--size")}) {
+        for (const QString& out : {folder + QStringLiteral("/a.ods"), folder + QStringLiteral("/none/a.xlsx")}) {
+            run = trevalo({verb, project, QStringLiteral("-o"), out});
+            QCOMPARE(run.status, 1);
+            QVERIFY2(run.err.startsWith(QStringLiteral("trevalo: 无法生成Excel表格“%1”").arg(out)) &&
+                         run.err.count('\n') == 1,
+                     qPrintable(run.err));
+        }
+    }
     QCOMPARE(trevalo({QStringLiteral("--export"), project}).status, 1);
     QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
     // An existing workbook is replaced whole.
@@ -269,8 +292,20 @@ void CommandLineTest::helpAndVersion()
     QVERIFY2(version.out.startsWith("trevalo 1."), version.out.constData());
     const Run help = trevalo({QStringLiteral("--help")});
     QCOMPARE(help.status, 0);
-    for (const char* option : {"--calculate <FILE>", "--export <FILE>", "-o, --output <OUT>", "--version", "[FILE]"})
+    for (const char* option : {"--calculate <FILE>", "--export <FILE>", "--size <FILE>", "-o, --output <OUT>",
+                               "-h, --help", "-v, --version", "[FILE]", "用法", "选项"})
         QVERIFY2(help.out.contains(option), option);
+    // All in Chinese: the only Latin words are the options, their values' names and proper names.
+    const QStringList latin{"trevalo", "Trevalo", "h", "help", "v", "version", "calculate", "export", "size", "o",
+                            "output", "FILE", "OUT", "JSON", "Excel", "xlsx", "xltx"};
+    QRegularExpressionMatchIterator words = QRegularExpression(QStringLiteral("[A-Za-z]+")).globalMatch(QString::fromUtf8(help.out));
+    while (words.hasNext()) {
+        const QString word = words.next().captured();
+        QVERIFY2(latin.contains(word), qPrintable(word));
+    }
+    const Run unknown = trevalo({QStringLiteral("--calculate"), QStringLiteral("a"), QStringLiteral("--frobnicate")});
+    QCOMPARE(unknown.status, 1);
+    QCOMPARE(unknown.err, QStringLiteral("trevalo: 没有选项“frobnicate”，见 trevalo --help\n"));
     const Run both = trevalo({QStringLiteral("--calculate"), QStringLiteral("a"), QStringLiteral("--export"), QStringLiteral("b")});
     QCOMPARE(both.status, 1);
 }

@@ -73,6 +73,61 @@ def page_setup(sheet):
     return str(setup.paperSize), setup.orientation, fitted, sheet.print_title_rows, sheet.print_title_cols
 
 
+def row_points(sheet, row):
+    dimension = sheet.row_dimensions.get(row)
+    return dimension.height if dimension is not None and dimension.height else 15
+
+
+def fitted_scale(sheet):
+    if not fits_to_width(sheet):
+        return 1.0
+    used = {cell.column_letter for row in sheet.iter_rows() for cell in row if cell.value is not None}
+    return min(1.0, PRINTABLE_WIDTH / max(1, sum(column_points(sheet, letter) for letter in used)))
+
+
+def break_problems(sheet, title, headings, blocks):
+    """Where the pages end, as the written breaks say: never right after a heading, never inside
+    a block that prints whole, and each page as the breaks cut it fits on A4 between the margins
+    at the sheet's scale, so that the spreadsheet needs no break of its own."""
+    breaks = [brk.id for brk in sheet.row_breaks.brk]
+    problems = [f"{title}: a page ends with the heading in row {b}" for b in breaks if b in headings]
+    problems += [f"{title}: a page ends at row {b}, inside rows {first} to {last}"
+                 for b in breaks for first, last in blocks if first <= b < last]
+    paper = 595.3 if sheet.page_setup.orientation == "landscape" else 841.9
+    room = paper - 2 * 0.75 * 72
+    titles = sheet.print_title_rows
+    first_title, last_title = (int(part.strip("$")) for part in titles.split(":")) if titles else (0, -1)
+    repeated = sum(row_points(sheet, row) for row in range(first_title, last_title + 1))
+    scale = fitted_scale(sheet)
+    for start, end in zip([1] + [b + 1 for b in breaks], breaks + [sheet.max_row]):
+        points = sum(row_points(sheet, row) for row in range(start, end + 1))
+        points += repeated if start > last_title else 0
+        if points * scale > room:
+            problems.append(f"{title}: rows {start} to {end} take {points * scale:.0f} pt, a page {room:.0f}")
+    return problems
+
+
+def calculation_breaks(sheet, title):
+    """The sections' titles head their first rows, the conclusion prints whole, and the block to
+    sign prints with the row it closes."""
+    rows = list(sheet.iter_rows(min_row=3, max_col=4))
+    filled = {row[0].row for row in rows if any(cell.value is not None for cell in row)}
+    headings = {row[0].row for row in rows if row[0].font.b and row[0].value and all(c.value is None for c in row[1:])}
+    blocks = []
+    for row in rows:
+        text = str(row[0].value or "")
+        if text.startswith("结论"):
+            end = row[0].row
+            while end + 1 in filled:
+                end += 1
+            blocks.append((row[0].row, end))
+        if text == "签署":
+            blocks.append((max(r for r in filled if r < row[0].row), row[0].row + 4))
+    if len(blocks) != 2:
+        return [f"{title}: conclusion and block to sign {blocks}"]
+    return break_problems(sheet, title, headings, blocks)
+
+
 def page_problems(sheet, title):
     """No text prints under 9 pt; headers and footers are read back from the exported workbooks."""
     problems, fit = [], fits_to_width(sheet)
@@ -95,6 +150,7 @@ def calculation_sheet(path, case, problems, table):
     if page_setup(sheet) != wanted:
         problems.append(f"{path}: page setup {page_setup(sheet)}, expected {wanted}")
     problems += page_problems(sheet, "计算书") + page_problems(book["Sheet1"], "输入数据与结果")
+    problems += calculation_breaks(sheet, f"{path} 计算书")
     if table:
         problems += page_problems(book["图表"], "图表")
         # Each chart on a page of its own at full size, the second from row 29.

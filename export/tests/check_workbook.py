@@ -11,7 +11,7 @@ import zipfile
 import openpyxl
 from openpyxl.utils import get_column_letter
 
-from check_calculation_sheet import PRINTABLE_WIDTH, column_points, page_setup
+from check_calculation_sheet import PRINTABLE_WIDTH, break_problems, column_points, page_setup
 
 FONT = "WenQuanYi Zen Hei"
 WIDE_PUNCTUATION = set("\u2014\u2018\u2019\u201c\u201d\u2026")
@@ -47,7 +47,8 @@ def check_cells(sheet, expected):
             problems.append(f"{cell.coordinate}: {text!r} stored as text, not as a number")
         if font.name != FONT:
             problems.append(f"{cell.coordinate}: font {font.name!r}")
-        if (bool(font.b), bool(font.i), font.sz) != (bool(size), bool(size), size or 11):
+        # Headings bold and larger, never italic: Chinese prints upright.
+        if (bool(font.b), bool(font.i), font.sz) != (bool(size), False, size or 11):
             problems.append(f"{cell.coordinate}: bold={font.b} italic={font.i} size={font.sz}, heading {size}")
     return problems
 
@@ -86,6 +87,10 @@ def check_charts(book, first):
         wanted = [f"{data}!${column}${first}:${column}$21", f"{data}!$D${first}:$D$21"]
         if len(chart.series) != 1 or [reference.replace("'", "") for reference in references] != wanted:
             problems.append(f"chart of column {column}: {len(chart.series)} series, references {references}")
+        # The category keys turned, so that neighbouring ones never run together.
+        body = chart.x_axis.txPr.bodyPr if chart.x_axis.txPr is not None else None
+        if body is None or not body.rot:
+            problems.append(f"chart of column {column}: category labels not turned")
         for name, title in (("title", chart.title), ("x axis", chart.x_axis.title), ("y axis", chart.y_axis.title)):
             if not any("\u4e00" <= c <= "\u9fff" for c in rich_text(title)):
                 problems.append(f"chart of column {column}: {name} {rich_text(title)!r}")
@@ -99,7 +104,7 @@ def check_printed_pages(book, path, expected):
     problems = []
     moment = re.search(r"(\d{4}-\d\d-\d\d) (\d\d)-(\d\d)-(\d\d)\.xltx$", path)
     stamp = f"导出时间 {moment[1]} {moment[2]}:{moment[3]}:{moment[4]}" if moment else None
-    titles = {"Sheet1": "输入数据与结果", "计算书": "计算书", "图表": "图表", "选型": "选型"}
+    titles = {"Sheet1": "输入数据与结果", "计算书": "计算书", "图表": "图表", "选型": "选型", "全部试算": "全部试算"}
     for sheet in book.worksheets:
         shown = (sheet.oddHeader.left.text, sheet.oddHeader.right.text, sheet.oddFooter.left.text,
                  sheet.oddFooter.right.text)
@@ -111,20 +116,50 @@ def check_printed_pages(book, path, expected):
     return problems + [f"计算书 does not state the target {t!r}" for t in expected.get("targets", []) if t not in text]
 
 
-BASIS = ("计算方法：上行高峰总行程时间计算", "选型方法：对 1 台至最多台数", "人数分布模型：各层人数",
+BASIS = ("计算方法：上行高峰总行程时间计算", "选型方法：对最少台数至最多台数", "人数分布模型：各层人数",
          "平均候梯时间来源：CIBSE Guide D (Barney)", "间隔评级来源：CIBSE Guide D", "修正：至少停一站：",
          "修正：四扇中分门：")
 
 
+def sizing_breaks(sheet, heading):
+    """The answer's block prints whole, the block to sign with the table's last row; no page ends
+    with a heading: the targets', the answer's, the basis', the table's title and its heading."""
+    column = {cell.row: cell.value for cell in sheet["D"] if cell.value is not None}
+    bold = {row for row in column if sheet.cell(row, 4).font.b}
+    start = next((row for row, text in column.items() if text == "推荐配置"), None)
+    sign = next((row for row, text in column.items() if text == "签署"), None)
+    if start is None or sign is None:
+        return [f"no 推荐配置 ({start}) or 签署 ({sign}) in column D"]
+    end = start
+    while end + 1 in column:
+        end += 1
+    closed = max(row for row in range(1, sign) if sheet.cell(row, 4).value is not None or sheet.cell(row, 1).value)
+    headings = (bold - {sign + i for i in range(1, 5)}) | {heading - 1, heading}
+    return break_problems(sheet, "选型", headings, [(start, end), (closed, sign + 4)])
+
+
+def check_trials(book, expected):
+    """The sheet 全部试算: every configuration tried, one page wide, its heading on every page."""
+    sheet = book["全部试算"]
+    problems = [f"全部试算 {address}: {shown_text(sheet[address])!r}, expected {text!r}"
+                for address, text in expected.get("trials", {}).items() if shown_text(sheet[address]) != text]
+    if page_setup(sheet) != ("9", "landscape", (1, 0), "$4:$4", None):
+        problems.append(f"全部试算: page setup {page_setup(sheet)}")
+    return problems + break_problems(sheet, "全部试算", {3, 4}, [])
+
+
 def check_sizing(book, path, expected):
-    """The sheet 选型: its cells, the basis above the table, each statement merged over the
-    table's width, the block to sign at the end, and pages that print every text at 9 pt or
-    more: at full size, the inputs (A to C) and the report (D on) each within a page width."""
+    """The sheet 选型: its cells, the targets, the answer and the basis above the table, each
+    statement merged over the table's width, the block to sign at the end, and pages that print
+    every text at 9 pt or more: at full size, the inputs (A to C) and the report (D on) each
+    within a page width; then the sheet 全部试算."""
     sheet, heading = book.worksheets[0], expected["headingRow"]
-    problems = [] if book.sheetnames == ["选型"] else [f"sheets {book.sheetnames}"]
+    problems = [] if book.sheetnames == ["选型", "全部试算"] else [f"sheets {book.sheetnames}"]
     problems += [f"{address}: {shown_text(sheet[address])!r}, expected {text!r}"
                  for address, text in expected["cells"].items() if shown_text(sheet[address]) != text]
-    problems += check_printed_pages(book, path, expected)
+    problems += check_printed_pages(book, path, expected) + sizing_breaks(sheet, heading)
+    if "全部试算" in book.sheetnames:
+        problems += check_trials(book, expected)
     last = sheet.max_column
     if page_setup(sheet) != ("9", "landscape", None, f"${heading}:${heading}", None):
         problems.append(f"page setup {page_setup(sheet)}")

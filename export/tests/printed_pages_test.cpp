@@ -44,12 +44,15 @@ TEST_P(PrintedPages, EverySheetNamesProjectTitleAndPages)
     WorkbookLayout layout;
     layout.calculation = SheetModel();
     layout.chart = LoadChart{6, 21, {}};
+    layout.trials = SheetModel();
     setPrintedPages(layout, GetParam().project, "2026-12-07 10:30:05");
     EXPECT_EQ(layout.calculation->page().header, GetParam().header);
     const std::string name = GetParam().header.substr(0, GetParam().header.rfind("&R"));
     EXPECT_EQ(layout.sheet.page().header, name + "&R输入数据与结果");
     EXPECT_EQ(layout.chart->page.header, name + "&R图表");
-    for (const PageSetup* page : {&layout.sheet.page(), &layout.calculation->page(), &layout.chart->page}) {
+    EXPECT_EQ(layout.trials->page().header, name + "&R全部试算");
+    for (const PageSetup* page :
+         {&layout.sheet.page(), &layout.calculation->page(), &layout.chart->page, &layout.trials->page()}) {
         EXPECT_EQ(page->footer, "&L第 &P 页 共 &N 页&R导出时间 2026-12-07 10:30:05");
         EXPECT_LT(page->header.size(), 255u);
     }

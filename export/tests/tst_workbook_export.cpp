@@ -321,9 +321,9 @@ void tst_WorkbookExport::workbook()
     checkWorkbook(expected);
 }
 
-// Through the sizing form's button: one sheet "选型", A4 landscape at full size, the basis with the
-// targets, every configuration evaluated (8 cars x 15 office loads at the one entered speed) and
-// the block to sign.
+// Through the sizing form's button: the sheet "选型", A4 landscape at full size, with the targets,
+// the answer, the basis, the configurations that meet the targets and the block to sign; then
+// "全部试算" with every configuration tried (8 cars x 15 office loads at the one entered speed).
 void tst_WorkbookExport::sizingWorkbook()
 {
     m_driver = std::make_unique<ProgramDriver>();
@@ -332,15 +332,21 @@ void tst_WorkbookExport::sizingWorkbook()
     m_driver->click(FormId::Form4, QStringLiteral("Command4"));
     m_driver->click(FormId::Form7, QStringLiteral("Command4"));
     QCOMPARE(visibleForms(), QStringList{QStringLiteral("Form7")});
-    // 8 x 15 configurations in rows 22 to 141 below the basis and the table's heading in row 21.
-    QJsonObject cells;
-    const std::pair<const char*, const char*> texts[] = {
-        {"D4", "Trevalo——电梯选型"}, {"D5", "计算依据"}, {"D12", "5分钟总运载能力 HC (%) ≥"}, {"H12", "12"},
-        {"I12", "ISO 8100-32:2020：办公楼上行高峰5分钟运载能力不低于12%"}, {"H16", "1.75"}, {"D21", "台数"},
-        {"D22", "1"}, {"E22", "750/10"}, {"D141", "8"}, {"E141", "1800/24"}, {"D142", ""}, {"D143", "签署"}};
-    for (const auto& [address, text] : texts)
-        cells.insert(QString::fromUtf8(address), QString::fromUtf8(text));
-    checkWorkbook({{"headingRow", 21}, {"cells", cells}});
+    // Targets in rows 5 to 12, the answer in 14 to 20, the basis in 22 to 29, the table's
+    // heading in row 32; the 120 configurations tried in rows 5 to 124 of 全部试算.
+    const auto cellsOf = [](std::initializer_list<std::pair<const char*, const char*>> texts) {
+        QJsonObject cells;
+        for (const auto& [address, text] : texts)
+            cells.insert(QString::fromUtf8(address), QString::fromUtf8(text));
+        return cells;
+    };
+    const QJsonObject cells = cellsOf(
+        {{"D4", "Trevalo——电梯选型"}, {"D5", "设计目标"}, {"D6", "5分钟总运载能力 HC (%) ≥"}, {"H6", "12"},
+         {"I6", "ISO 8100-32:2020：办公楼上行高峰5分钟运载能力不低于12%"}, {"H10", "不限"}, {"H12", "1.75"},
+         {"D14", "推荐配置"}, {"D22", "计算依据"}, {"D32", "台数"}});
+    const QJsonObject trials = cellsOf({{"A4", "台数"}, {"A5", "1"}, {"B5", "750/10"}, {"A124", "8"},
+                                        {"B124", "1800/24"}, {"A125", ""}});
+    checkWorkbook({{"headingRow", 32}, {"cells", cells}, {"trials", trials}});
 }
 
 void tst_WorkbookExport::failure_data()
