@@ -36,6 +36,13 @@ EnteredData enteredData(const engine::AnalysisInputs& inputs, const std::optiona
     EnteredData entered;
     entered.floorList = floorList(inputs);
     entered.inputs = inputs;
+    // The total the floor population form stores, recomputed from the rows as its OK does: a
+    // project read from a file has no stored total of its own.
+    if (inputs.project.spread == engine::PopulationSpread::PerFloor) {
+        const auto total = engine::checkFloorPopulation(inputs.project, inputs.floors.floorPopulations);
+        if (const auto* sum = std::get_if<std::int32_t>(&total))
+            entered.inputs.floors.storedTotal = std::to_string(*sum);
+    }
     entered.dateCaption = std::move(dateCaption);
     entered.timeCaption = std::move(timeCaption);
     if (const auto chosen = engine::chosenTargets(inputs.project.buildingType, sizing)) {

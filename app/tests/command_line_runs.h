@@ -31,6 +31,7 @@ struct Entries {
     QString load = QStringLiteral("1000");
     std::optional<QString> finishing;  // the machine room is requested when a weight is given
     std::optional<QJsonObject> sizing;
+    QStringList floorRows = {};  // the floor population form's rows, floor 1 first
 };
 
 inline QByteArray projectFile(const Entries& e)
@@ -40,6 +41,7 @@ inline QByteArray projectFile(const Entries& e)
         {"version", 1},
         {"building", QJsonObject{{"projectName", "命令行"}, {"buildingType", e.type}, {"floorsServed", e.floors},
                                  {"totalPopulation", e.population}, {"spread", e.spread}}},
+        {"floorPopulations", QJsonArray::fromStringList(e.floorRows)},
         {"elevator", QJsonObject{{"travel", e.travel}, {"floorHeight", "3"}, {"doorType", e.door}, {"doorWidth", e.width},
                                  {"lossPercent", "5"}, {"upPercent", e.up}, {"downPercent", e.down},
                                  {"ratedSpeed", e.speed}, {"fixedConfiguration", e.fixed}, {"ratedLoad", e.load},

@@ -211,18 +211,28 @@ void CommandLineTest::exportWritesTheWorkbook_data()
     QTest::addColumn<QString>("workbookType");
     QTest::addColumn<QStringList>("addresses");
     QTest::addColumn<QString>("shown");  // the sheets, the cells at the addresses, the content type
+    QTest::addColumn<QByteArray>("project");
     // The worked figures in E5 to E10 as the result form shows them.
     const QStringList figures{"B1", "E5", "E6", "E7", "E8", "E9", "E10"};
     const QString worked = QStringLiteral("['命令行', 93.57, 46.785, 20.84, 41.68, 4.168, 8.336]");
     QTest::newRow("workbook") << "--export" << "结果.xlsx" << "sheet" << figures
-                              << "['Sheet1', '计算书'] " + worked + "\nTrue";
+                              << "['Sheet1', '计算书'] " + worked + "\nTrue" << projectFile({});
     QTest::newRow("template") << "--export" << "结果.xltx" << "template" << figures
-                              << "['Sheet1', '计算书'] " + worked + "\nTrue";
+                              << "['Sheet1', '计算书'] " + worked + "\nTrue" << projectFile({});
+    // Floor by floor, the total is the rows' (rounded half to even after each: 2.5 + 3.5 + 4 is
+    // 2 + 4 = 6, then 10), as the floor population form would have stored it.
+    Entries perFloor;
+    perFloor.floors = QStringLiteral("3");
+    perFloor.spread = QStringLiteral("perFloor");
+    perFloor.floorRows = {QStringLiteral("2.5"), QStringLiteral("3.5"), QStringLiteral("4")};
+    QTest::newRow("floor by floor") << "--export" << "结果.xlsx" << "sheet" << QStringList{"B7"}
+                                    << "['Sheet1', '计算书'] ['10 (详见下示)']\nTrue" << projectFile(perFloor);
     // The residential presets at 1.75 m/s: two cars of 675 kg first, HC 7.434 % (the search's
     // throwaway model, as the size command's own test has it).
     QTest::newRow("sizing workbook")
         << "--size" << "选型.xlsx" << "sheet" << QStringList{"B1", "D14", "H15", "H17", "I17"}
-        << QStringLiteral("['选型', '全部试算'] ['命令行', '推荐配置', '2 台 675 kg/9 人，1.75 米/秒', 7.434, '满足']\nTrue");
+        << QStringLiteral("['选型', '全部试算'] ['命令行', '推荐配置', '2 台 675 kg/9 人，1.75 米/秒', 7.434, '满足']\nTrue")
+        << projectFile({});
 }
 
 void CommandLineTest::exportWritesTheWorkbook()
@@ -232,8 +242,9 @@ void CommandLineTest::exportWritesTheWorkbook()
     QFETCH(QString, workbookType);
     QFETCH(QStringList, addresses);
     QFETCH(QString, shown);
+    QFETCH(QByteArray, project);
     const QString out = m_folder.filePath(name);
-    const Run run = trevalo({verb, write(projectFile({})), QStringLiteral("-o"), out});
+    const Run run = trevalo({verb, write(project), QStringLiteral("-o"), out});
     QCOMPARE(run.status, 0);
     QCOMPARE(run.out, QByteArray());
     QProcess check;
