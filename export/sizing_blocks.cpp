@@ -2,6 +2,7 @@
 
 #include "engine/display_text.h"
 #include "engine/sizing_text.h"
+#include "engine/standard_tables.h"
 #include "engine/waiting_time.h"
 #include "export/cell_value.h"
 
@@ -28,8 +29,7 @@ struct Column {
 
 bool officeBuilding(const SizingRecord& record)
 {
-    return record.entered.inputs.project.buildingType.value_or(engine::BuildingType::Residential) !=
-           engine::BuildingType::Residential;
+    return engine::isOfficeType(record.entered.inputs.project.buildingType.value_or(engine::BuildingType::Residential));
 }
 
 std::vector<Column> tableColumns(const SizingRecord& record, bool withMargins)

@@ -284,7 +284,8 @@ void SizingForm::showResult(const engine::SizingResult& result)
 {
     const auto* outcome = std::get_if<engine::SizingOutcome>(&result);
     m_outcome = outcome != nullptr ? std::optional(*outcome) : std::nullopt;
-    m_model->setOutcome(m_outcome ? &*m_outcome : nullptr, engine::isOfficeType(m_type.value_or(engine::BuildingType::Residential)));
+    const bool office = engine::isOfficeType(m_type.value_or(engine::BuildingType::Residential));
+    m_model->setOutcome(m_outcome ? &*m_outcome : nullptr, office);
     if (m_outcome) {
         m_summary->setText(QString::fromStdString(engine::sizingSummary(*m_outcome)));
         const std::string why = engine::firstRowExplanation(*m_outcome);
