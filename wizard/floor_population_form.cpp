@@ -190,7 +190,10 @@ void FloorPopulationForm::layOutRows(int floors)
     // Below one floor the form is meaningless; the panel then holds row 0 alone,
     // as for no floors at all, instead of taking a negative height.
     m_panelHeightTwips += std::max(floors, 0) * 40 + 300;
-    m_panel->setGeometry(0, 0, m_viewport->width(), twipsToPixels(m_panelHeightTwips));
+    // Below eight floors the designed height ends inside the last row; the panel is drawn down
+    // to that row's foot so no row is cut, while the scroll range keeps the designed height.
+    const int lastRowFoot = m_rowTopTwips[static_cast<std::size_t>(std::max(shownRows, 1) - 1)] + kEntryHeightTwips + 60;
+    m_panel->setGeometry(0, 0, m_viewport->width(), twipsToPixels(std::max(m_panelHeightTwips, lastRowFoot)));
 
     if (m_panelHeightTwips > kViewportHeightTwips) {
         // Kept in twips: QScrollBar takes an int, so even 129 floors (35240) fit.

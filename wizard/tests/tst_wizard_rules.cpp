@@ -174,6 +174,9 @@ private slots:
         }
         QCOMPARE(form->floorLabel(rows - 1)->text(), QStringLiteral("第 %1 层人数").arg(rows));
         QCOMPARE(form->rowTopTwips(rows - 1), 360 + 280 * (rows - 1));
+        // The last row is drawn whole, however few the floors.
+        const QLineEdit* last = form->floorEntry(rows - 1);
+        QVERIFY(last->geometry().bottom() < last->parentWidget()->height());
     }
 
     void floorTotal_data()
