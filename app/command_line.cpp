@@ -29,6 +29,12 @@ QCommandLineOption outputOption()
             QStringLiteral("OUT")};
 }
 
+QCommandLineOption traceOption()
+{
+    return {QStringLiteral("trace"), QStringLiteral("用 --simulate 时：把每位乘客的到达、上车和到达目的层的时刻写入 CSV 文件 OUT。"),
+            QStringLiteral("OUT")};
+}
+
 std::vector<Verb> verbs()
 {
     return {
@@ -48,6 +54,11 @@ std::vector<Verb> verbs()
         {{QStringLiteral("size")},
          QStringLiteral("对项目文件 FILE 做电梯选型，把满足设计目标的配置（或最接近的配置）以 JSON 写到标准输出。"),
          [](const QString& file, const QCommandLineParser&) { return printSizing(file); }},
+        {{QStringLiteral("simulate")},
+         QStringLiteral("对项目文件 FILE 做上行高峰交通仿真，把候梯时间等仿真结果（或提示）以 JSON 写到标准输出。"),
+         [](const QString& file, const QCommandLineParser& parser) {
+             return printSimulation(file, parser.value(traceOption()));
+         }},
     };
 }
 
@@ -93,6 +104,7 @@ int runCommandLine(QCoreApplication& application)
     for (const Verb& verb : commands)
         parser.addOption(QCommandLineOption(verb.names, verb.description, QStringLiteral("FILE")));
     parser.addOption(outputOption());
+    parser.addOption(traceOption());
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("打开的项目文件（.trevalo）。"),
                                  QStringLiteral("[FILE]"));
     parser.process(application);

@@ -17,5 +17,9 @@ int exportCalculation(const QString& file, const QString& out);
 // --size FILE: the sizing search on the project's entries and its sizing entries (or the
 // building type's presets at the entered speed), as JSON on standard output.
 int printSizing(const QString& file);
+// --simulate FILE [--trace OUT.csv]: the up-peak simulation on the project's entries and its
+// simulation entries, the demand defaulting to the project's handling capacity target; the
+// figures as JSON on standard output and, with a trace, each passenger's way as CSV in OUT.
+int printSimulation(const QString& file, const QString& traceOut);
 
 }  // namespace trevalo

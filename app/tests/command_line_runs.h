@@ -31,6 +31,7 @@ struct Entries {
     QString load = QStringLiteral("1000");
     std::optional<QString> finishing;  // the machine room is requested when a weight is given
     std::optional<QJsonObject> sizing;
+    std::optional<QJsonObject> simulation;
 };
 
 inline QByteArray projectFile(const Entries& e)
@@ -49,6 +50,8 @@ inline QByteArray projectFile(const Entries& e)
     QJsonObject project = root;
     if (e.sizing)
         project[QStringLiteral("sizing")] = *e.sizing;
+    if (e.simulation)
+        project[QStringLiteral("simulation")] = *e.simulation;
     return QJsonDocument(project).toJson();
 }
 
