@@ -22,12 +22,23 @@ struct LoadChart {
 inline constexpr const char* kDataSheetName = "Sheet1";
 inline constexpr const char* kSizingSheetName = "选型";
 
+// The sheet "仿真" after the others, and the rows of its waiting time table (the seconds in
+// column A, the passengers in B) that its column chart plots beside it.
+inline constexpr const char* kSimulationSheetName = "仿真";
+struct SimulationSheet {
+    SheetModel sheet;
+    int histogramFirstRow = 0;
+    int histogramLastRow = 0;
+    int chartColumn = 0;
+};
+
 struct WorkbookLayout {
     SheetModel sheet;
     const char* sheetName = kDataSheetName;  // the first sheet's name
     const char* title = "输入数据与结果";       // the first sheet's title in its printed header
     std::optional<SheetModel> calculation;  // the calculation behind the figures
     std::optional<LoadChart> chart;
+    std::optional<SimulationSheet> simulation;
 };
 
 // The header (the project name, the sheet's title) and the footer (page number, page count,
@@ -51,6 +62,9 @@ WorkbookLayout loadTableLayout(const LoadTableRecord& record);
 // The sheet "选型": the inputs, the targets with their sources, and every configuration
 // evaluated with pass or fail per target.
 WorkbookLayout sizingLayout(const SizingRecord& record);
+// The single result's sheets and the sheet "仿真": the simulation's entries, its figures beside
+// the calculation's, each replication's figures and the waiting times in a table and a chart.
+WorkbookLayout simulationLayout(const SimulationRecord& record);
 
 // Sheet columns of the load table figures the chart plots, and the row keys.
 constexpr int kLoadKeyColumn = 4;        // D

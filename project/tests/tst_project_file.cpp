@@ -1,8 +1,10 @@
+#include "project/passenger_csv.h"
 #include "project/project_file.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPointF>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -51,6 +53,8 @@ private slots:
     void writesTheOtherChoicesAndLeavesOut();
     void fileLimits();
     void failedWriteKeepsTheOldFile();
+    void passengerCsv_data();
+    void passengerCsv();
 };
 
 // Read as typed, every member, and written back the same, less the members it does not know.
@@ -262,6 +266,41 @@ void ProjectFileTest::failedWriteKeepsTheOldFile()
     QVERIFY(written.open(QIODevice::ReadOnly));
     QCOMPARE(written.readAll(), first);
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("a.trevalo")});
+}
+
+void ProjectFileTest::passengerCsv_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QList<QPointF>>("passengers");  // arrival, floor
+    QTest::addColumn<QString>("problem");
+    const auto row = [](const char* name, const QByteArray& content, const QList<QPointF>& passengers,
+                        const char* problem = "") {
+        QTest::newRow(name) << content << passengers << QString::fromUtf8(problem);
+    };
+    row("header, CRLF and a blank line", "到达时间,楼层\r\n0,3\r\n\r\n12.5, 7\r\n", {{0, 3}, {12.5, 7}});
+    row("byte order mark, no header", "\xEF\xBB\xBF" "5,2", {{5, 2}});
+    row("a fraction of a floor is the check's to refuse", "1,2.5\n", {{1, 2.5}});
+    row("a word in a later row", "0,3\n1,三\n", {}, "第 2 行“1,三”：应为到达时间（秒）和目的楼层两个数，以逗号分隔");
+    row("a header after the first row", "0,3\ntime,floor\n", {},
+        "第 2 行“time,floor”：应为到达时间（秒）和目的楼层两个数，以逗号分隔");
+    row("three fields", "time,floor\n0,3,4\n", {}, "第 2 行“0,3,4”：应为到达时间（秒）和目的楼层两个数，以逗号分隔");
+    row("semicolons", "0;3\n", {}, "第 1 行“0;3”：应为到达时间（秒）和目的楼层两个数，以逗号分隔");
+    row("only a header", "a,b\n", {}, "文件中没有乘客");
+    row("more than a project keeps", QByteArray("1,1\n").repeated(20001), {},
+        "乘客超过 20000 位，项目文件无法保存这么多乘客");
+}
+
+void ProjectFileTest::passengerCsv()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QList<QPointF>, passengers);
+    QFETCH(QString, problem);
+    const project::PassengerCsv read = project::readPassengerCsv(content);
+    QCOMPARE(read.problem, problem);
+    QList<QPointF> got;
+    for (const engine::PassengerEntry& passenger : read.passengers)
+        got.append({passenger.arrival, passenger.floor});
+    QCOMPARE(got, passengers);
 }
 
 QTEST_GUILESS_MAIN(ProjectFileTest)
