@@ -177,11 +177,11 @@ WorkbookLayout simulationLayout(const SimulationRecord& record)
     simulation.histogramLastRow = out.row() - 1;
     simulation.chartColumn = 5;
 
-    sheet.setColumnWidth(1, 30);
+    // The widest caption in A; the units run on into the empty cells beside them. Fourteen
+    // columns of a replication's figures print on the width of an A4 landscape page at full size.
+    sheet.setColumnWidth(1, 28);
     for (int column = 2; column <= 14; ++column)
-        sheet.setColumnWidth(column, 10);
-    sheet.setColumnWidth(4, 30);
-    sheet.page().landscape = false;
+        sheet.setColumnWidth(column, 9);
     layout.simulation = std::move(simulation);
     return layout;
 }

@@ -265,6 +265,10 @@ bool addSimulationSheet(lxw_workbook* book, const SimulationSheet& simulation, F
     chart_axis_set_name(chart->y_axis, "人数");
     chart_legend_set_position(chart, LXW_CHART_LEGEND_NONE);
     useCellFont(chart);
+    // The table and its chart start a page of their own, so the chart is never cut in two.
+    lxw_row_t breaks[] = {first - 2, 0};
+    if (worksheet_set_h_pagebreaks(sheet, breaks) != LXW_NO_ERROR)
+        return false;
     // Beside the table, as tall as its 25 rows.
     lxw_chart_options size = {};
     size.x_scale = 1.25;

@@ -52,9 +52,10 @@ void WaitHistogram::paintEvent(QPaintEvent*)
     const QString topText = QString::number(top, 'f', 0);
     const int lineHeight = metrics.height();
     // Room for the passenger labels on the left, the seconds and the axis title below.
-    const QRect plot(metrics.horizontalAdvance(topText) + 12, lineHeight,
+    // The axis title on a line of its own above the top label.
+    const QRect plot(metrics.horizontalAdvance(topText) + 12, 2 * lineHeight,
                      width() - metrics.horizontalAdvance(topText) - 12 - metrics.horizontalAdvance(QStringLiteral("≥120")) / 2 - 4,
-                     height() - 3 * lineHeight - 8);
+                     height() - 4 * lineHeight - 8);
     if (plot.width() <= 0 || plot.height() <= 0)
         return;
 

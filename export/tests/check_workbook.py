@@ -168,7 +168,7 @@ def check_simulation(book, path, expected):
         shown = [shown_text(sheet.cell(row, c)) for c in range(2, 2 + len(wanted))] if row else None
         if shown != wanted:
             problems.append(f"{caption!r}: {shown}, expected {wanted}")
-    if page_setup(sheet)[:3] != ("9", "portrait", (1, 0)):
+    if page_setup(sheet)[:3] != ("9", "landscape", (1, 0)):
         problems.append(f"仿真 page setup {page_setup(sheet)}")
     first = found.get("0–5")
     charts = sheet._charts
