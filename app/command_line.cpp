@@ -29,6 +29,12 @@ QCommandLineOption outputOption()
             QStringLiteral("OUT")};
 }
 
+QCommandLineOption traceOption()
+{
+    return {QStringLiteral("trace"), QStringLiteral("用 --simulate 时：把每位乘客的到达、上车和到达目的层的时刻写入 CSV 文件 OUT。"),
+            QStringLiteral("OUT")};
+}
+
 std::vector<Verb> verbs()
 {
     return {
@@ -51,6 +57,11 @@ std::vector<Verb> verbs()
          [](const QString& file, const QCommandLineParser& parser) {
              const QString out = parser.value(outputOption());
              return out.isEmpty() ? printSizing(file) : exportSizing(file, out);
+         }},
+        {{QStringLiteral("simulate")},
+         QStringLiteral("对项目文件 FILE 做上行高峰交通仿真，把候梯时间等仿真结果（或提示）以 JSON 写到标准输出。"),
+         [](const QString& file, const QCommandLineParser& parser) {
+             return printSimulation(file, parser.value(traceOption()));
          }},
     };
 }
@@ -81,6 +92,7 @@ QString helpText(const std::vector<Verb>& commands)
     for (const Verb& verb : commands)
         text += optionLine(QStringLiteral("--%1 <FILE>").arg(verb.names.constFirst()), verb.description);
     text += optionLine(QStringLiteral("-o, --output <OUT>"), outputOption().description());
+    text += optionLine(QStringLiteral("--trace <OUT>"), traceOption().description());
     text += QStringLiteral("\n参数：\n") + optionLine(QStringLiteral("[FILE]"), QStringLiteral("打开的项目文件（.trevalo）。"));
     text += QStringLiteral("\n退出状态：0 完成；1 项目文件无法读取或工作簿无法写入；2 输入数据有误，提示以 JSON 写到标准输出。\n");
     return text;
@@ -132,6 +144,7 @@ int runCommandLine(QCoreApplication& application)
     for (const Verb& verb : commands)
         parser.addOption(QCommandLineOption(verb.names, verb.description, QStringLiteral("FILE")));
     parser.addOption(outputOption());
+    parser.addOption(traceOption());
     if (!parser.parse(QCoreApplication::arguments())) {
         // The parser's own message is English.
         const QStringList unknown = parser.unknownOptionNames();

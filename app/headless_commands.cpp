@@ -3,12 +3,15 @@
 #include "engine/sizing_minimums.h"
 
 #include "app/outcome_json.h"
+#include "engine/simulation_report.h"
+#include "engine/simulation_targets.h"
 #include "engine/sizing_report.h"
 #include "export/export_records.h"
 #include "export/workbook_export.h"
 #include "project/project_file.h"
 
 #include <QDateTime>
+#include <QSaveFile>
 #include <QLocale>
 
 #include <cstdio>
@@ -137,6 +140,34 @@ int exportSizing(const QString& file, const QString& out)
     }
     record.analysis = std::get<engine::SizingOutcome>(result);
     return writtenStatus(workbook::writeSizingWorkbookTo(record, out), out);
+}
+
+int printSimulation(const QString& file, const QString& traceOut)
+{
+    const std::optional<project::Project> project = readFile(file);
+    if (!project)
+        return kExitUnreadable;
+    const engine::AnalysisInputs inputs = inputsOf(*project);
+    const auto setup = engine::checkSimulation(inputs, project->simulation.value_or(engine::SimulationEntries{}),
+                                               engine::defaultDemandPercent(inputs, project->sizing));
+    if (const auto* refusal = std::get_if<engine::Refusal>(&setup)) {
+        printLine(refusalJson(*refusal));
+        return kExitNotice;
+    }
+    const engine::SimulationSummary summary = engine::simulate(std::get<engine::SimulationSetup>(setup), !traceOut.isEmpty());
+    if (!traceOut.isEmpty()) {
+        QSaveFile trace(traceOut);
+        const std::string csv = engine::traceCsv(summary.trace);
+        if (!trace.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+            trace.write(csv.data(), static_cast<qint64>(csv.size())) != static_cast<qint64>(csv.size()) ||
+            !trace.commit()) {
+            std::fprintf(stderr, "trevalo: 无法写入文件“%s”\n", qPrintable(traceOut));
+            return kExitUnreadable;
+        }
+    }
+    // The report ends its own last line.
+    printLine(QByteArray::fromStdString(engine::simulationJson(summary)).trimmed());
+    return kExitResult;
 }
 
 }  // namespace trevalo

@@ -19,5 +19,9 @@ int exportCalculation(const QString& file, const QString& out);
 int printSizing(const QString& file);
 // --size FILE -o OUT: the workbook the sizing form's 生成Excel表格 writes for that search, as OUT.
 int exportSizing(const QString& file, const QString& out);
+// --simulate FILE [--trace OUT.csv]: the up-peak simulation on the project's entries and its
+// simulation entries, the demand defaulting to the project's handling capacity target; the
+// figures as JSON on standard output and, with a trace, each passenger's way as CSV in OUT.
+int printSimulation(const QString& file, const QString& traceOut);
 
 }  // namespace trevalo

@@ -4,9 +4,11 @@
 #include "app/export_record_collector.h"
 #include "app/project_commands.h"
 #include "app/project_session.h"
+#include "app/simulation_action.h"
 #include "app/sizing_action.h"
 #include "app/workbook_actions.h"
 #include "results/load_table_form.h"
+#include "results/simulation_form.h"
 #include "results/single_result_form.h"
 #include "results/sizing_form.h"
 #include "wizard/artwork.h"
@@ -61,13 +63,17 @@ std::unique_ptr<Navigator> assembleProgram()
     auto navigator = std::make_unique<Navigator>();
     registerWizardForms(*navigator);
     navigator->registerForm(FormId::Form5, [](Navigator& owner) {
-        return wireResultForm(new SingleResultForm, owner, FormId::Form5, &exportSingleResult);
+        auto* form = new SingleResultForm;
+        QObject::connect(form, &SingleResultForm::simulateRequested, form, [&owner] { openSimulationForm(owner); });
+        return wireResultForm(form, owner, FormId::Form5, &exportSingleResult);
     });
     navigator->registerForm(FormId::Form6, [](Navigator& owner) {
         return wireResultForm(new LoadTableForm, owner, FormId::Form6, &exportLoadTable);
     });
     navigator->registerForm(FormId::Form7,
                             [](Navigator& owner) -> QWidget* { return wireSizingForm(new SizingForm, owner); });
+    navigator->registerForm(FormId::Form8,
+                            [](Navigator& owner) -> QWidget* { return wireSimulationForm(new SimulationForm, owner); });
 
     Navigator* owner = navigator.get();
     QObject::connect(owner, &Navigator::formLoaded, owner, [owner](FormId id, QWidget* form) {

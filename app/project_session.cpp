@@ -60,17 +60,21 @@ project::Project ProjectSession::currentProject() const
         project.elevatorEntered = false;
     std::optional<engine::SizingEntries> provided = m_sizingProvider ? m_sizingProvider() : std::nullopt;
     project.sizing = provided ? std::move(provided) : m_sizing;
+    std::optional<engine::SimulationEntries> simulation = m_simulationProvider ? m_simulationProvider() : std::nullopt;
+    project.simulation = simulation ? std::move(simulation) : m_simulation;
     return project;
 }
 
 void ProjectSession::loadIntoForms(const project::Project& project)
 {
     // As after 重新计算: no result form stays, and the later forms start afresh.
-    for (FormId id : {FormId::Form1, FormId::Form3, FormId::Form4, FormId::Form5, FormId::Form6, FormId::Form7})
+    for (FormId id : {FormId::Form1, FormId::Form3, FormId::Form4, FormId::Form5, FormId::Form6, FormId::Form7,
+                      FormId::Form8})
         m_navigator.unload(id);
     m_pendingFloors = project.inputs.floors.floorPopulations;
     m_pendingElevator = project.elevatorEntered ? std::optional(project.inputs.elevator) : std::nullopt;
     m_sizing = project.sizing;
+    m_simulation = project.simulation;
 
     auto* building = qobject_cast<BuildingDataForm*>(m_navigator.load(FormId::Form2));
     Q_ASSERT(building != nullptr);
@@ -87,7 +91,7 @@ void ProjectSession::setFilePath(const QString& path)
     m_filePath = path;
     m_lastFolder = QFileInfo(path).absolutePath();
     for (FormId id : {FormId::Form1, FormId::Form2, FormId::Form3, FormId::Form4, FormId::Form5, FormId::Form6,
-                      FormId::Form7}) {
+                      FormId::Form7, FormId::Form8}) {
         if (QWidget* form = m_navigator.form(id))
             applyTitle(*form);
     }

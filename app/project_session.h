@@ -20,6 +20,7 @@ class ProjectSession : public QObject {
     Q_OBJECT
 public:
     using SizingProvider = std::function<std::optional<engine::SizingEntries>()>;
+    using SimulationProvider = std::function<std::optional<engine::SimulationEntries>()>;
 
     explicit ProjectSession(Navigator& navigator);
     static ProjectSession* of(const Navigator& navigator);
@@ -42,6 +43,10 @@ public:
     std::optional<engine::SizingEntries> sizingEntries() const { return m_sizing; }
     void setSizingProvider(SizingProvider provider) { m_sizingProvider = std::move(provider); }
 
+    // The same for the simulation form's entries and passenger list.
+    std::optional<engine::SimulationEntries> simulationEntries() const { return m_simulation; }
+    void setSimulationProvider(SimulationProvider provider) { m_simulationProvider = std::move(provider); }
+
     QString filePath() const { return m_filePath; }
     void setFilePath(const QString& path);
     QString lastFolder() const { return m_lastFolder; }
@@ -60,6 +65,8 @@ private:
     std::optional<engine::ElevatorParameters> m_pendingElevator;
     std::optional<engine::SizingEntries> m_sizing;
     SizingProvider m_sizingProvider;
+    std::optional<engine::SimulationEntries> m_simulation;
+    SimulationProvider m_simulationProvider;
     QString m_filePath;
     QString m_lastFolder;
 };

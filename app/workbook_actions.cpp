@@ -55,4 +55,9 @@ void exportSizingWorkbook(const std::optional<workbook::SizingRecord>& record, Q
     exportRecord(record, &workbook::writeNewSizingWorkbook, parentForMessages);
 }
 
+void exportSimulationWorkbook(const std::optional<workbook::SimulationRecord>& record, QWidget* parentForMessages)
+{
+    exportRecord(record, &workbook::writeNewSimulationWorkbook, parentForMessages);
+}
+
 }  // namespace trevalo

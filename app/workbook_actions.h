@@ -15,5 +15,6 @@ namespace trevalo {
 void exportSingleResultWorkbook(const std::optional<workbook::SingleResultRecord>& record, QWidget* parentForMessages);
 void exportLoadTableWorkbook(const std::optional<workbook::LoadTableRecord>& record, QWidget* parentForMessages);
 void exportSizingWorkbook(const std::optional<workbook::SizingRecord>& record, QWidget* parentForMessages);
+void exportSimulationWorkbook(const std::optional<workbook::SimulationRecord>& record, QWidget* parentForMessages);
 
 }  // namespace trevalo

@@ -2,6 +2,7 @@
 
 #include "engine/analysis_inputs.h"
 #include "engine/design_targets.h"
+#include "engine/simulation_entries.h"
 
 #include <optional>
 
@@ -17,6 +18,7 @@ struct ProjectEntries {
     // defaults for the building type (defaultElevatorParameters) rather than empty boxes.
     bool elevatorEntered = true;
     std::optional<SizingEntries> sizing;  // empty: no sizing entries were kept
+    std::optional<SimulationEntries> simulation;  // empty: the simulation form was never used
 };
 
 // The elevator parameters the analysis reads: the entered ones, or the form's defaults.

@@ -2,6 +2,7 @@
 
 #include "engine/analysis.h"
 #include "engine/design_targets.h"
+#include "engine/simulation.h"
 #include "engine/sizing_search.h"
 #include "engine/target_verdict.h"
 
@@ -70,6 +71,15 @@ struct SizingRecord {
     EnteredData entered;
     engine::SizingEntries entries;
     engine::SizingOutcome analysis;
+};
+
+// A simulation run with the single result it is set beside: the entries as typed, what the
+// run took them as, its figures, and the waiting time target (empty when none is set).
+struct SimulationRecord : SingleResultRecord {
+    engine::SimulationEntries entries;
+    engine::SimulationSetup setup;
+    engine::SimulationSummary summary;
+    std::optional<double> awtTarget;
 };
 
 }  // namespace trevalo::workbook

@@ -56,6 +56,8 @@ void setPrintedPages(WorkbookLayout& layout, const std::string& projectName, con
         setPrintedPage(layout.trials->page(), projectName, kTrialsSheetName, exportMoment);
     if (layout.chart)
         setPrintedPage(layout.chart->page, projectName, "图表", exportMoment);
+    if (layout.simulation)
+        setPrintedPage(layout.simulation->sheet.page(), projectName, kSimulationSheetName, exportMoment);
 }
 
 }  // namespace trevalo::workbook

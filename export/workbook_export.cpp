@@ -109,6 +109,11 @@ std::optional<QString> writeNewSizingWorkbook(const SizingRecord& record, const 
     return writeNewRecord(record, &sizingLayout, moment);
 }
 
+std::optional<QString> writeNewSimulationWorkbook(const SimulationRecord& record, const QDateTime& moment)
+{
+    return writeNewRecord(record, &simulationLayout, moment);
+}
+
 bool writeSingleResultWorkbookTo(const SingleResultRecord& record, const QString& path)
 {
     return writeRecordTo(record, &singleResultLayout, path);

@@ -16,6 +16,8 @@ std::optional<QString> writeNewSingleResultWorkbook(const SingleResultRecord& re
 std::optional<QString> writeNewLoadTableWorkbook(const LoadTableRecord& record, const QDateTime& moment);
 // The sizing form's workbook: its one sheet "选型", without a calculation sheet.
 std::optional<QString> writeNewSizingWorkbook(const SizingRecord& record, const QDateTime& moment);
+// The single result workbook with the sheet "仿真" after the others.
+std::optional<QString> writeNewSimulationWorkbook(const SimulationRecord& record, const QDateTime& moment);
 
 // The same workbook written to path (.xlsx a workbook, .xltx a template), dated now. The file
 // at path is replaced only by a complete workbook; false, with nothing left behind, when it

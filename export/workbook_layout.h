@@ -24,6 +24,16 @@ inline constexpr const char* kSizingSheetName = "选型";
 // The sizing workbook's second sheet: every configuration the search tried.
 inline constexpr const char* kTrialsSheetName = "全部试算";
 
+// The sheet "仿真" after the others, and the rows of its waiting time table (the seconds in
+// column A, the passengers in B) that its column chart plots beside it.
+inline constexpr const char* kSimulationSheetName = "仿真";
+struct SimulationSheet {
+    SheetModel sheet;
+    int histogramFirstRow = 0;
+    int histogramLastRow = 0;
+    int chartColumn = 0;
+};
+
 struct WorkbookLayout {
     SheetModel sheet;
     const char* sheetName = kDataSheetName;  // the first sheet's name
@@ -31,6 +41,7 @@ struct WorkbookLayout {
     std::optional<SheetModel> calculation;  // the calculation behind the figures
     std::optional<SheetModel> trials;       // every configuration tried, after the sizing sheet
     std::optional<LoadChart> chart;
+    std::optional<SimulationSheet> simulation;
 };
 
 // The header (the project name, the sheet's title) and the footer (page number, page count,
@@ -55,6 +66,9 @@ WorkbookLayout loadTableLayout(const LoadTableRecord& record);
 // configuration with its margins, the configurations that meet the targets (or the closest
 // ones), and the block to sign; then the sheet "全部试算" with every configuration tried.
 WorkbookLayout sizingLayout(const SizingRecord& record);
+// The single result's sheets and the sheet "仿真": the simulation's entries, its figures beside
+// the calculation's, each replication's figures and the waiting times in a table and a chart.
+WorkbookLayout simulationLayout(const SimulationRecord& record);
 
 // Sheet columns of the load table figures the chart plots, and the row keys.
 constexpr int kLoadKeyColumn = 4;        // D

@@ -184,6 +184,22 @@ bool addReportSheet(lxw_workbook* book, const char* name, const SheetModel& mode
     return applyPageSetup(sheet, model.page()) && setRowBreaks(sheet, model, model.columnWidths());
 }
 
+// The charts name the cells' face too; the library copies the name.
+void useCellFont(lxw_chart* chart)
+{
+    std::string fontName = kFontName;
+    lxw_chart_font plain = {};
+    plain.name = fontName.data();
+    lxw_chart_font bold = plain;
+    bold.bold = 1;
+    chart_title_set_name_font(chart, &bold);
+    chart_axis_set_name_font(chart->x_axis, &bold);
+    chart_axis_set_name_font(chart->y_axis, &bold);
+    chart_axis_set_num_font(chart->x_axis, &plain);
+    chart_axis_set_num_font(chart->y_axis, &plain);
+    chart_legend_set_font(chart, &plain);
+}
+
 void addSeries(lxw_chart* chart, const LoadChart& rows, int valueColumn, const char* name)
 {
     lxw_chart_series* series = chart_add_series(chart, nullptr, nullptr);
@@ -205,21 +221,13 @@ lxw_chart* lineChart(lxw_workbook* book, const LoadChart& rows, int valueColumn,
     chart_axis_set_name(chart->x_axis, "额定载重/人数 (kg/人)");
     chart_axis_set_name(chart->y_axis, valueAxisName);
     chart_legend_set_position(chart, LXW_CHART_LEGEND_BOTTOM);
-    // The charts name the cells' face too; the library copies the name.
-    std::string fontName = kFontName;
-    lxw_chart_font plain = {};
-    plain.name = fontName.data();
-    lxw_chart_font bold = plain;
-    bold.bold = 1;
-    chart_title_set_name_font(chart, &bold);
-    chart_axis_set_name_font(chart->x_axis, &bold);
-    chart_axis_set_name_font(chart->y_axis, &bold);
+    useCellFont(chart);
     // The keys ("1050/14") turned, so that neighbouring ones never run together.
-    lxw_chart_font turned = plain;
+    std::string fontName = kFontName;
+    lxw_chart_font turned = {};
+    turned.name = fontName.data();
     turned.rotation = -45;
     chart_axis_set_num_font(chart->x_axis, &turned);
-    chart_axis_set_num_font(chart->y_axis, &plain);
-    chart_legend_set_font(chart, &plain);
     return chart;
 }
 
@@ -256,6 +264,37 @@ bool addChartSheet(lxw_workbook* book, const LoadChart& rows)
            worksheet_insert_chart_opt(sheet, kSecondChartRow, 0, handling, &below) == LXW_NO_ERROR;
 }
 
+// The sheet "仿真" with the waiting times as a column chart beside their table.
+bool addSimulationSheet(lxw_workbook* book, const SimulationSheet& simulation, FormatCache& formats)
+{
+    if (!addReportSheet(book, kSimulationSheetName, simulation.sheet, formats))
+        return false;
+    lxw_worksheet* sheet = workbook_get_worksheet_by_name(book, kSimulationSheetName);
+    lxw_chart* chart = workbook_add_chart(book, LXW_CHART_COLUMN);
+    lxw_chart_series* series = chart_add_series(chart, nullptr, nullptr);
+    const lxw_row_t first = rowIndex(simulation.histogramFirstRow);
+    const lxw_row_t last = rowIndex(simulation.histogramLastRow);
+    chart_series_set_categories(series, kSimulationSheetName, first, 0, last, 0);
+    chart_series_set_values(series, kSimulationSheetName, first, 1, last, 1);
+    chart_series_set_name(series, "人数");
+    chart_set_series_gap(chart, 30);
+    chart_title_set_name(chart, "候梯时间分布");
+    chart_axis_set_name(chart->x_axis, "候梯时间 (秒)");
+    chart_axis_set_name(chart->y_axis, "人数");
+    chart_legend_set_position(chart, LXW_CHART_LEGEND_NONE);
+    useCellFont(chart);
+    // The table and its chart start a page of their own, so the chart is never cut in two.
+    lxw_row_t breaks[] = {first - 2, 0};
+    if (worksheet_set_h_pagebreaks(sheet, breaks) != LXW_NO_ERROR)
+        return false;
+    // Beside the table, as tall as its 25 rows.
+    lxw_chart_options size = {};
+    size.x_scale = 1.25;
+    size.y_scale = 1.75;
+    return worksheet_insert_chart_opt(sheet, first - 1, columnIndex(simulation.chartColumn), chart, &size) ==
+           LXW_NO_ERROR;
+}
+
 }  // namespace
 
 namespace {
@@ -279,6 +318,8 @@ bool writePackage(const WorkbookLayout& layout, const std::string& path, bool as
             written = addReportSheet(book, kTrialsSheetName, *layout.trials, formats);
         if (written && layout.chart)
             written = addChartSheet(book, *layout.chart);
+        if (written && layout.simulation)
+            written = addSimulationSheet(book, *layout.simulation, formats);
     }
     // Closing writes the file and frees the workbook whatever happened before.
     const lxw_error closed = workbook_close(book);

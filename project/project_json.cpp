@@ -129,6 +129,29 @@ public:
         return result;
     }
 
+    // [arrival seconds, destination floor] pairs; each a JSON number or a text holding one.
+    std::vector<engine::PassengerEntry> passengers(const QJsonObject& parent, const char* key, const QString& path)
+    {
+        const QJsonValue value = parent.value(QLatin1String(key));
+        std::vector<engine::PassengerEntry> result;
+        if (absent(value))
+            return result;
+        if (!value.isArray()) {
+            refuse(path, QStringLiteral("应为 [到达时间, 目的楼层] 数对的数组"));
+            return result;
+        }
+        const QJsonArray array = value.toArray();
+        for (qsizetype i = 0; i < array.size() && !failed(); ++i) {
+            const QJsonArray pair = array[i].toArray();
+            const auto arrival = pair.size() == 2 ? number(pair[0]) : std::nullopt;
+            const auto floor = pair.size() == 2 ? number(pair[1]) : std::nullopt;
+            if (!arrival || !floor)
+                refuse(QStringLiteral("%1[%2]").arg(path).arg(i), QStringLiteral("应为 [到达时间, 目的楼层] 两个数"));
+            result.push_back({arrival.value_or(0), floor.value_or(0)});
+        }
+        return result;
+    }
+
     template <class Enum, std::size_t N>
     std::optional<Enum> choice(const QJsonObject& parent, const char* key, const QString& path,
                                const std::array<std::pair<const char*, Enum>, N>& names)
@@ -148,6 +171,16 @@ public:
 
 private:
     static bool absent(const QJsonValue& value) { return value.isUndefined() || value.isNull(); }
+
+    // Finite only: the writer could not give a number that JSON has no form for back again.
+    static std::optional<double> number(const QJsonValue& value)
+    {
+        bool ok = value.isDouble();
+        const double result = ok ? value.toDouble() : value.toString().toDouble(&ok);
+        if (!ok || !std::isfinite(result))
+            return std::nullopt;
+        return result;
+    }
 
     void refuse(const QString& path, const QString& expected)
     {
@@ -213,6 +246,40 @@ std::optional<engine::SizingEntries> sizingOf(MemberReader& read, const QJsonObj
     return sizing;
 }
 
+std::optional<engine::SimulationEntries> simulationOf(MemberReader& read, const QJsonObject& root)
+{
+    const QJsonValue value = root.value(QLatin1String("simulation"));
+    if (value.isUndefined() || value.isNull())
+        return std::nullopt;
+    const QJsonObject s = read.object(root, "simulation", QStringLiteral("simulation"));
+    const auto member = [](const char* key) { return QStringLiteral("simulation.%1").arg(QLatin1String(key)); };
+    engine::SimulationEntries simulation;
+    simulation.demandPercent = read.text(s, "demandPercent", member("demandPercent"));
+    simulation.minutes = read.text(s, "minutes", member("minutes"));
+    simulation.loadingLimit = read.text(s, "loadingLimit", member("loadingLimit"));
+    simulation.dwell = read.text(s, "dwell", member("dwell"));
+    simulation.replications = read.text(s, "replications", member("replications"));
+    simulation.seed = read.text(s, "seed", member("seed"));
+    simulation.passengers = read.passengers(s, "passengers", member("passengers"));
+    return simulation;
+}
+
+QJsonObject simulationJson(const engine::SimulationEntries& s)
+{
+    QJsonArray passengers;
+    for (const engine::PassengerEntry& passenger : s.passengers)
+        passengers.append(QJsonArray{passenger.arrival, passenger.floor});
+    return QJsonObject{
+        {QLatin1String("demandPercent"), text(s.demandPercent)},
+        {QLatin1String("minutes"), text(s.minutes)},
+        {QLatin1String("loadingLimit"), text(s.loadingLimit)},
+        {QLatin1String("dwell"), text(s.dwell)},
+        {QLatin1String("replications"), text(s.replications)},
+        {QLatin1String("seed"), text(s.seed)},
+        {QLatin1String("passengers"), passengers},
+    };
+}
+
 }  // namespace
 
 QByteArray projectToJson(const Project& project)
@@ -243,6 +310,8 @@ QByteArray projectToJson(const Project& project)
             {QLatin1String("leastLoad"), text(s.leastLoad)},
         };
     }
+    if (project.simulation)
+        root[QLatin1String("simulation")] = simulationJson(*project.simulation);
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
@@ -271,6 +340,7 @@ ReadResult projectFromJson(const QByteArray& json)
     project.elevatorEntered = root.contains(QLatin1String("elevator")) && !root.value(QLatin1String("elevator")).isNull();
     project.inputs.elevator = elevatorOf(read, root);
     project.sizing = sizingOf(read, root);
+    project.simulation = simulationOf(read, root);
     if (read.failed())
         return {std::nullopt, read.reason()};
     return {std::move(project), {}};

@@ -165,6 +165,10 @@ SingleResultForm::SingleResultForm(QWidget* parent) : QWidget(parent)
     QPushButton* save = results::makeResultButton(*this, "SaveProject", QStringLiteral("保存项目…"), 360,
                                                   4320 - 120, 1335, kButtonHeight);
     connect(save, &QPushButton::clicked, this, &SingleResultForm::saveProjectRequested);
+    // In the free part of the save row, under 生成Excel表格.
+    QPushButton* simulate = results::makeResultButton(*this, "Simulate", QStringLiteral("交通仿真…"), 3960,
+                                                      4320 - 120, 1335, kButtonHeight);
+    connect(simulate, &QPushButton::clicked, this, &SingleResultForm::simulateRequested);
 
     m_configuration = new QLabel(this);
     m_configuration->setObjectName(QStringLiteral("Configuration"));

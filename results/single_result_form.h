@@ -54,6 +54,7 @@ signals:
     void endRequested();
     void exportRequested();
     void saveProjectRequested();
+    void simulateRequested();
 
 private:
     void setStructuralLoadRowShown(bool shown);

@@ -23,7 +23,7 @@ struct NamedControl {
     const char* objectName;
 };
 
-constexpr std::array<NamedControl, 19> kControls{{
+constexpr std::array<NamedControl, 26> kControls{{
     {"building.projectName", FormId::Form2, "Text2"},
     {"building.buildingType", FormId::Form2, "Option1"},
     {"building.floorsServed", FormId::Form2, "N1"},
@@ -43,6 +43,13 @@ constexpr std::array<NamedControl, 19> kControls{{
     {"elevator.ratedLoad", FormId::Form4, "Combo3"},
     {"elevator.fixedConfiguration", FormId::Form4, "Check3"},
     {"elevator.finishingWeight", FormId::Form4, "Text2"},
+    {"simulation.demandPercent", FormId::Form8, "Text1_0"},
+    {"simulation.minutes", FormId::Form8, "Text1_1"},
+    {"simulation.loadingLimit", FormId::Form8, "Text1_2"},
+    {"simulation.dwell", FormId::Form8, "Text1_3"},
+    {"simulation.replications", FormId::Form8, "Text1_4"},
+    {"simulation.seed", FormId::Form8, "Text1_5"},
+    {"simulation.passengers", FormId::Form8, "PassengerList"},
 }};
 
 void unmark(QWidget* control)

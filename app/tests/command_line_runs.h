@@ -32,6 +32,7 @@ struct Entries {
     std::optional<QString> finishing;  // the machine room is requested when a weight is given
     std::optional<QJsonObject> sizing;
     QStringList floorRows = {};  // the floor population form's rows, floor 1 first
+    std::optional<QJsonObject> simulation;
 };
 
 inline QByteArray projectFile(const Entries& e)
@@ -51,6 +52,8 @@ inline QByteArray projectFile(const Entries& e)
     QJsonObject project = root;
     if (e.sizing)
         project[QStringLiteral("sizing")] = *e.sizing;
+    if (e.simulation)
+        project[QStringLiteral("simulation")] = *e.simulation;
     return QJsonDocument(project).toJson();
 }
 

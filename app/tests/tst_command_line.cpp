@@ -17,6 +17,9 @@ private slots:
     void exportWritesTheWorkbook_data();
     void exportWritesTheWorkbook();
     void exportLeavesNothingOnFailure();
+    void simulatePrintsTheFigures_data();
+    void simulatePrintsTheFigures();
+    void simulateTakesTheHcTargetAsDemand();
     void helpAndVersion();
 
 private:
@@ -296,6 +299,88 @@ void CommandLineTest::exportLeavesNothingOnFailure()
     QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{QStringLiteral("a.xlsx")});
 }
 
+void CommandLineTest::simulatePrintsTheFigures_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QJsonObject>("expected");
+    QTest::addColumn<QByteArray>("trace");
+    // The worked building at 1 m/s with 300 kg (4 persons, 3 boardings close the doors), two cars
+    // and a 1 s dwell, floor i at 3i m: a run of d m takes d + 2.96984 s, a stop 4.5 s + 0.95 s a
+    // passenger. Worked by hand: car 1 takes the first two at 0 and 1, its doors close at 1.95
+    // and it leaves at 6.45 for floor 3 (18.41984), back at 36.78968; car 2 takes the third at
+    // 6.45, leaves at 12.9 for floor 5 (30.86984); the fourth waits for car 1, boards at 36.78968,
+    // its doors close at 38.73968 and it leaves at 43.23968 for floor 2 (52.20952).
+    Entries slow;
+    slow.speed = QStringLiteral("1");
+    slow.load = QStringLiteral("300");
+    slow.simulation = QJsonObject{{"dwell", "1"}, {"passengers", QJsonArray{QJsonArray{0, 3}, QJsonArray{1, "3"},
+                                                                             QJsonArray{3, 5}, QJsonArray{20, 2}}}};
+    QTest::newRow("four listed passengers")
+        << projectFile(slow) << 0
+        << QJsonObject{{"result", "simulation"}, {"awt", 5.05992}, {"awtHalfWidth", QJsonValue::Null}, {"p50", 0},
+                       {"p90", 16.78968}, {"p95", 16.78968}, {"maxWait", 16.78968}, {"attd", 23.97976},
+                       {"averageLoad", 4.0 / 3}, {"interval", 18.39484}, {"rtt", 36.78968},
+                       {"handlingCapacity", QJsonValue::Null}, {"hcPercent", QJsonValue::Null}, {"maxQueue", 1},
+                       {"passengers", 4}, {"replications", 1}}
+        << QByteArray("replication,passenger,arrival,floor,car,boardingStart,destinationTime\n"
+                      "1,1,0.000000,3,1,0.000000,18.419840\n"
+                      "1,2,1.000000,3,1,1.000000,18.419840\n"
+                      "1,3,3.000000,5,2,6.450000,30.869840\n"
+                      "1,4,20.000000,2,1,36.789680,52.209520\n");
+    slow.simulation = QJsonObject{{"dwell", "121"}};
+    QTest::newRow("dwell beyond two minutes")
+        << projectFile(slow) << 2
+        << QJsonObject{{"result", "notice"}, {"notice", "输入数据有误！"}, {"entry", "simulation.dwell"},
+                       {"reason", "停留时间应在 0 至 120 秒之间"}}
+        << QByteArray();
+    slow.simulation = QJsonObject{{"passengers", QJsonArray{QJsonArray{0, 3}, QJsonArray{4, 11}}}};
+    QTest::newRow("a passenger above the top floor")
+        << projectFile(slow) << 2
+        << QJsonObject{{"entry", "simulation.passengers"}, {"reason", "第 2 行：目的楼层应为 1 至 10 之间的整数"}}
+        << QByteArray();
+}
+
+void CommandLineTest::simulatePrintsTheFigures()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(int, status);
+    QFETCH(QJsonObject, expected);
+    QFETCH(QByteArray, trace);
+    const QString tracePath = m_folder.filePath(QStringLiteral("trace.csv"));
+    QFile::remove(tracePath);
+    const Run run = trevalo({QStringLiteral("--simulate"), write(file), QStringLiteral("--trace"), tracePath});
+    QCOMPARE(run.status, status);
+    QVERIFY2(run.out.endsWith("}\n"), run.out.constData());
+    const QJsonObject printed = QJsonDocument::fromJson(run.out).object();
+    for (const QString& key : expected.keys())
+        compareJson(printed.value(key), expected.value(key), key);
+    if (status == 0) {
+        QCOMPARE(printed.value("histogram").toArray(), (QJsonArray{3, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+                                                                  0, 0, 0, 0, 0, 0, 0, 0}));
+        QCOMPARE(printed.value("perReplication").toArray().size(), 1);
+    }
+    QFile written(tracePath);
+    QCOMPARE(written.exists(), !trace.isEmpty());
+    if (written.open(QIODevice::ReadOnly))
+        QCOMPARE(written.readAll(), trace);
+}
+
+// An empty demand is the handling capacity target of the project's sizing entries.
+void CommandLineTest::simulateTakesTheHcTargetAsDemand()
+{
+    Entries e;
+    e.sizing = sizing("8", "45", "", "2", strings({"1.75"}));
+    const auto output = [&](const char* demand) {
+        e.simulation = QJsonObject{{"demandPercent", demand}, {"minutes", "10"}, {"replications", "2"}};
+        return trevalo({QStringLiteral("--simulate"), write(projectFile(e))}).out;
+    };
+    const QByteArray byDefault = output("");
+    QVERIFY2(QJsonDocument::fromJson(byDefault).object().value("passengers").toInt() > 0, byDefault.constData());
+    QCOMPARE(byDefault, output("8"));
+    QVERIFY(byDefault != output("6"));
+}
+
 void CommandLineTest::helpAndVersion()
 {
     const Run version = trevalo({QStringLiteral("--version")});
@@ -303,12 +388,13 @@ void CommandLineTest::helpAndVersion()
     QVERIFY2(version.out.startsWith("trevalo 1."), version.out.constData());
     const Run help = trevalo({QStringLiteral("--help")});
     QCOMPARE(help.status, 0);
-    for (const char* option : {"--calculate <FILE>", "--export <FILE>", "--size <FILE>", "-o, --output <OUT>",
-                               "-h, --help", "-v, --version", "[FILE]", "用法", "选项"})
+    for (const char* option : {"--calculate <FILE>", "--export <FILE>", "--size <FILE>", "--simulate <FILE>",
+                               "-o, --output <OUT>", "--trace <OUT>", "-h, --help", "-v, --version", "[FILE]", "用法",
+                               "选项"})
         QVERIFY2(help.out.contains(option), option);
     // All in Chinese: the only Latin words are the options, their values' names and proper names.
     const QStringList latin{"trevalo", "Trevalo", "h", "help", "v", "version", "calculate", "export", "size", "o",
-                            "output", "FILE", "OUT", "JSON", "Excel", "xlsx", "xltx"};
+                            "output", "FILE", "OUT", "JSON", "Excel", "xlsx", "xltx", "simulate", "trace", "CSV"};
     QRegularExpressionMatchIterator words = QRegularExpression(QStringLiteral("[A-Za-z]+")).globalMatch(QString::fromUtf8(help.out));
     while (words.hasNext()) {
         const QString word = words.next().captured();

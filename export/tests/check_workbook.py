@@ -104,7 +104,8 @@ def check_printed_pages(book, path, expected):
     problems = []
     moment = re.search(r"(\d{4}-\d\d-\d\d) (\d\d)-(\d\d)-(\d\d)\.xltx$", path)
     stamp = f"导出时间 {moment[1]} {moment[2]}:{moment[3]}:{moment[4]}" if moment else None
-    titles = {"Sheet1": "输入数据与结果", "计算书": "计算书", "图表": "图表", "选型": "选型", "全部试算": "全部试算"}
+    titles = {"Sheet1": "输入数据与结果", "计算书": "计算书", "图表": "图表", "选型": "选型", "全部试算": "全部试算",
+              "仿真": "仿真"}
     for sheet in book.worksheets:
         shown = (sheet.oddHeader.left.text, sheet.oddHeader.right.text, sheet.oddFooter.left.text,
                  sheet.oddFooter.right.text)
@@ -192,10 +193,38 @@ def check_sizing(book, path, expected):
     return problems
 
 
+def check_simulation(book, path, expected):
+    """The sheet 仿真 after the single result's: its cells, A4 one page wide, and a column chart
+    of the waiting time table's passengers against its seconds."""
+    sheet = book["仿真"]
+    problems = [] if book.sheetnames == ["Sheet1", "计算书", "仿真"] else [f"sheets {book.sheetnames}"]
+    found = {shown_text(sheet.cell(r, 1)): r for r in range(1, sheet.max_row + 1)}
+    for caption, wanted in expected["simulation"].items():
+        row = found.get(caption)
+        shown = [shown_text(sheet.cell(row, c)) for c in range(2, 2 + len(wanted))] if row else None
+        if shown != wanted:
+            problems.append(f"{caption!r}: {shown}, expected {wanted}")
+    if page_setup(sheet)[:3] != ("9", "landscape", (1, 0)):
+        problems.append(f"仿真 page setup {page_setup(sheet)}")
+    first = found.get("0–5")
+    charts = sheet._charts
+    if len(charts) != 1 or charts[0].tagname != "barChart" or first is None:
+        return problems + [f"{len(charts)} charts on 仿真, the table at row {first}"]
+    series = charts[0].series[0]
+    references = [r.replace("'", "") for r in (series.val.numRef.f, (series.cat.strRef or series.cat.numRef).f)]
+    if references != [f"仿真!$B${first}:$B${first + 24}", f"仿真!$A${first}:$A${first + 24}"]:
+        problems.append(f"chart references {references}")
+    if rich_text(charts[0].title) != "候梯时间分布":
+        problems.append(f"chart title {rich_text(charts[0].title)!r}")
+    return problems + check_printed_pages(book, path, expected)
+
+
 def check(path, expected):
     book = openpyxl.load_workbook(path)
     if expected.get("headingRow"):
         return check_sizing(book, path, expected)
+    if expected.get("simulation"):
+        return check_simulation(book, path, expected)
     sheet, table = book.worksheets[0], "chartRow" in expected
     problems = [] if book.active is sheet else ["the first sheet is not the active sheet"]
     if book.sheetnames[1:] != (["计算书", "图表"] if table else ["计算书"]):

@@ -2,6 +2,7 @@
 
 #include "export/export_destination.h"
 #include "results/load_table_form.h"
+#include "results/simulation_form.h"
 #include "results/single_result_form.h"
 
 #include <QApplication>
@@ -67,6 +68,7 @@ private slots:
     void workbook_data();
     void workbook();
     void sizingWorkbook();
+    void simulationWorkbook();
     void failure_data();
     void failure();
     void handOver_data();
@@ -347,6 +349,32 @@ void tst_WorkbookExport::sizingWorkbook()
     const QJsonObject trials = cellsOf({{"A4", "台数"}, {"A5", "1"}, {"B5", "750/10"}, {"A124", "8"},
                                         {"B124", "1800/24"}, {"A125", ""}});
     checkWorkbook({{"headingRow", 32}, {"cells", cells}, {"trials", trials}});
+}
+
+// Through the simulation form's button, after the command line's hand-worked list at 1 m/s and
+// 300 kg: the entries as typed and as taken, the figures, the one replication and the table.
+void tst_WorkbookExport::simulationWorkbook()
+{
+    ElevatorEntries slow = withShares("30", "20", true);
+    slow.speed = QStringLiteral("1");
+    slow.ratedLoad = QStringLiteral("300");
+    QCOMPARE(runToResult(buildingOf("Option1"), slow), QStringList());
+    m_driver->click(FormId::Form5, QStringLiteral("Simulate"));
+    auto* form = m_driver->navigator().formAs<SimulationForm>(FormId::Form8);
+    form->setPassengers({{0, 3}, {1, 3}, {3, 5}, {20, 2}});
+    m_driver->type(FormId::Form8, QStringLiteral("Text1_3"), QStringLiteral("1"));
+    m_driver->click(FormId::Form8, QStringLiteral("Command1"));
+    QTRY_VERIFY(!form->isRunning());
+    m_driver->click(FormId::Form8, QStringLiteral("Command4"));
+    const QJsonObject figures{
+        {"停留时间", QJsonArray{"1", "1", "秒"}}, {"装载上限", QJsonArray{"（默认）", "80"}},
+        {"客流", QJsonArray{"导入的 4 位乘客"}}, {"平均候梯时间 AWT (秒)", QJsonArray{"5.06"}},
+        {"候梯时间 P90 (秒)", QJsonArray{"16.79"}}, {"平均到达目的层时间 ATTD (秒)", QJsonArray{"23.98"}},
+        {"平均发车间隔 HS (秒)", QJsonArray{"18.39"}}, {"平均往返时间 RTT (秒)", QJsonArray{"36.79"}},
+        {"5分钟内运载人数 HC (人)", QJsonArray{"—"}}, {"统计乘客 (人)", QJsonArray{"4", ""}},
+        {"1", QJsonArray{"4", "5.06", "0.00"}}, {"0–5", QJsonArray{"3", "75.0"}}, {"15–20", QJsonArray{"1", "25.0"}},
+        {"≥120", QJsonArray{"0", "0.0"}}};
+    checkWorkbook({{"simulation", figures}});
 }
 
 void tst_WorkbookExport::failure_data()

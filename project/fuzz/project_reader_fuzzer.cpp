@@ -2,6 +2,7 @@
 // and a project it reads, written out again, reads back as the same project.
 #include "project/project_file.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -20,7 +21,21 @@ bool sameProject(const project::Project& a, const project::Project& b)
                             (!a.sizing || (a.sizing->hcPercent == b.sizing->hcPercent &&
                                            a.sizing->interval == b.sizing->interval && a.sizing->awt == b.sizing->awt &&
                                            a.sizing->maxCars == b.sizing->maxCars && a.sizing->speeds == b.sizing->speeds));
-    return p.projectName == q.projectName && p.buildingType == q.buildingType && p.floorsServed == q.floorsServed &&
+    const auto passengersSame = [](const engine::SimulationEntries& s, const engine::SimulationEntries& t) {
+        return std::equal(s.passengers.begin(), s.passengers.end(), t.passengers.begin(), t.passengers.end(),
+                          [](const engine::PassengerEntry& x, const engine::PassengerEntry& y) {
+                              return x.arrival == y.arrival && x.floor == y.floor;
+                          });
+    };
+    const bool simulationSame =
+        a.simulation.has_value() == b.simulation.has_value() &&
+        (!a.simulation || (a.simulation->demandPercent == b.simulation->demandPercent &&
+                           a.simulation->minutes == b.simulation->minutes &&
+                           a.simulation->loadingLimit == b.simulation->loadingLimit &&
+                           a.simulation->dwell == b.simulation->dwell &&
+                           a.simulation->replications == b.simulation->replications &&
+                           a.simulation->seed == b.simulation->seed && passengersSame(*a.simulation, *b.simulation)));
+    return simulationSame && p.projectName == q.projectName && p.buildingType == q.buildingType && p.floorsServed == q.floorsServed &&
            p.totalPopulation == q.totalPopulation && p.spread == q.spread &&
            a.inputs.floors.floorPopulations == b.inputs.floors.floorPopulations &&
            a.elevatorEntered == b.elevatorEntered && e.travel == f.travel && e.floorHeight == f.floorHeight &&

@@ -1,8 +1,10 @@
+#include "project/passenger_csv.h"
 #include "project/project_file.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPointF>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -51,6 +53,8 @@ private slots:
     void writesTheOtherChoicesAndLeavesOut();
     void fileLimits();
     void failedWriteKeepsTheOldFile();
+    void passengerCsv_data();
+    void passengerCsv();
 };
 
 // Read as typed, every member, and written back the same, less the members it does not know.
@@ -59,7 +63,9 @@ void ProjectFileTest::readsAndWritesEveryMember()
     const QByteArray file = fileWith(R"("floorPopulations": [])",
                                      R"("floorPopulations": ["１２", "1,000", ""], "later": {"x": 1},
         "sizing": {"hcPercent": "12", "interval": "30", "awt": "", "maxCars": "8", "speeds": ["2.5", "1.75"],
-                   "leastCars": "2", "leastLoad": "800"})");
+                   "leastCars": "2", "leastLoad": "800"},
+        "simulation": {"demandPercent": "12", "minutes": "", "loadingLimit": "80", "dwell": "8", "replications": "3",
+                       "seed": "-7", "passengers": [[0, 3], [12.5, 20]]})");
     const project::ReadResult read = project::projectFromJson(file);
     QVERIFY2(read.project.has_value(), qPrintable(read.reason));
     const project::Project& p = *read.project;
@@ -71,9 +77,20 @@ void ProjectFileTest::readsAndWritesEveryMember()
     QCOMPARE(p.inputs.elevator.machineRoomRequested, true);
     QCOMPARE(p.sizing->speeds, (std::vector<std::string>{"2.5", "1.75"}));
     QCOMPARE(p.sizing->leastLoad, std::string("800"));
+    QCOMPARE(p.simulation->seed, std::string("-7"));
+    QCOMPARE(p.simulation->passengers.size(), std::size_t(2));
+    QCOMPARE(p.simulation->passengers[1].arrival, 12.5);
+    QCOMPARE(p.simulation->passengers[1].floor, 20.0);
     QJsonObject expected = QJsonDocument::fromJson(file).object();
     expected.remove(QStringLiteral("later"));
     QCOMPARE(QJsonDocument::fromJson(project::projectToJson(p)).object(), expected);
+    // Passengers given as texts that hold numbers are read as those numbers.
+    const project::ReadResult texts = project::projectFromJson(
+        fileWith(R"("floorPopulations": [])", R"("floorPopulations": [], "simulation": {"passengers": [[" 7.25", "4"]]})"));
+    QVERIFY2(texts.project.has_value(), qPrintable(texts.reason));
+    QCOMPARE(texts.project->simulation->passengers[0].arrival, 7.25);
+    QCOMPARE(texts.project->simulation->passengers[0].floor, 4.0);
+    QCOMPARE(texts.project->simulation->minutes, std::string());
 }
 
 void ProjectFileTest::missingMembersReadEmpty_data()
@@ -83,7 +100,7 @@ void ProjectFileTest::missingMembersReadEmpty_data()
     QTest::newRow("only format and version") << QByteArray(R"({"format": "trevalo-project", "version": 1})") << false;
     QTest::newRow("members null") << QByteArray(R"({"format": "trevalo-project", "version": 1, "building": {"projectName": null,
         "buildingType": null, "spread": null}, "floorPopulations": null, "elevator": {"doorType": null, "travel": null,
-        "fixedConfiguration": null}, "sizing": null})") << true;
+        "fixedConfiguration": null}, "sizing": null, "simulation": null})") << true;
     QTest::newRow("empty objects") << QByteArray(R"({"format": "trevalo-project", "version": 1.0, "building": {},
         "elevator": {}})") << true;
 }
@@ -104,6 +121,7 @@ void ProjectFileTest::missingMembersReadEmpty()
     QCOMPARE(in.elevator.fixedConfiguration, false);
     QCOMPARE(read.project->elevatorEntered, elevatorEntered);
     QVERIFY(!read.project->sizing.has_value());
+    QVERIFY(!read.project->simulation.has_value());
 }
 
 void ProjectFileTest::refusedFiles_data()
@@ -141,6 +159,20 @@ void ProjectFileTest::refusedFiles_data()
                                              R"("floorPopulations": [], "sizing": {"speeds": [2.5]})"),
         "成员“sizing.speeds[0]”应为文字（带引号的字符串）");
     row("sizing as text", fileWith(R"("floorPopulations": [])", R"("floorPopulations": [], "sizing": "12")"), "成员“sizing”应为对象");
+    const auto simulation = [](const char* member) {
+        return fileWith(R"("floorPopulations": [])", (std::string(R"("floorPopulations": [], "simulation": )") + member).c_str());
+    };
+    row("simulation dwell as a number", simulation(R"({"dwell": 10})"), "成员“simulation.dwell”应为文字（带引号的字符串）");
+    row("passengers as an object", simulation(R"({"passengers": {"0": 3}})"),
+        "成员“simulation.passengers”应为 [到达时间, 目的楼层] 数对的数组");
+    row("passenger of three numbers", simulation(R"({"passengers": [[0, 3], [1, 2, 3]]})"),
+        "成员“simulation.passengers[1]”应为 [到达时间, 目的楼层] 两个数");
+    row("passenger floor not a number", simulation(R"({"passengers": [[0, "三楼"]]})"),
+        "成员“simulation.passengers[0]”应为 [到达时间, 目的楼层] 两个数");
+    row("passenger as a bare number", simulation(R"({"passengers": [5]})"),
+        "成员“simulation.passengers[0]”应为 [到达时间, 目的楼层] 两个数");
+    row("passenger time beyond any number", simulation(R"({"passengers": [["1e999", 2]]})"),
+        "成员“simulation.passengers[0]”应为 [到达时间, 目的楼层] 两个数");
     row("first of two wrong members", fileWith(R"("travel": "80")", R"("travel": 80)")
                                           .replace("\"carCount\": \"4\"", "\"carCount\": 4"),
         "成员“elevator.travel”应为文字（带引号的字符串）");
@@ -234,6 +266,41 @@ void ProjectFileTest::failedWriteKeepsTheOldFile()
     QVERIFY(written.open(QIODevice::ReadOnly));
     QCOMPARE(written.readAll(), first);
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("a.trevalo")});
+}
+
+void ProjectFileTest::passengerCsv_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QList<QPointF>>("passengers");  // arrival, floor
+    QTest::addColumn<QString>("problem");
+    const auto row = [](const char* name, const QByteArray& content, const QList<QPointF>& passengers,
+                        const char* problem = "") {
+        QTest::newRow(name) << content << passengers << QString::fromUtf8(problem);
+    };
+    row("header, CRLF and a blank line", "到达时间,楼层\r\n0,3\r\n\r\n12.5, 7\r\n", {{0, 3}, {12.5, 7}});
+    row("byte order mark, no header", "\xEF\xBB\xBF" "5,2", {{5, 2}});
+    row("a fraction of a floor is the check's to refuse", "1,2.5\n", {{1, 2.5}});
+    row("a word in a later row", "0,3\n1,三\n", {}, "第 2 行“1,三”：应为到达时间（秒）和目的楼层两个数，以逗号分隔");
+    row("a header after the first row", "0,3\ntime,floor\n", {},
+        "第 2 行“time,floor”：应为到达时间（秒）和目的楼层两个数，以逗号分隔");
+    row("three fields", "time,floor\n0,3,4\n", {}, "第 2 行“0,3,4”：应为到达时间（秒）和目的楼层两个数，以逗号分隔");
+    row("semicolons", "0;3\n", {}, "第 1 行“0;3”：应为到达时间（秒）和目的楼层两个数，以逗号分隔");
+    row("only a header", "a,b\n", {}, "文件中没有乘客");
+    row("more than a project keeps", QByteArray("1,1\n").repeated(20001), {},
+        "乘客超过 20000 位，项目文件无法保存这么多乘客");
+}
+
+void ProjectFileTest::passengerCsv()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QList<QPointF>, passengers);
+    QFETCH(QString, problem);
+    const project::PassengerCsv read = project::readPassengerCsv(content);
+    QCOMPARE(read.problem, problem);
+    QList<QPointF> got;
+    for (const engine::PassengerEntry& passenger : read.passengers)
+        got.append({passenger.arrival, passenger.floor});
+    QCOMPARE(got, passengers);
 }
 
 QTEST_GUILESS_MAIN(ProjectFileTest)

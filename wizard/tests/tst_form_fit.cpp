@@ -1,4 +1,5 @@
 #include "results/load_table_form.h"
+#include "results/simulation_form.h"
 #include "results/single_result_form.h"
 #include "results/sizing_form.h"
 #include "wizard/building_data_form.h"
@@ -37,6 +38,8 @@ std::unique_ptr<QWidget> makeForm(const QString& name, Navigator& navigator)
         return std::make_unique<SingleResultForm>();
     if (name == "Form7")
         return std::make_unique<SizingForm>();
+    if (name == "Form8")
+        return std::make_unique<SimulationForm>();
     return std::make_unique<LoadTableForm>();
 }
 
@@ -59,6 +62,8 @@ void tst_FormFit::placement_data()
     // The sizing form is 780 x 560 pixels.
     QTest::newRow("sizing taller than 2x full HD") << "Form7" << QRect(0, 0, 960, 540) << true;
     QTest::newRow("sizing fits 1366x768") << "Form7" << QRect(0, 0, 1366, 768) << false;
+    QTest::newRow("simulation taller than 1280x900 at 2x") << "Form8" << QRect(0, 0, 640, 450) << true;
+    QTest::newRow("simulation fits 1366x768") << "Form8" << QRect(0, 0, 1366, 768) << false;
     QTest::newRow("elevator parameters in a short area") << "Form4" << QRect(0, 40, 1366, 300) << true;
 }
 

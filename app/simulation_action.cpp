@@ -1,0 +1,168 @@
+#include "app/simulation_action.h"
+
+#include "app/export_record_collector.h"
+#include "app/project_session.h"
+#include "app/simulation_runner.h"
+#include "app/sizing_entries.h"
+#include "app/workbook_actions.h"
+#include "engine/simulation_targets.h"
+#include "engine/waiting_time.h"
+#include "project/passenger_csv.h"
+#include "results/simulation_form.h"
+#include "wizard/entry_marks.h"
+#include "wizard/wizard_state.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPointer>
+
+#include <optional>
+#include <variant>
+
+namespace trevalo {
+
+namespace {
+
+// What a finished run keeps for the export: the entries as typed and what the run made of them.
+struct FinishedRun {
+    engine::SimulationEntries entries;
+    engine::SimulationSetup setup;
+    engine::SimulationSummary summary;
+    std::optional<double> awtTarget;
+};
+
+// The form's runner and its last finished run, as children of the form.
+class SimulationSession : public SimulationRunner {
+public:
+    using SimulationRunner::SimulationRunner;
+    std::optional<FinishedRun> lastRun;
+};
+
+SimulationSession* sessionOf(SimulationForm& form) { return form.findChild<SimulationSession*>(); }
+
+CalculatedFigures calculatedFigures(const engine::SingleResult& result)
+{
+    return {result.figures.roundTripTime, result.figures.interval, result.figures.groupPercent,
+            engine::averageWaitingTime(result.steps.upPassengers, result.steps.persons, result.figures.interval)};
+}
+
+void startSimulation(Navigator& navigator, SimulationForm& form)
+{
+    SimulationSession* session = sessionOf(form);
+    if (session->isRunning())
+        return;
+    const engine::AnalysisInputs inputs = gatherInputs(navigator);
+    const std::optional<engine::SizingEntries> sizing = savedSizingEntries(navigator);
+    const engine::SimulationEntries entries = form.entries();
+    form.setDefaultDemand(engine::defaultDemandPercent(inputs, sizing));
+    auto setup = engine::checkSimulation(inputs, entries, engine::defaultDemandPercent(inputs, sizing));
+    if (const auto* refusal = std::get_if<engine::Refusal>(&setup)) {
+        form.clearSummary();
+        showRefusalAndMark(navigator, *refusal, &form);
+        return;
+    }
+    // The simulation refuses what the calculation refuses, so the calculation has its figures.
+    const engine::AnalysisOutcome outcome = engine::runAnalysis(inputs);
+    const auto* result = std::get_if<engine::SingleResult>(&outcome);
+    if (result == nullptr)
+        return;
+    const CalculatedFigures calculated = calculatedFigures(*result);
+    const std::optional<double> target = engine::simulationAwtTarget(inputs, sizing);
+    form.setRunning(true);
+    QPointer<SimulationForm> shown(&form);
+    const engine::SimulationSetup checked = std::get<engine::SimulationSetup>(setup);
+    session->start(
+        checked,
+        [shown](int done, int total) {
+            if (shown)
+                shown->showProgress(done, total);
+        },
+        [shown, session, entries, checked, calculated, target](const engine::SimulationSummary& summary) {
+            if (!shown)
+                return;
+            shown->setRunning(false);
+            if (summary.cancelled) {
+                shown->clearSummary(QStringLiteral("仿真已取消"));
+                session->lastRun.reset();
+                return;
+            }
+            const auto met = engine::simulatedAwtMet(summary, target);
+            shown->showSummary(summary, calculated, met ? std::optional(AwtVerdict{*target, *met}) : std::nullopt);
+            session->lastRun = FinishedRun{entries, checked, summary, target};
+        });
+}
+
+void importPassengers(Navigator& navigator, SimulationForm& form)
+{
+    ProjectSession* project = ProjectSession::of(navigator);
+    const QString path = QFileDialog::getOpenFileName(&form, QStringLiteral("导入客流"),
+                                                      project != nullptr ? project->lastFolder() : QString(),
+                                                      QStringLiteral("CSV 文件 (*.csv *.txt);;所有文件 (*)"));
+    if (path.isEmpty())
+        return;
+    QFile file(path);
+    const bool opened = file.open(QIODevice::ReadOnly);
+    const project::PassengerCsv read =
+        opened ? project::readPassengerCsv(file.read(project::kMaxFileBytes * 4)) : project::PassengerCsv{};
+    const QString problem = opened ? read.problem : QStringLiteral("无法读取文件（%1）").arg(file.errorString());
+    if (!problem.isEmpty()) {
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("注意"),
+                        QStringLiteral("无法导入客流“%1”：%2").arg(QFileInfo(path).fileName(), problem), QMessageBox::Ok,
+                        &form);
+        box.exec();
+        return;
+    }
+    form.setPassengers(read.passengers);
+}
+
+void exportSimulation(const Navigator& navigator, SimulationForm& form)
+{
+    const SimulationSession* session = sessionOf(form);
+    std::optional<workbook::SimulationRecord> record;
+    const auto single = collectSingleResultRecord(navigator);
+    if (single && session->lastRun) {
+        const FinishedRun& run = *session->lastRun;
+        record = workbook::SimulationRecord{*single, run.entries, run.setup, run.summary, run.awtTarget};
+    }
+    exportSimulationWorkbook(record, &form);
+}
+
+}  // namespace
+
+void openSimulationForm(Navigator& navigator)
+{
+    const bool fresh = navigator.form(FormId::Form8) == nullptr;
+    auto* form = qobject_cast<SimulationForm*>(navigator.load(FormId::Form8));
+    if (fresh) {
+        if (const ProjectSession* session = ProjectSession::of(navigator))
+            form->setEntries(session->simulationEntries().value_or(engine::SimulationEntries{}));
+    }
+    form->setDefaultDemand(engine::defaultDemandPercent(gatherInputs(navigator), savedSizingEntries(navigator)));
+    navigator.hide(FormId::Form5);
+    navigator.show(FormId::Form8);
+}
+
+SimulationForm* wireSimulationForm(SimulationForm* form, Navigator& navigator)
+{
+    new SimulationSession(form);
+    if (ProjectSession* session = ProjectSession::of(navigator)) {
+        session->setSimulationProvider([form = QPointer<SimulationForm>(form)]() -> std::optional<engine::SimulationEntries> {
+            if (form == nullptr)
+                return std::nullopt;
+            return form->entries();
+        });
+    }
+    QObject::connect(form, &SimulationForm::startRequested, form, [&navigator, form] { startSimulation(navigator, *form); });
+    QObject::connect(form, &SimulationForm::cancelRequested, form, [form] { sessionOf(*form)->cancel(); });
+    QObject::connect(form, &SimulationForm::importRequested, form, [&navigator, form] { importPassengers(navigator, *form); });
+    QObject::connect(form, &SimulationForm::exportRequested, form, [&navigator, form] { exportSimulation(navigator, *form); });
+    QObject::connect(form, &SimulationForm::backRequested, form, [&navigator] {
+        navigator.show(FormId::Form5);
+        navigator.hide(FormId::Form8);
+    });
+    return form;
+}
+
+}  // namespace trevalo
