@@ -56,6 +56,10 @@ std::string firstRowExplanation(const SizingOutcome& outcome)
     if (!outcome.met)
         return "";
     const SizingCandidate& first = outcome.listed.front();
+    // Without a configuration one car fewer, either one car already serves, or fewer cars than
+    // the least entered were not tried at all.
+    if (!outcome.oneCarFewer && first.cars > 1)
+        return "第一行 " + configuration(first) + "：最少台数为 " + std::to_string(first.cars) + " 台，未试算更少的台数。";
     if (!outcome.oneCarFewer)
         return "第一行 " + configuration(first) + "：一台已满足全部目标。";
     const SizingCandidate& fewer = *outcome.oneCarFewer;

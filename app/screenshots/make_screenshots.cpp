@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 
 #include <cstdio>
@@ -83,6 +84,14 @@ int main(int argc, char* argv[])
     driver.type(FormId::Form4, QStringLiteral("Combo2"), QStringLiteral("900"));
     driver.pressAnalysisOk();
     ok &= saveForm(driver, FormId::Form5, directory, QStringLiteral("form5_single_result.png"));
+
+    // The simulation of that configuration, at its default entries.
+    driver.click(FormId::Form5, QStringLiteral("Simulate"));
+    driver.click(FormId::Form8, QStringLiteral("Command1"));
+    ok &= QTest::qWaitFor([&driver] { return driver.control<QPushButton>(FormId::Form8, QStringLiteral("Command4"))->isEnabled(); },
+                          30000);
+    ok &= saveForm(driver, FormId::Form8, directory, QStringLiteral("form8_simulation.png"));
+    driver.click(FormId::Form8, QStringLiteral("Command3"));
 
     // Road B: back to the parameters, the load and number left open.
     driver.click(FormId::Form5, QStringLiteral("Command1"));
