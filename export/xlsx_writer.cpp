@@ -133,13 +133,19 @@ bool setRowHeights(lxw_worksheet* sheet, const SheetModel& model)
 
 // Pages that end where the layout allows: no heading at the foot of a page, no block kept
 // together split.
-bool setRowBreaks(lxw_worksheet* sheet, const SheetModel& model, const std::map<int, double>& widths)
+// The library keeps one list of breaks a sheet, so the sheet's own breaks (before these row
+// indices) join the layout's in that one call.
+bool setRowBreaks(lxw_worksheet* sheet, const SheetModel& model, const std::map<int, double>& widths,
+                  const std::vector<lxw_row_t>& ownBreaks = {})
 {
     const std::vector<int> breaks = rowBreaks(model, widths);
-    if (breaks.empty())
-        return true;
     // The library reads the list up to a 0; a break after row r is a break before index r.
     std::vector<lxw_row_t> indices(breaks.begin(), breaks.end());
+    indices.insert(indices.end(), ownBreaks.begin(), ownBreaks.end());
+    std::sort(indices.begin(), indices.end());
+    indices.erase(std::unique(indices.begin(), indices.end()), indices.end());
+    if (indices.empty())
+        return true;
     indices.push_back(0);
     return worksheet_set_h_pagebreaks(sheet, indices.data()) == LXW_NO_ERROR;
 }
@@ -175,13 +181,14 @@ bool applyPageSetup(lxw_worksheet* sheet, const PageSetup& page)
 }
 
 // A sheet with number cells and widths of its own.
-bool addReportSheet(lxw_workbook* book, const char* name, const SheetModel& model, FormatCache& formats)
+bool addReportSheet(lxw_workbook* book, const char* name, const SheetModel& model, FormatCache& formats,
+                    const std::vector<lxw_row_t>& ownBreaks = {})
 {
     lxw_worksheet* sheet = workbook_add_worksheet(book, name);
     if (sheet == nullptr || !writeCells(sheet, model, formats) || !setColumnWidths(sheet, model.columnWidths()) ||
         !setRowHeights(sheet, model))
         return false;
-    return applyPageSetup(sheet, model.page()) && setRowBreaks(sheet, model, model.columnWidths());
+    return applyPageSetup(sheet, model.page()) && setRowBreaks(sheet, model, model.columnWidths(), ownBreaks);
 }
 
 // The charts name the cells' face too; the library copies the name.
@@ -267,13 +274,14 @@ bool addChartSheet(lxw_workbook* book, const LoadChart& rows)
 // The sheet "仿真" with the waiting times as a column chart beside their table.
 bool addSimulationSheet(lxw_workbook* book, const SimulationSheet& simulation, FormatCache& formats)
 {
-    if (!addReportSheet(book, kSimulationSheetName, simulation.sheet, formats))
+    const lxw_row_t first = rowIndex(simulation.histogramFirstRow);
+    const lxw_row_t last = rowIndex(simulation.histogramLastRow);
+    // The table and its chart start a page of their own, so the chart is never cut in two.
+    if (!addReportSheet(book, kSimulationSheetName, simulation.sheet, formats, {first - 2}))
         return false;
     lxw_worksheet* sheet = workbook_get_worksheet_by_name(book, kSimulationSheetName);
     lxw_chart* chart = workbook_add_chart(book, LXW_CHART_COLUMN);
     lxw_chart_series* series = chart_add_series(chart, nullptr, nullptr);
-    const lxw_row_t first = rowIndex(simulation.histogramFirstRow);
-    const lxw_row_t last = rowIndex(simulation.histogramLastRow);
     chart_series_set_categories(series, kSimulationSheetName, first, 0, last, 0);
     chart_series_set_values(series, kSimulationSheetName, first, 1, last, 1);
     chart_series_set_name(series, "人数");
@@ -283,10 +291,6 @@ bool addSimulationSheet(lxw_workbook* book, const SimulationSheet& simulation, F
     chart_axis_set_name(chart->y_axis, "人数");
     chart_legend_set_position(chart, LXW_CHART_LEGEND_NONE);
     useCellFont(chart);
-    // The table and its chart start a page of their own, so the chart is never cut in two.
-    lxw_row_t breaks[] = {first - 2, 0};
-    if (worksheet_set_h_pagebreaks(sheet, breaks) != LXW_NO_ERROR)
-        return false;
     // Beside the table, as tall as its 25 rows.
     lxw_chart_options size = {};
     size.x_scale = 1.25;
