@@ -165,6 +165,10 @@ void NoticeCatcher::poll()
     m_otherBoxes += notice ? 0 : 1;
     if (m_observer)
         m_observer(*box);
+    for (QAbstractButton* button : box->buttons()) {
+        if (!m_answer.isEmpty() && button->text() == m_answer)
+            ok = button;
+    }
     if (ok != nullptr)
         QTest::mouseClick(ok, Qt::LeftButton);
     else

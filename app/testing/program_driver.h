@@ -80,12 +80,15 @@ private:
 
 // Answers modal message boxes as they appear: records title and text and counts the boxes
 // not styled as a notice (title "注意", information icon, one OK button), shows the box to
-// the optional observer, then presses OK.
+// the optional observer, then presses the button captioned answer, or else OK.
 class NoticeCatcher : public QObject {
     Q_OBJECT
 public:
     using Observer = std::function<void(QMessageBox&)>;
     explicit NoticeCatcher(Observer observer = {});
+
+    // The caption of the button to press from now on, where a box has one.
+    void answerWith(const QString& caption) { m_answer = caption; }
 
     QStringList texts() const { return m_texts; }
     QStringList titles() const { return m_titles; }
@@ -95,6 +98,7 @@ private:
     void poll();
 
     Observer m_observer;
+    QString m_answer;
     QTimer m_timer;
     QStringList m_texts;
     QStringList m_titles;
