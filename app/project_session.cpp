@@ -158,14 +158,12 @@ void ProjectSession::applyTitle(QWidget& form) const
         form.setProperty(kBaseTitle, form.windowTitle());
     const QString base = form.property(kBaseTitle).toString();
     if (m_filePath.isEmpty()) {
-        form.setWindowModified(false);
         form.setWindowTitle(base);
         return;
     }
     // A "[*]" of the file's own name is doubled, so Qt shows it rather than taking it for the mark.
     const QString name = QFileInfo(m_filePath).fileName().replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
     form.setWindowTitle(name + QStringLiteral("[*] - ") + base);
-    form.setWindowModified(currentJson() != m_savedJson);
 }
 
 void ProjectSession::formLoaded(FormId id, QWidget* form)
@@ -178,8 +176,10 @@ void ProjectSession::formLoaded(FormId id, QWidget* form)
         if (auto* elevator = qobject_cast<ElevatorParametersForm*>(form))
             elevator->setElevatorParameters(*std::exchange(m_pendingElevator, std::nullopt));
     }
-    if (!m_filePath.isEmpty())
+    if (!m_filePath.isEmpty()) {
         applyTitle(*form);
+        form->setWindowModified(hasUnsavedChanges());
+    }
 
     auto* open = new QShortcut(QKeySequence::Open, form);
     connect(open, &QShortcut::activated, this, [this, form] { emit openRequested(form); });
