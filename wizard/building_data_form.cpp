@@ -135,7 +135,10 @@ BuildingDataForm::BuildingDataForm(Navigator& navigator, QWidget* parent)
 
 void BuildingDataForm::setRecentProjects(const QStringList& paths)
 {
-    delete m_open->menu();
+    // The list changes from its own menu's action (a file gone is dropped), so the old menu
+    // goes once that action is done with.
+    if (QMenu* old = m_open->menu())
+        old->deleteLater();
     m_open->setMenu(nullptr);
     if (paths.isEmpty())
         return;

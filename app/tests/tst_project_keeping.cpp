@@ -53,9 +53,15 @@ private slots:
 private:
     ProjectSession& session() { return *ProjectSession::of(m_driver->navigator()); }
     QString path(const QString& name) const { return m_folder.filePath(name); }
-    // A program with the worked example entered and saved to name, then the car count changed.
+    // A program with the worked example entered and kept in the project name, then the car
+    // count changed.
     void startEdited(const QString& name);
     void press(FormId id, QKeyCombination keys);
+    static void forget()
+    {
+        QSettings(QStringLiteral("Trevalo"), QStringLiteral("trevalo")).clear();
+        QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).removeRecursively();
+    }
 
     // Answers each file dialog with the next name (empty: cancel) and each popup menu by
     // choosing the action captioned m_menuChoice; notes what each offered.
@@ -72,6 +78,7 @@ private:
 void ProjectKeepingTest::initTestCase()
 {
     QStandardPaths::setTestModeEnabled(true);
+    forget();  // what a run stopped short left
     connect(&m_answerer, &QTimer::timeout, this, &ProjectKeepingTest::answer);
     m_answerer.start(10);
 }
@@ -79,8 +86,7 @@ void ProjectKeepingTest::initTestCase()
 void ProjectKeepingTest::cleanup()
 {
     QVERIFY(dropProgram(m_driver));
-    QSettings(QStringLiteral("Trevalo"), QStringLiteral("trevalo")).clear();
-    QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).removeRecursively();
+    forget();
     m_asked.clear();
     for (const QString& name : QDir(m_folder.path()).entryList(QDir::Files))
         QFile::remove(path(name));
@@ -118,8 +124,9 @@ void ProjectKeepingTest::startEdited(const QString& name)
     m_driver = std::make_unique<ProgramDriver>();
     m_driver->enterBuilding({});
     m_driver->enterElevator({});
+    // Saved, then opened as the user opens a project.
     if (!name.isEmpty())
-        QVERIFY(saveProjectFile(session(), path(name), nullptr));
+        QVERIFY(saveProjectFile(session(), path(name), nullptr) && openProjectFile(session(), path(name), nullptr));
     m_driver->type(FormId::Form4, QStringLiteral("TEXT1_7"), QStringLiteral("3"));
 }
 
@@ -186,22 +193,11 @@ void ProjectKeepingTest::unsavedChangesAreAskedAbout()
 void ProjectKeepingTest::titleMarksUnsavedChanges()
 {
     startEdited(QStringLiteral("saved.trevalo"));
-    QVERIFY(openProjectFile(session(), path(QStringLiteral("saved.trevalo")), nullptr));
     QWidget* form = m_driver->form(FormId::Form4);
-    const QString clean = QStringLiteral("saved.trevalo - Trevalo");
-    QCOMPARE(shownTitle(form), clean);
-    m_driver->type(FormId::Form4, QStringLiteral("TEXT1_7"), QStringLiteral("3"));
     QTRY_COMPARE(shownTitle(form), QStringLiteral("saved.trevalo* - Trevalo"));
     // Typed back as saved, the entries are unchanged again.
     m_driver->type(FormId::Form4, QStringLiteral("TEXT1_7"), QStringLiteral("2"));
-    QTRY_COMPARE(shownTitle(form), clean);
-    m_driver->type(FormId::Form4, QStringLiteral("TEXT1_7"), QStringLiteral("4"));
-    QTRY_COMPARE(shownTitle(form), QStringLiteral("saved.trevalo* - Trevalo"));
-    press(FormId::Form4, Qt::CTRL | Qt::Key_S);
-    QCOMPARE(m_asked, QStringList());
-    QCOMPARE(shownTitle(form), clean);
-    QCOMPARE(project::readProjectFile(path(QStringLiteral("saved.trevalo"))).project->inputs.elevator.carCount,
-             std::string("4"));
+    QTRY_COMPARE(shownTitle(form), QStringLiteral("saved.trevalo - Trevalo"));
 }
 
 void ProjectKeepingTest::saveCommands_data()
