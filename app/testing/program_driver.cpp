@@ -13,6 +13,7 @@
 #include <QRegularExpression>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <QWindow>
 
 namespace trevalo::testing {
 
@@ -190,6 +191,19 @@ QStringList visibleForms()
             names << widget->objectName();
     names.sort();
     return names;
+}
+
+QString shownTitle(const QWidget& form)
+{
+    return form.windowHandle() == nullptr ? QStringLiteral("not shown") : form.windowHandle()->title();
+}
+
+QStringList inputEntries(const Navigator& navigator)
+{
+    QStringList state;
+    for (FormId id : {FormId::Form2, FormId::Form3, FormId::Form4})
+        state << (navigator.form(id) != nullptr ? controlStates(*navigator.form(id)) : QStringList{"not loaded"});
+    return state;
 }
 
 QStringList controlStates(const QWidget& form)

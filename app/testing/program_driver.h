@@ -111,6 +111,12 @@ bool dropProgram(std::unique_ptr<ProgramDriver>& driver);
 // Every top-level widget that is visible, by object name.
 QStringList visibleForms();
 
+// The title as the window shows it, Qt's mark of unsaved changes applied.
+QString shownTitle(const QWidget& form);
+
+// controlStates() of the three input forms, "not loaded" for a form that is not.
+QStringList inputEntries(const Navigator& navigator);
+
 // Every named control of a form as the user sees it: hidden or shown, text, choice, tick,
 // caption and colour. The building data form's clock labels are left out.
 QStringList controlStates(const QWidget& form);

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -12,7 +13,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QWindow>
 
 using namespace trevalo;
 using namespace trevalo::testing;
@@ -25,16 +25,6 @@ QByteArray contentOf(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QString shownTitle(const QWidget* form) { return form->windowHandle()->title(); }
-
-QStringList entriesOf(const ProgramDriver& driver)
-{
-    QStringList state;
-    for (FormId id : {FormId::Form2, FormId::Form3, FormId::Form4})
-        state << (driver.form(id) != nullptr ? controlStates(*driver.form(id)) : QStringList{"not loaded"});
-    return state;
-}
-
 }  // namespace
 
 class ProjectKeepingTest : public QObject {
@@ -45,8 +35,8 @@ private slots:
     void unsavedChangesAreAskedAbout_data();
     void unsavedChangesAreAskedAbout();
     void titleMarksUnsavedChanges();
-    void saveCommands_data();
-    void saveCommands();
+    void fileCommands_data();
+    void fileCommands();
     void entriesOfAnUnsavedRunAreOffered();
     void recentProjectsAreOffered();
 
@@ -96,7 +86,11 @@ void ProjectKeepingTest::answer()
 {
     auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
     if (dialog != nullptr && dialog->isActiveWindow()) {
-        m_asked << dialog->windowTitle() + QLatin1Char(' ') + QFileInfo(dialog->selectedFiles().value(0)).fileName();
+        // Every dialog starts in the folder last used and lists project files only.
+        const bool usual = dialog->directory() == QDir(m_folder.path()) &&
+                           dialog->nameFilters() == QStringList{QStringLiteral("Trevalo 项目 (*.trevalo)")};
+        m_asked << dialog->windowTitle() + (usual ? QStringLiteral(" ") : QStringLiteral(" elsewhere ")) +
+                       QFileInfo(dialog->selectedFiles().value(0)).fileName();
         const QString name = m_dialogAnswers.isEmpty() ? QString() : m_dialogAnswers.takeFirst();
         if (name.isEmpty())
             return dialog->reject();
@@ -122,6 +116,7 @@ void ProjectKeepingTest::answer()
 void ProjectKeepingTest::startEdited(const QString& name)
 {
     m_driver = std::make_unique<ProgramDriver>();
+    session().setLastFolder(m_folder.path());
     m_driver->enterBuilding({});
     m_driver->enterElevator({});
     // Saved, then opened as the user opens a project.
@@ -194,43 +189,56 @@ void ProjectKeepingTest::titleMarksUnsavedChanges()
 {
     startEdited(QStringLiteral("saved.trevalo"));
     QWidget* form = m_driver->form(FormId::Form4);
-    QTRY_COMPARE(shownTitle(form), QStringLiteral("saved.trevalo* - Trevalo"));
+    QTRY_COMPARE(shownTitle(*form), QStringLiteral("saved.trevalo* - Trevalo"));
     // Typed back as saved, the entries are unchanged again.
     m_driver->type(FormId::Form4, QStringLiteral("TEXT1_7"), QStringLiteral("2"));
-    QTRY_COMPARE(shownTitle(form), QStringLiteral("saved.trevalo - Trevalo"));
+    QTRY_COMPARE(shownTitle(*form), QStringLiteral("saved.trevalo - Trevalo"));
 }
 
-void ProjectKeepingTest::saveCommands_data()
+void ProjectKeepingTest::fileCommands_data()
 {
     QTest::addColumn<bool>("hasFile");
-    QTest::addColumn<QKeyCombination>("keys");
+    QTest::addColumn<int>("form");
+    QTest::addColumn<QString>("command");     // keys, or the button's name
     QTest::addColumn<QStringList>("chosen");  // in each file dialog; empty: cancelled
-    QTest::addColumn<QString>("replace");     // the answer to 文件已存在
-    QTest::addColumn<int>("questions");
+    QTest::addColumn<QString>("replace");     // the answer to 文件已存在, when it is asked
+    QTest::addColumn<QStringList>("asked");   // each file dialog's title and suggested name
     QTest::addColumn<QString>("writtenTo");
-    const QKeyCombination save = Qt::CTRL | Qt::Key_S;
-    const QKeyCombination saveAs = Qt::CTRL | Qt::SHIFT | Qt::Key_S;
+    const int form2 = int(FormId::Form2), form4 = int(FormId::Form4), form5 = int(FormId::Form5);
+    const QStringList ownAsked{"保存项目 own.trevalo"}, newAsked{"保存项目 测试项目.trevalo"}, opened{"打开项目 "};
     QTest::newRow("Ctrl+S writes the project's own file without asking")
-        << true << save << QStringList{} << "" << 0 << "own.trevalo";
-    QTest::newRow("Ctrl+S of a project without a file asks where")
-        << false << save << QStringList{"new.trevalo"} << "" << 0 << "new.trevalo";
+        << true << form4 << "Ctrl+S" << QStringList{} << "" << QStringList{} << "own.trevalo";
+    QTest::newRow("保存项目… of the single result writes it too")
+        << true << form5 << "SaveProject" << QStringList{} << "" << QStringList{} << "own.trevalo";
+    QTest::newRow("Ctrl+S without a file asks where, suggesting the project name")
+        << false << form5 << "Ctrl+S" << QStringList{"new.trevalo"} << "" << newAsked << "new.trevalo";
+    QTest::newRow("保存项目… of the parameters without a file asks")
+        << false << form4 << "SaveProject" << QStringList{""} << "" << newAsked << "";
+    QTest::newRow("Ctrl+S of the building data without a file asks")
+        << false << form2 << "Ctrl+S" << QStringList{""} << "" << newAsked << "";
     QTest::newRow("Ctrl+Shift+S asks even with a file")
-        << true << saveAs << QStringList{"new.trevalo"} << "" << 0 << "new.trevalo";
+        << true << form4 << "Ctrl+Shift+S" << QStringList{"new.trevalo"} << "" << ownAsked << "new.trevalo";
     QTest::newRow("Save As onto the own file replaces it without a question")
-        << true << saveAs << QStringList{"own.trevalo"} << "" << 0 << "own.trevalo";
+        << true << form5 << "Ctrl+Shift+S" << QStringList{"own.trevalo"} << "" << ownAsked << "own.trevalo";
     QTest::newRow("Save As onto another file replaces it when told to")
-        << true << saveAs << QStringList{"other.trevalo"} << "替换" << 1 << "other.trevalo";
+        << true << form4 << "Ctrl+Shift+S" << QStringList{"other.trevalo"} << "替换" << ownAsked << "other.trevalo";
     QTest::newRow("Save As onto another file not replaced asks again")
-        << true << saveAs << QStringList{"other.trevalo", ""} << "取消" << 1 << "";
+        << true << form4 << "Ctrl+Shift+S" << QStringList{"other.trevalo", ""} << "取消"
+        << QStringList{"保存项目 own.trevalo", "保存项目 other.trevalo"} << "";
+    QTest::newRow("Ctrl+O of the single result asks which file")
+        << false << form5 << "Ctrl+O" << QStringList{""} << "" << opened << "";
+    QTest::newRow("Ctrl+O of the parameters asks") << false << form4 << "Ctrl+O" << QStringList{""} << "" << opened << "";
+    QTest::newRow("打开项目… asks") << false << form2 << "OpenProject" << QStringList{""} << "" << opened << "";
 }
 
-void ProjectKeepingTest::saveCommands()
+void ProjectKeepingTest::fileCommands()
 {
     QFETCH(bool, hasFile);
-    QFETCH(QKeyCombination, keys);
+    QFETCH(int, form);
+    QFETCH(QString, command);
     QFETCH(QStringList, chosen);
     QFETCH(QString, replace);
-    QFETCH(int, questions);
+    QFETCH(QStringList, asked);
     QFETCH(QString, writtenTo);
     QFile other(path(QStringLiteral("other.trevalo")));
     QVERIFY(other.open(QIODevice::WriteOnly) && other.write("{}") == 2);
@@ -238,15 +246,21 @@ void ProjectKeepingTest::saveCommands()
     NoticeCatcher catcher;
     catcher.answerWith(replace);
     startEdited(hasFile ? QStringLiteral("own.trevalo") : QString());
+    if (form == int(FormId::Form5))
+        m_driver->pressAnalysisOk();
+    m_driver->navigator().show(FormId(form));
     const QByteArray edited = session().currentJson();
     m_dialogAnswers = chosen;
-    press(FormId::Form4, keys);
-    QCOMPARE(m_asked.size(), chosen.size());
-    QCOMPARE(catcher.texts().size(), questions);
+    if (command.startsWith(QLatin1String("Ctrl")))
+        press(FormId(form), QKeySequence(command)[0]);
+    else
+        m_driver->click(FormId(form), command);
+    QCOMPARE(m_asked, asked);
+    QCOMPARE(catcher.texts().size(), replace.isEmpty() ? 0 : 1);
     for (const char* name : {"own.trevalo", "new.trevalo", "other.trevalo"})
         QVERIFY2((contentOf(path(name)) == edited) == (writtenTo == QLatin1String(name)), name);
     if (!writtenTo.isEmpty())
-        QCOMPARE(shownTitle(m_driver->form(FormId::Form4)), writtenTo + QStringLiteral(" - Trevalo"));
+        QCOMPARE(shownTitle(*m_driver->form(FormId(form))).section(' ', 0, 0), writtenTo);
 }
 
 void ProjectKeepingTest::entriesOfAnUnsavedRunAreOffered()
@@ -257,7 +271,7 @@ void ProjectKeepingTest::entriesOfAnUnsavedRunAreOffered()
     QVERIFY(m_driver->control<QPushButton>(FormId::Form2, QStringLiteral("RecoverInput"))->isHidden());
     m_driver->enterBuilding(BuildingEntries{"Option2", "3", "0", true, {"100", "１２０", ""}});
     m_driver->enterElevator({});
-    const QStringList typed = entriesOf(*m_driver);
+    const QStringList typed = inputEntries(m_driver->navigator());
     QTRY_VERIFY(QFile::exists(recovery));
     // Ended normally, entries without a file stay kept; ended as a crash ends it, as well.
     ProjectMemory::of(session())->finish();
@@ -266,8 +280,8 @@ void ProjectKeepingTest::entriesOfAnUnsavedRunAreOffered()
     m_driver = std::make_unique<ProgramDriver>();
     rememberProjects(session());
     m_driver->click(FormId::Form2, QStringLiteral("RecoverInput"));
-    QCOMPARE(entriesOf(*m_driver), typed);
-    QCOMPARE(shownTitle(m_driver->form(FormId::Form4)), QStringLiteral("Trevalo"));
+    QCOMPARE(inputEntries(m_driver->navigator()), typed);
+    QCOMPARE(shownTitle(*m_driver->form(FormId::Form4)), QStringLiteral("Trevalo"));
     QVERIFY(m_driver->control<QPushButton>(FormId::Form2, QStringLiteral("RecoverInput"))->isHidden());
     // Saved to a file, the entries need no keeping.
     QVERIFY(saveProjectFile(session(), path(QStringLiteral("kept.trevalo")), nullptr));
@@ -296,7 +310,7 @@ void ProjectKeepingTest::recentProjectsAreOffered()
     m_driver->click(FormId::Form2, QStringLiteral("OpenProject"));
     const QString offered = QStringLiteral("打开项目…||乙.trevalo ") + second;
     QCOMPARE(m_asked, (QStringList{offered + QStringLiteral("|甲.trevalo ") + first, offered}));
-    QCOMPARE(shownTitle(m_driver->form(FormId::Form2)), QStringLiteral("乙.trevalo - Trevalo"));
+    QCOMPARE(shownTitle(*m_driver->form(FormId::Form2)), QStringLiteral("乙.trevalo - Trevalo"));
 }
 
 QTEST_MAIN(ProjectKeepingTest)
