@@ -56,17 +56,17 @@ bool isProjectFile(const ProjectSession& session, const QString& path)
     return !own.isEmpty() && QFileInfo(path).canonicalFilePath() == own;
 }
 
-// Answers a question box by the caption of the button pressed; an empty answer when the
-// box was closed otherwise.
+// Asks a question with the buttons captioned: the first the default, the last the one that
+// Escape and the close box press, any between them a discarding one. The answer is the
+// caption of the button pressed.
 QString ask(QWidget* parent, const QString& name, const QString& text, const QStringList& captions)
 {
     QMessageBox box(QMessageBox::Question, QStringLiteral("Trevalo"), text, QMessageBox::NoButton, parent);
     box.setObjectName(name);
-    const QMessageBox::ButtonRole roles[] = {QMessageBox::AcceptRole, QMessageBox::DestructiveRole,
-                                             QMessageBox::RejectRole};
     for (qsizetype i = 0; i < captions.size(); ++i) {
-        QPushButton* button = box.addButton(captions[i], i + 1 == captions.size() ? QMessageBox::RejectRole
-                                                                                   : roles[i]);
+        const auto role = i == 0 ? QMessageBox::AcceptRole
+                                 : (i + 1 == captions.size() ? QMessageBox::RejectRole : QMessageBox::DestructiveRole);
+        QPushButton* button = box.addButton(captions[i], role);
         if (i == 0)
             box.setDefaultButton(button);
     }
