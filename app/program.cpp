@@ -3,6 +3,7 @@
 #include "app/analysis_action.h"
 #include "app/export_record_collector.h"
 #include "app/project_commands.h"
+#include "app/project_memory.h"
 #include "app/project_session.h"
 #include "app/simulation_action.h"
 #include "app/sizing_action.h"
@@ -108,18 +109,23 @@ void launch(const QString& projectPath)
 {
     if (auto* application = qobject_cast<QApplication*>(QCoreApplication::instance()))
         prepareApplication(*application);
+    QCoreApplication::setOrganizationName(QStringLiteral("Trevalo"));
     // The forms must go before the QApplication does, so the program is dropped as the
-    // event loop ends.
+    // event loop ends, after its memory has settled what to keep of the entries.
     Navigator* navigator = assembleProgram().release();
-    QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, navigator,
-                     [navigator] { delete navigator; });
+    ProjectSession& session = *ProjectSession::of(*navigator);
+    rememberProjects(session);
+    QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, navigator, [navigator, &session] {
+        ProjectMemory::of(session)->finish();
+        delete navigator;
+    });
     if (projectPath.isEmpty()) {
         navigator->show(FormId::Form1);
         return;
     }
     // A project named on the command line opens at once, without the splash.
     navigator->show(FormId::Form2);
-    openProjectFile(*ProjectSession::of(*navigator), projectPath, navigator->form(FormId::Form2));
+    openProjectFile(session, projectPath, navigator->form(FormId::Form2));
 }
 
 }  // namespace trevalo

@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 
 namespace trevalo {
@@ -33,20 +34,95 @@ QString suggestedPath(const ProjectSession& session)
     return QDir(session.lastFolder()).filePath(name + QStringLiteral(".trevalo"));
 }
 
-QString askForPath(QWidget* parent, const ProjectSession& session, bool saving)
+QString askForPath(QWidget* parent, const ProjectSession& session, bool saving, const QString& suggested = {})
 {
     QFileDialog dialog(parent, saving ? QStringLiteral("保存项目") : QStringLiteral("打开项目"),
-                       saving ? suggestedPath(session) : session.lastFolder(), projectFilter());
+                       saving ? (suggested.isEmpty() ? suggestedPath(session) : suggested) : session.lastFolder(),
+                       projectFilter());
     dialog.setObjectName(QStringLiteral("projectDialog"));
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(QStringLiteral("trevalo"));
+    // Replacing a file is confirmed below, in Chinese, and not for the project's own file.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
 }
 
+bool isProjectFile(const ProjectSession& session, const QString& path)
+{
+    const QString own = QFileInfo(session.filePath()).canonicalFilePath();
+    return !own.isEmpty() && QFileInfo(path).canonicalFilePath() == own;
+}
+
+// Asks a question with the buttons captioned: the first the default, the last the one that
+// Escape and the close box press, any between them a discarding one. The answer is the
+// caption of the button pressed.
+QString ask(QWidget* parent, const QString& name, const QString& text, const QStringList& captions)
+{
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Trevalo"), text, QMessageBox::NoButton, parent);
+    box.setObjectName(name);
+    for (qsizetype i = 0; i < captions.size(); ++i) {
+        const auto role = i == 0 ? QMessageBox::AcceptRole
+                                 : (i + 1 == captions.size() ? QMessageBox::RejectRole : QMessageBox::DestructiveRole);
+        QPushButton* button = box.addButton(captions[i], role);
+        if (i == 0)
+            box.setDefaultButton(button);
+    }
+    box.exec();
+    return box.clickedButton() == nullptr ? QString() : box.clickedButton()->text();
+}
+
+// Asks where until a file is chosen that is new, is the project's own, or may be replaced.
+bool saveProjectAs(ProjectSession& session, QWidget* form)
+{
+    QString path;
+    for (;;) {
+        path = askForPath(form, session, true, path);
+        if (path.isEmpty())
+            return false;
+        if (!QFileInfo::exists(path) || isProjectFile(session, path))
+            break;
+        const QString text = QStringLiteral("文件“%1”已存在。是否替换？").arg(QDir::toNativeSeparators(path));
+        if (ask(form, QStringLiteral("replaceQuestion"), text, {QStringLiteral("替换"), QStringLiteral("取消")}) ==
+            QStringLiteral("替换"))
+            break;
+    }
+    return saveProjectFile(session, path, form);
+}
+
+bool saveProject(ProjectSession& session, QWidget* form)
+{
+    return session.filePath().isEmpty() ? saveProjectAs(session, form)
+                                         : saveProjectFile(session, session.filePath(), form);
+}
+
+// The form the user is at: the active one, or else any form shown.
+QWidget* frontForm(const Navigator& navigator)
+{
+    QWidget* front = nullptr;
+    for (int id = 0; id <= static_cast<int>(FormId::Form7); ++id) {
+        QWidget* form = navigator.form(static_cast<FormId>(id));
+        if (form != nullptr && form->isVisible() && (front == nullptr || form->isActiveWindow()))
+            front = form;
+    }
+    return front;
+}
+
 }  // namespace
+
+bool settleUnsavedChanges(ProjectSession& session, QWidget* parent)
+{
+    if (!session.hasUnsavedChanges())
+        return true;
+    const QString text = QStringLiteral("项目“%1”已修改。是否保存修改？").arg(QFileInfo(session.filePath()).fileName());
+    const QString answer = ask(parent, QStringLiteral("unsavedQuestion"), text,
+                               {QStringLiteral("保存"), QStringLiteral("不保存"), QStringLiteral("取消")});
+    if (answer == QStringLiteral("保存"))
+        return saveProject(session, parent);
+    return answer == QStringLiteral("不保存");
+}
 
 bool openProjectFile(ProjectSession& session, const QString& path, QWidget* parentForMessages)
 {
@@ -56,8 +132,7 @@ bool openProjectFile(ProjectSession& session, const QString& path, QWidget* pare
         reportFailure(project::openFailureMessage(path, read.reason), parentForMessages);
         return false;
     }
-    session.setFilePath(QFileInfo(path).absoluteFilePath());
-    session.loadIntoForms(*read.project);
+    session.openProject(*read.project, QFileInfo(path).absoluteFilePath());
     return true;
 }
 
@@ -76,15 +151,18 @@ bool saveProjectFile(ProjectSession& session, const QString& path, QWidget* pare
 void wireProjectCommands(ProjectSession& session)
 {
     QObject::connect(&session, &ProjectSession::openRequested, &session, [&session](QWidget* form) {
+        if (!settleUnsavedChanges(session, form))
+            return;
         const QString path = askForPath(form, session, false);
         if (!path.isEmpty())
             openProjectFile(session, path, form);
     });
-    QObject::connect(&session, &ProjectSession::saveRequested, &session, [&session](QWidget* form) {
-        const QString path = askForPath(form, session, true);
-        if (!path.isEmpty())
-            saveProjectFile(session, path, form);
-    });
+    QObject::connect(&session, &ProjectSession::saveRequested, &session,
+                     [&session](QWidget* form) { saveProject(session, form); });
+    QObject::connect(&session, &ProjectSession::saveAsRequested, &session,
+                     [&session](QWidget* form) { saveProjectAs(session, form); });
+    Navigator& navigator = session.navigator();
+    navigator.setEndGuard([&session, &navigator] { return settleUnsavedChanges(session, frontForm(navigator)); });
 }
 
 }  // namespace trevalo

@@ -6,7 +6,9 @@
 #include "wizard/elevator_parameters_form.h"
 #include "wizard/floor_population_form.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QKeySequence>
 #include <QShortcut>
@@ -16,6 +18,8 @@ namespace trevalo {
 namespace {
 
 constexpr const char* kBaseTitle = "trevaloBaseTitle";
+constexpr FormId kAllForms[] = {FormId::Form1, FormId::Form2, FormId::Form3, FormId::Form4,
+                                FormId::Form5, FormId::Form6, FormId::Form7, FormId::Form8};
 
 // Every form opens and saves by the usual keys; the building data form has a visible
 // button to open, the elevator parameters form and both result forms one to save.
@@ -33,6 +37,47 @@ ProjectSession::ProjectSession(Navigator& navigator)
 {
     setObjectName(QStringLiteral("projectSession"));
     connect(&m_navigator, &Navigator::formLoaded, this, &ProjectSession::formLoaded);
+    // The entries are compared whole, as JSON, a moment after the user's last input: a few
+    // kilobytes, cheaper than following every control's signals.
+    m_check.setSingleShot(true);
+    m_check.setInterval(250);
+    connect(&m_check, &QTimer::timeout, this, &ProjectSession::checkEntries);
+    QCoreApplication::instance()->installEventFilter(this);
+    m_seenJson = currentJson();
+}
+
+bool ProjectSession::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::InputMethod:
+    case QEvent::MouseButtonRelease:
+    case QEvent::Wheel:
+    case QEvent::Drop:
+        m_check.start();
+        break;
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+bool ProjectSession::hasUnsavedChanges() const
+{
+    return !m_filePath.isEmpty() && currentJson() != m_savedJson;
+}
+
+void ProjectSession::checkEntries()
+{
+    m_check.stop();
+    const QByteArray json = currentJson();
+    const bool modified = !m_filePath.isEmpty() && json != m_savedJson;
+    for (FormId id : kAllForms) {
+        if (QWidget* form = m_navigator.form(id))
+            form->setWindowModified(modified);
+    }
+    if (json != std::exchange(m_seenJson, json))
+        emit entriesChanged();
 }
 
 ProjectSession* ProjectSession::of(const Navigator& navigator)
@@ -84,17 +129,31 @@ void ProjectSession::loadIntoForms(const project::Project& project)
     auto* floors = m_navigator.formAs<FloorPopulationForm>(FormId::Form3);
     if (floors != nullptr && floors->isVisible())
         floors->defaultButton()->click();
+    checkEntries();
+}
+
+void ProjectSession::openProject(const project::Project& project, const QString& path)
+{
+    // The title first, so the forms and notices of the road already name the file.
+    setFilePath(path);
+    loadIntoForms(project);
+    m_savedJson = currentJson();
+    checkEntries();
 }
 
 void ProjectSession::setFilePath(const QString& path)
 {
     m_filePath = path;
-    m_lastFolder = QFileInfo(path).absolutePath();
-    for (FormId id : {FormId::Form1, FormId::Form2, FormId::Form3, FormId::Form4, FormId::Form5, FormId::Form6,
-                      FormId::Form7, FormId::Form8}) {
+    if (!path.isEmpty())
+        m_lastFolder = QFileInfo(path).absolutePath();
+    m_savedJson = currentJson();
+    for (FormId id : kAllForms) {
         if (QWidget* form = m_navigator.form(id))
             applyTitle(*form);
     }
+    checkEntries();
+    if (!path.isEmpty())
+        emit filePathChanged(path);
 }
 
 void ProjectSession::applyTitle(QWidget& form) const
@@ -102,7 +161,13 @@ void ProjectSession::applyTitle(QWidget& form) const
     if (!form.property(kBaseTitle).isValid())
         form.setProperty(kBaseTitle, form.windowTitle());
     const QString base = form.property(kBaseTitle).toString();
-    form.setWindowTitle(m_filePath.isEmpty() ? base : QFileInfo(m_filePath).fileName() + QStringLiteral(" - ") + base);
+    if (m_filePath.isEmpty()) {
+        form.setWindowTitle(base);
+        return;
+    }
+    // A "[*]" of the file's own name is doubled, so Qt shows it rather than taking it for the mark.
+    const QString name = QFileInfo(m_filePath).fileName().replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    form.setWindowTitle(name + QStringLiteral("[*] - ") + base);
 }
 
 void ProjectSession::formLoaded(FormId id, QWidget* form)
@@ -115,13 +180,17 @@ void ProjectSession::formLoaded(FormId id, QWidget* form)
         if (auto* elevator = qobject_cast<ElevatorParametersForm*>(form))
             elevator->setElevatorParameters(*std::exchange(m_pendingElevator, std::nullopt));
     }
-    if (!m_filePath.isEmpty())
+    if (!m_filePath.isEmpty()) {
         applyTitle(*form);
+        form->setWindowModified(hasUnsavedChanges());
+    }
 
     auto* open = new QShortcut(QKeySequence::Open, form);
     connect(open, &QShortcut::activated, this, [this, form] { emit openRequested(form); });
     auto* save = new QShortcut(QKeySequence::Save, form);
     connect(save, &QShortcut::activated, this, [this, form] { emit saveRequested(form); });
+    auto* saveAs = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), form);
+    connect(saveAs, &QShortcut::activated, this, [this, form] { emit saveAsRequested(form); });
     if (auto* building = qobject_cast<BuildingDataForm*>(form))
         connect(building, &BuildingDataForm::openProjectRequested, this, [this, form] { emit openRequested(form); });
     connectSaveButton<ElevatorParametersForm>(form, *this);

@@ -3,8 +3,10 @@
 #include "project/project_file.h"
 #include "wizard/navigator.h"
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 #include <functional>
 #include <optional>
@@ -14,8 +16,9 @@
 namespace trevalo {
 
 // The program's one project: the entries of every form as a project file holds them, the
-// path of the file last opened or saved (the windows' titles show its name) and the folder
-// the file dialogs start in. It is a child of the navigator and lives as long as the forms.
+// path of the file last opened or saved (the windows' titles show its name, marked while
+// the entries differ from the file's) and the folder the file dialogs start in. It is a
+// child of the navigator and lives as long as the forms.
 class ProjectSession : public QObject {
     Q_OBJECT
 public:
@@ -37,6 +40,9 @@ public:
     // (after a notice stopped the road) receives its entries when it loads, in place of
     // its defaults.
     void loadIntoForms(const project::Project& project);
+    // Loads the project as above as the file at path (none: a project without a file); its
+    // entries then count as saved.
+    void openProject(const project::Project& project, const QString& path);
 
     // The sizing entries of the opened project, saved back unless a provider is set; the
     // sizing form sets a provider that gives its current entries.
@@ -48,17 +54,31 @@ public:
     void setSimulationProvider(SimulationProvider provider) { m_simulationProvider = std::move(provider); }
 
     QString filePath() const { return m_filePath; }
+    // The project's file from now on, its entries as they stand counting as saved in it.
     void setFilePath(const QString& path);
     QString lastFolder() const { return m_lastFolder; }
+    void setLastFolder(const QString& folder) { m_lastFolder = folder; }
+
+    QByteArray currentJson() const { return project::projectToJson(currentProject()); }
+    // The project has a file and its entries differ from those last saved or opened.
+    bool hasUnsavedChanges() const;
 
 signals:
     // A form asked to open or to save the project, by its button or its shortcut.
     void openRequested(QWidget* form);
     void saveRequested(QWidget* form);
+    void saveAsRequested(QWidget* form);
+    // The entries differ from those seen last, checked shortly after the user's input.
+    void entriesChanged();
+    void filePathChanged(const QString& path);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void formLoaded(FormId id, QWidget* form);
     void applyTitle(QWidget& form) const;
+    void checkEntries();
 
     Navigator& m_navigator;
     std::optional<std::vector<std::string>> m_pendingFloors;
@@ -69,6 +89,9 @@ private:
     SimulationProvider m_simulationProvider;
     QString m_filePath;
     QString m_lastFolder;
+    QByteArray m_savedJson;
+    QByteArray m_seenJson;
+    QTimer m_check;
 };
 
 }  // namespace trevalo

@@ -6,10 +6,13 @@
 #include "engine/entry_checks.h"
 
 #include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLocale>
+#include <QMenu>
 #include <QVBoxLayout>
 
 namespace trevalo {
@@ -44,7 +47,9 @@ BuildingDataForm::BuildingDataForm(Navigator& navigator, QWidget* parent)
     auto* exit = makeCommandButton(QStringLiteral("Command2"), QStringLiteral("终止退出"), this);
     setDefaultButton(ok);
     // Beside the wizard's own buttons, at the free left end of their row.
-    auto* open = makeCommandButton(QStringLiteral("OpenProject"), QStringLiteral("打开项目…"), this);
+    auto* open = m_open = makeCommandButton(QStringLiteral("OpenProject"), QStringLiteral("打开项目…"), this);
+    m_recover = makeCommandButton(QStringLiteral("RecoverInput"), QStringLiteral("恢复上次输入"), this);
+    m_recover->hide();
 
     // Each frame is its own group; at start neither has a selection, which an
     // exclusive QButtonGroup allows (it only forbids unchecking by a click).
@@ -94,6 +99,7 @@ BuildingDataForm::BuildingDataForm(Navigator& navigator, QWidget* parent)
     clockRow->addStretch();
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addWidget(open);
+    buttonRow->addWidget(m_recover);
     buttonRow->addStretch();
     buttonRow->addWidget(ok);
     buttonRow->addWidget(exit);
@@ -118,11 +124,41 @@ BuildingDataForm::BuildingDataForm(Navigator& navigator, QWidget* parent)
     setTabOrder(m_perFloor, ok);
     setTabOrder(ok, exit);
     setTabOrder(exit, open);
+    setTabOrder(open, m_recover);
 
     connect(ok, &QPushButton::clicked, this, &BuildingDataForm::accept);
     connect(exit, &QPushButton::clicked, this, [this] { m_navigator.end(); });
     connect(open, &QPushButton::clicked, this, &BuildingDataForm::openProjectRequested);
+    connect(m_recover, &QPushButton::clicked, this, &BuildingDataForm::recoveryRequested);
     refreshDateAndTime();
+}
+
+void BuildingDataForm::setRecentProjects(const QStringList& paths)
+{
+    // The list changes from its own menu's action (a file gone is dropped), so the old menu
+    // goes once that action is done with.
+    if (QMenu* old = m_open->menu())
+        old->deleteLater();
+    m_open->setMenu(nullptr);
+    if (paths.isEmpty())
+        return;
+    auto* menu = new QMenu(m_open);
+    menu->setObjectName(QStringLiteral("RecentProjects"));
+    menu->setToolTipsVisible(true);
+    connect(menu->addAction(QStringLiteral("打开项目…")), &QAction::triggered, this,
+            &BuildingDataForm::openProjectRequested);
+    menu->addSeparator();
+    for (const QString& path : paths) {
+        QAction* recent = menu->addAction(QFileInfo(path).fileName());
+        recent->setToolTip(QDir::toNativeSeparators(path));
+        connect(recent, &QAction::triggered, this, [this, path] { emit recentProjectRequested(path); });
+    }
+    m_open->setMenu(menu);
+}
+
+void BuildingDataForm::offerRecovery(bool offered)
+{
+    m_recover->setVisible(offered);
 }
 
 std::optional<engine::BuildingType> BuildingDataForm::buildingType() const

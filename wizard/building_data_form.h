@@ -34,8 +34,15 @@ public:
     // ties to even, as a 16-bit integer; empty when it does not fit.
     std::optional<int> floorCount() const;
 
+    // With recent projects, 打开项目… drops down a menu: itself, then each file by name.
+    void setRecentProjects(const QStringList& paths);
+    // Shows or hides 恢复上次输入 beside 打开项目….
+    void offerRecovery(bool offered);
+
 signals:
     void openProjectRequested();
+    void recentProjectRequested(const QString& path);
+    void recoveryRequested();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -45,6 +52,8 @@ private:
     void refreshDateAndTime();
 
     Navigator& m_navigator;
+    QPushButton* m_open = nullptr;
+    QPushButton* m_recover = nullptr;
     QLineEdit* m_projectName = nullptr;
     QLabel* m_date = nullptr;
     QLabel* m_time = nullptr;

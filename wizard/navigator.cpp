@@ -3,6 +3,7 @@
 #include "wizard/form_placement.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -37,6 +38,7 @@ QWidget* Navigator::load(FormId id)
     Q_ASSERT_X(factory != m_factories.end(), "Navigator::load", "form without a factory");
     QWidget* created = factory->second(*this);
     m_forms[id] = created;
+    created->installEventFilter(this);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         placeOnScreen(*created, screen->availableGeometry(), windowDecoration());
     emit formLoaded(id, created);
@@ -75,6 +77,9 @@ void Navigator::unload(FormId id)
 
 void Navigator::end()
 {
+    if (m_ending || (m_endGuard && !m_endGuard()))
+        return;
+    m_ending = true;
     auto forms = std::move(m_forms);
     m_forms.clear();
     for (auto& [id, form] : forms) {
@@ -85,6 +90,29 @@ void Navigator::end()
         }
     }
     QCoreApplication::quit();
+}
+
+bool Navigator::otherFormShown(const QWidget* form) const
+{
+    for (const auto& [id, other] : m_forms) {
+        if (other && other != form && other->isVisible())
+            return true;
+    }
+    return false;
+}
+
+bool Navigator::eventFilter(QObject* watched, QEvent* event)
+{
+    // Closing a form while another is shown only hides it; closing the last one ends the
+    // program, so the guard is asked first.
+    if (event->type() == QEvent::Close && !m_ending && m_endGuard) {
+        auto* form = qobject_cast<QWidget*>(watched);
+        if (form != nullptr && form->isVisible() && !otherFormShown(form) && !m_endGuard()) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 }  // namespace trevalo

@@ -39,13 +39,26 @@ public:
     void hide(FormId id);
     // Discards the form and its entries; the next show starts from its defaults.
     void unload(FormId id);
-    // Closes and discards every form at once and quits the event loop.
+    // Closes and discards every form at once and quits the event loop, unless the guard
+    // refuses.
     void end();
+
+    // Asked before the program ends, by end() or by the close box of the last form shown;
+    // false keeps everything as it was.
+    using EndGuard = std::function<bool()>;
+    void setEndGuard(EndGuard guard) { m_endGuard = std::move(guard); }
 
 signals:
     void formLoaded(trevalo::FormId id, QWidget* form);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    bool otherFormShown(const QWidget* form) const;
+
+    EndGuard m_endGuard;
+    bool m_ending = false;
     std::map<FormId, Factory> m_factories;
     std::map<FormId, QPointer<QWidget>> m_forms;
     std::vector<QPointer<QWidget>> m_unloaded;  // deletion deferred, not yet run

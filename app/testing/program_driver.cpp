@@ -13,6 +13,7 @@
 #include <QRegularExpression>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <QWindow>
 
 namespace trevalo::testing {
 
@@ -165,6 +166,10 @@ void NoticeCatcher::poll()
     m_otherBoxes += notice ? 0 : 1;
     if (m_observer)
         m_observer(*box);
+    for (QAbstractButton* button : box->buttons()) {
+        if (!m_answer.isEmpty() && button->text() == m_answer)
+            ok = button;
+    }
     if (ok != nullptr)
         QTest::mouseClick(ok, Qt::LeftButton);
     else
@@ -186,6 +191,19 @@ QStringList visibleForms()
             names << widget->objectName();
     names.sort();
     return names;
+}
+
+QString shownTitle(const QWidget& form)
+{
+    return form.windowHandle() == nullptr ? QStringLiteral("not shown") : form.windowHandle()->title();
+}
+
+QStringList inputEntries(const Navigator& navigator)
+{
+    QStringList state;
+    for (FormId id : {FormId::Form2, FormId::Form3, FormId::Form4})
+        state << (navigator.form(id) != nullptr ? controlStates(*navigator.form(id)) : QStringList{"not loaded"});
+    return state;
 }
 
 QStringList controlStates(const QWidget& form)

@@ -80,12 +80,15 @@ private:
 
 // Answers modal message boxes as they appear: records title and text and counts the boxes
 // not styled as a notice (title "注意", information icon, one OK button), shows the box to
-// the optional observer, then presses OK.
+// the optional observer, then presses the button captioned answer, or else OK.
 class NoticeCatcher : public QObject {
     Q_OBJECT
 public:
     using Observer = std::function<void(QMessageBox&)>;
     explicit NoticeCatcher(Observer observer = {});
+
+    // The caption of the button to press from now on, where a box has one.
+    void answerWith(const QString& caption) { m_answer = caption; }
 
     QStringList texts() const { return m_texts; }
     QStringList titles() const { return m_titles; }
@@ -95,6 +98,7 @@ private:
     void poll();
 
     Observer m_observer;
+    QString m_answer;
     QTimer m_timer;
     QStringList m_texts;
     QStringList m_titles;
@@ -106,6 +110,12 @@ bool dropProgram(std::unique_ptr<ProgramDriver>& driver);
 
 // Every top-level widget that is visible, by object name.
 QStringList visibleForms();
+
+// The title as the window shows it, Qt's mark of unsaved changes applied.
+QString shownTitle(const QWidget& form);
+
+// controlStates() of the three input forms, "not loaded" for a form that is not.
+QStringList inputEntries(const Navigator& navigator);
 
 // Every named control of a form as the user sees it: hidden or shown, text, choice, tick,
 // caption and colour. The building data form's clock labels are left out.

@@ -7,7 +7,6 @@
 #include "results/single_result_form.h"
 
 #include <QApplication>
-#include <QFileDialog>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -68,14 +67,6 @@ const std::vector<Road>& roads()
     return table;
 }
 
-// Every entry control of the input forms as the user sees it.
-QStringList entriesOf(const Navigator& navigator)
-{
-    QStringList state;
-    for (FormId id : {FormId::Form2, FormId::Form3, FormId::Form4})
-        state << (navigator.form(id) != nullptr ? controlStates(*navigator.form(id)) : QStringList{"not loaded"});
-    return state;
-}
 
 // The cells a result's workbook writes, the moment of the export aside.
 template <class Record, class Layout>
@@ -114,6 +105,7 @@ QStringList outcomeOf(const Navigator& navigator)
 
 ProjectSession& sessionOf(ProgramDriver& driver) { return *ProjectSession::of(driver.navigator()); }
 
+
 }  // namespace
 
 class ProjectRoadsTest : public QObject {
@@ -127,7 +119,6 @@ private slots:
     void openingClosesTheResultAndShowsTheFileName();
     void fileDefaultsDoNotGiveWayToFormDefaults();
     void entriesBehindANoticeAreKept();
-    void shortcutsAskForTheFile();
 
 private:
     QString write(const QString& name, const QByteArray& content)
@@ -162,7 +153,7 @@ void ProjectRoadsTest::savedAndOpenedGivesTheSameForms()
     m_first = std::make_unique<ProgramDriver>();
     m_first->enterBuilding(r.building);
     m_first->enterElevator(r.elevator);
-    const QStringList typed = entriesOf(m_first->navigator());
+    const QStringList typed = inputEntries(m_first->navigator());
     m_first->pressAnalysisOk();
     QVERIFY2(catcher.texts().isEmpty(), qPrintable(catcher.texts().join(' ')));
     const QStringList outcome = outcomeOf(m_first->navigator());
@@ -175,7 +166,7 @@ void ProjectRoadsTest::savedAndOpenedGivesTheSameForms()
     m_second = std::make_unique<ProgramDriver>();
     QVERIFY(openProjectFile(sessionOf(*m_second), path, nullptr));
     QCOMPARE(visibleForms(), QStringList{QStringLiteral("Form4")});
-    QCOMPARE(entriesOf(m_second->navigator()), typed);
+    QCOMPARE(inputEntries(m_second->navigator()), typed);
     m_second->pressAnalysisOk();
     QCOMPARE(outcomeOf(m_second->navigator()), outcome);
     QCOMPARE(catcher.texts(), QStringList());
@@ -201,14 +192,14 @@ void ProjectRoadsTest::refusedFileLeavesTheForms()
     m_first = std::make_unique<ProgramDriver>();
     m_first->enterBuilding(BuildingEntries{"Option2", "6", "0", true, {"100", "１２０", "1,000", "", "80", " 90"}});
     m_first->enterElevator(ElevatorEntries{});
-    const QStringList before = entriesOf(m_first->navigator());
+    const QStringList before = inputEntries(m_first->navigator());
     NoticeCatcher catcher;
     QVERIFY(!openProjectFile(sessionOf(*m_first), path, m_first->form(FormId::Form4)));
     QCOMPARE(catcher.texts().size(), 1);
     const QString message = catcher.texts().constFirst();
     const QString expectedStart = QStringLiteral("无法打开项目文件“%1”：%2").arg(path, reason);
     QVERIFY2(message.startsWith(expectedStart), qPrintable(message));
-    QCOMPARE(entriesOf(m_first->navigator()), before);
+    QCOMPARE(inputEntries(m_first->navigator()), before);
     QCOMPARE(visibleForms(), QStringList{QStringLiteral("Form4")});
     QCOMPARE(m_first->form(FormId::Form4)->windowTitle(), QStringLiteral("Trevalo"));
 }
@@ -219,12 +210,12 @@ void ProjectRoadsTest::openingClosesTheResultAndShowsTheFileName()
     m_first->runRoad(BuildingEntries{}, ElevatorEntries{});
     const QString path = m_folder.filePath(QStringLiteral("办公楼A座.trevalo"));
     QVERIFY(saveProjectFile(sessionOf(*m_first), path, nullptr));
-    QCOMPARE(m_first->form(FormId::Form5)->windowTitle(), QStringLiteral("办公楼A座.trevalo - Trevalo——结果"));
-    QCOMPARE(m_first->form(FormId::Form2)->windowTitle(), QStringLiteral("办公楼A座.trevalo - Trevalo"));
+    QCOMPARE(shownTitle(*m_first->form(FormId::Form5)), QStringLiteral("办公楼A座.trevalo - Trevalo——结果"));
+    QCOMPARE(shownTitle(*m_first->form(FormId::Form2)), QStringLiteral("办公楼A座.trevalo - Trevalo"));
     QVERIFY(openProjectFile(sessionOf(*m_first), path, m_first->form(FormId::Form5)));
     QCOMPARE(m_first->form(FormId::Form5), nullptr);
     QCOMPARE(visibleForms(), QStringList{QStringLiteral("Form4")});
-    QCOMPARE(m_first->form(FormId::Form4)->windowTitle(), QStringLiteral("办公楼A座.trevalo - Trevalo"));
+    QCOMPARE(shownTitle(*m_first->form(FormId::Form4)), QStringLiteral("办公楼A座.trevalo - Trevalo"));
     QCOMPARE(sessionOf(*m_first).lastFolder(), m_folder.path());
 }
 
@@ -278,47 +269,6 @@ void ProjectRoadsTest::entriesBehindANoticeAreKept()
     m_first->click(FormId::Form3, QStringLiteral("Command2"));
     QCOMPARE(m_first->control<QLineEdit>(FormId::Form4, QStringLiteral("TEXT1_0"))->text(), QStringLiteral("12"));
     QVERIFY(m_first->control<QRadioButton>(FormId::Form4, QStringLiteral("Option1_1"))->isChecked());
-}
-
-void ProjectRoadsTest::shortcutsAskForTheFile()
-{
-    m_first = std::make_unique<ProgramDriver>();
-    m_first->runRoad(BuildingEntries{}, ElevatorEntries{});
-    QVERIFY(saveProjectFile(sessionOf(*m_first), m_folder.filePath(QStringLiteral("first.trevalo")), nullptr));
-    // Notes each file dialog: its title, filter, folder and suggested name; then closes it.
-    QStringList asked;
-    QTimer answer;
-    connect(&answer, &QTimer::timeout, this, [&asked] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr)
-            return;
-        asked << QStringList{dialog->windowTitle(), dialog->nameFilters().join(';'), dialog->directory().path(),
-                             QFileInfo(dialog->selectedFiles().value(0)).fileName()}.join(" | ");
-        dialog->reject();
-    });
-    answer.start(10);
-    const auto press = [](QWidget* form, Qt::Key key) {
-        form->activateWindow();
-        if (QTest::qWaitForWindowActive(form))
-            QTest::keyClick(form, key, Qt::ControlModifier);
-    };
-    const QString folder = m_folder.path();
-    const QString save = QStringLiteral("保存项目 | Trevalo 项目 (*.trevalo) | %1 | first.trevalo").arg(folder);
-    const QString open = QStringLiteral("打开项目 | Trevalo 项目 (*.trevalo) | %1 | ").arg(folder);
-    press(m_first->form(FormId::Form5), Qt::Key_S);
-    press(m_first->form(FormId::Form5), Qt::Key_O);
-    QCOMPARE(asked, (QStringList{save, open}));
-    // The visible buttons ask the same, and so do the keys on the other forms.
-    m_first->click(FormId::Form5, QStringLiteral("SaveProject"));
-    m_first->click(FormId::Form5, QStringLiteral("Command1"));  // back to the elevator parameters
-    m_first->click(FormId::Form4, QStringLiteral("SaveProject"));
-    press(m_first->form(FormId::Form4), Qt::Key_O);
-    m_first->navigator().show(FormId::Form2);
-    m_first->click(FormId::Form2, QStringLiteral("OpenProject"));
-    press(m_first->form(FormId::Form2), Qt::Key_S);
-    QCOMPARE(asked, (QStringList{save, open, save, save, open, open, save}));
-    // Nothing was chosen, so nothing changed.
-    QCOMPARE(visibleForms(), (QStringList{QStringLiteral("Form2"), QStringLiteral("Form4")}));
 }
 
 QTEST_MAIN(ProjectRoadsTest)

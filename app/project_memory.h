@@ -1,0 +1,56 @@
+#pragma once
+
+#include "project/project_file.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+
+#include <optional>
+
+namespace trevalo {
+
+class ProjectSession;
+
+// What the windowed program keeps between runs. Entries not saved to a file are written,
+// a second after each change, to a recovery file in the program's data folder; after a run
+// that left such entries, the building data form offers 恢复上次输入. The settings keep the
+// folder last used and the eight projects last opened or saved, which 打开项目… offers.
+// Only the windowed program turns it on: the command line reads and writes neither.
+class ProjectMemory : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kRecentCount = 8;
+
+    // dataFolder holds the recovery file; organisation and application name the settings.
+    ProjectMemory(ProjectSession& session, const QString& dataFolder);
+    static ProjectMemory* of(const ProjectSession& session);
+
+    QString recoveryPath() const;
+    QStringList recentProjects() const;
+
+    // The program ends normally: the user has settled a project with a file, so its entries
+    // need no keeping; entries without a file stay for the next run.
+    void finish();
+
+private:
+    void keepEntries(bool ending);
+    void rememberFile(const QString& path);
+    void recentChosen(const QString& path, QWidget* form);
+    void recover(QWidget* form);
+    void offerOn(QWidget* form);
+    void offerEverywhere();
+
+    ProjectSession& m_session;
+    QString m_dataFolder;
+    QByteArray m_emptyJson;
+    std::optional<project::Project> m_offered;  // the last run's entries, until restored
+    bool m_ownsRecovery = false;                 // this run's entries are in the file
+    QTimer m_keep;
+};
+
+// The program's memory, in the data folder and settings of the running application.
+void rememberProjects(ProjectSession& session);
+
+}  // namespace trevalo
