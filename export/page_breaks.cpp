@@ -13,7 +13,7 @@ constexpr double kLongSide = 841.9;
 constexpr double kTopAndBottom = 2 * 0.75 * 72;
 constexpr double kSides = 2 * 0.7 * 72;
 // Spreadsheets lay pages out with their own font metrics; a part of the page is kept free.
-constexpr double kSafeShare = 0.93;
+constexpr double kSafeShare = 0.96;
 constexpr double kRowHeightPerPoint = 1.4;
 constexpr double kDefaultColumnWidth = 8.43;
 

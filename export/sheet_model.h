@@ -58,6 +58,7 @@ struct PageSetup {
     int fitToWidth = 1;  // pages wide; 0: full size, over as many pages as the columns need
     int pageBreakBefore = 0;  // a column (1-based) that starts a new page at full size; 0: none
     bool gridlines = false;
+    std::optional<CellRange> printArea;  // empty: every written cell prints
 };
 
 // A sheet of an export, addressed like the spreadsheet addresses it: the first sheet

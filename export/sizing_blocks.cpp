@@ -203,7 +203,9 @@ int writeRecommendation(SheetModel& sheet, const SizingRecord& record, int first
         sheet.setWrapped(at);
         sheet.setMergedThrough(at, lastColumn);
     }
-    sheet.keepTogether(firstRow, row);
+    // The heading stays with the configuration it recommends; the figures after it may run on
+    // to the next page.
+    sheet.keepTogether(firstRow, std::min(row, firstRow + 1));
     return row;
 }
 

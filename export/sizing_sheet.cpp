@@ -3,6 +3,7 @@
 #include "engine/display_text.h"
 #include "engine/sizing_minimums.h"
 #include "engine/sizing_text.h"
+#include "engine/standard_tables.h"
 #include "export/report_blocks.h"
 #include "export/sizing_blocks.h"
 
@@ -16,6 +17,8 @@ namespace trevalo::workbook {
 namespace {
 
 constexpr int kResultHeadingSize = 14;
+// The inputs line heads the printed report, above the time and the summary.
+constexpr int kInputsRow = 1;
 constexpr int kTargetsRow = 5;
 constexpr int kFirstColumn = 4;  // D
 
@@ -25,6 +28,29 @@ std::string speedsText(const std::vector<std::string>& speeds)
     for (const std::string& speed : speeds)
         text += (text.empty() ? "" : "、") + speed;
     return text;
+}
+
+// The entries the search answers, in one wrapped line above the targets: the printed report
+// leads with them, the full input block standing in columns A to C of the sheet.
+std::string inputsLine(const EnteredData& entered)
+{
+    const engine::AnalysisInputs& in = entered.inputs;
+    std::string line = "输入数据：";
+    if (in.project.buildingType)
+        line += buildingTypeText(*in.project.buildingType) + "，";
+    const bool perFloor = in.project.spread == engine::PopulationSpread::PerFloor;
+    line += "停留 " + in.project.floorsServed + " 层，" +
+            (perFloor ? "各层人数合计 " + in.floors.storedTotal + " 人（逐层见 A～C 列）"
+                      : "总人数 " + in.project.totalPopulation + " 人（每层平均）");
+    const engine::ElevatorParameters& e = in.elevator;
+    line += "；行程 " + e.travel + " m，层高 " + e.floorHeight + " m";
+    if (e.expressZoneSet)
+        line += "，快速通行区 " + e.expressDistance + " m";
+    if (e.doorType)
+        line += "；" + std::string(engine::doorTypeName(*e.doorType)) + " " + e.doorWidth + " mm" +
+                (e.advanceOpening ? "，预先开门" : "");
+    line += "；折耗率 " + e.lossPercent + " %，上行 " + e.upPercent + " %，下行 " + e.downPercent + " %";
+    return line;
 }
 
 // The targets stand above the table: each name runs on over the table's first columns, the
@@ -135,6 +161,9 @@ WorkbookLayout sizingLayout(const SizingRecord& record)
     sheet.setMergedThrough({3, kFirstColumn}, lastColumn);
     sheet.write("D4", "Trevalo——电梯选型");
     sheet.setHeading("D4", kResultHeadingSize);
+    sheet.write({kInputsRow, kFirstColumn}, inputsLine(record.entered));
+    sheet.setWrapped({kInputsRow, kFirstColumn});
+    sheet.setMergedThrough({kInputsRow, kFirstColumn}, lastColumn);
 
     // The answer first, after the targets it answers; then the basis, then the configurations.
     int row = writeTargets(sheet, record, kTargetsRow, lastColumn);
@@ -151,15 +180,16 @@ WorkbookLayout sizingLayout(const SizingRecord& record)
     // per-floor list's heading shares the table's heading row, which prints on every page.
     writeInputDataBlock(sheet, record.entered, false, headingRow);
     row = writeCandidateTable(sheet, record, outcome.listed, withMargins, headingRow, kFirstColumn);
-    // At full size, the inputs on the left print on pages of their own, the report from
-    // column D on the pages after them, its table's heading on every page.
+    // The report prints from column D at full size, so that its first page leads with the
+    // inputs line, the targets and the recommendation; the input block on the left stays in
+    // the workbook. The table's heading repeats on every page.
     sheet.page().fitToWidth = 0;
-    sheet.page().pageBreakBefore = kFirstColumn;
     sheet.page().repeatedRows = std::pair{headingRow, headingRow};
     const int listEnd = headingRow + static_cast<int>(record.entered.floorList.size());
     // The block to sign after whichever of the table and the per-floor list ends lower.
     const int last = writeSignOff(sheet, std::max(row, listEnd), kFirstColumn, kFirstColumn + 1, kFirstColumn + 4);
     sheet.setFitRange({{kTargetsRow, 1}, {last, lastColumn}});
+    sheet.page().printArea = CellRange{{1, kFirstColumn}, {last, lastColumn}};
     fitMergedRows(sheet);
     layout.trials = trialsSheet(record);
     return layout;

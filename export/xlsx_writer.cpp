@@ -167,6 +167,10 @@ bool applyPageSetup(lxw_worksheet* sheet, const PageSetup& page)
         return false;
     if (page.gridlines)
         worksheet_gridlines(sheet, LXW_SHOW_ALL_GRIDLINES);
+    if (page.printArea &&
+        worksheet_print_area(sheet, rowIndex(page.printArea->first.row), columnIndex(page.printArea->first.column),
+                             rowIndex(page.printArea->last.row), columnIndex(page.printArea->last.column)) != LXW_NO_ERROR)
+        return false;
     if (!page.header.empty() && worksheet_set_header(sheet, page.header.c_str()) != LXW_NO_ERROR)
         return false;
     if (!page.footer.empty() && worksheet_set_footer(sheet, page.footer.c_str()) != LXW_NO_ERROR)

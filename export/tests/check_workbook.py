@@ -164,9 +164,15 @@ def check_sizing(book, path, expected):
     last = sheet.max_column
     if page_setup(sheet) != ("9", "landscape", None, f"${heading}:${heading}", None):
         problems.append(f"page setup {page_setup(sheet)}")
-    if [brk.id for brk in sheet.col_breaks.brk] != [3]:
-        problems.append(f"column page breaks {[brk.id for brk in sheet.col_breaks.brk]}, expected one before D")
-    for first, end in ((1, 3), (4, last)):
+    # The report prints from column D, leading with the inputs line, the targets and the
+    # recommendation; the input block on the left stays in the workbook unprinted.
+    if not sheet.print_area or not sheet.print_area[0].replace("'", "").split("!")[-1].startswith("$D$1:"):
+        problems.append(f"print area {sheet.print_area}, expected the report from D1")
+    recommended = next((r for r in range(1, sheet.max_row + 1) if sheet.cell(r, 4).value == "推荐配置"), None)
+    first_break = min((brk.id for brk in sheet.row_breaks.brk), default=sheet.max_row)
+    if recommended is None or first_break < recommended + 1:
+        problems.append(f"推荐配置 at row {recommended}, not with its configuration on the first page (break after {first_break})")
+    for first, end in ((4, last),):
         points = sum(column_points(sheet, get_column_letter(c)) for c in range(first, end + 1))
         if points > PRINTABLE_WIDTH:
             problems.append(f"columns {first} to {end}: {points:.0f} pt, wider than the page's {PRINTABLE_WIDTH:.0f}")
