@@ -233,11 +233,13 @@ void writeConclusion(SheetBuilder& sheet, const CalculationHeader& header, const
         const auto needed = engine::carsForHandlingTarget(load->handlingPercent, targets.hcPercent);
         if (needed) {
             const double count = *needed;
+            const engine::CaseResult group =
+                engine::groupFigures(load->roundTripTime, load->handlingCapacity, load->handlingPercent, count);
             const engine::TargetCheck check =
-                engine::checkTargets(targets, count * load->handlingPercent, load->roundTripTime / count, std::nullopt);
+                engine::checkTargets(targets, group.groupPercent, group.interval, std::nullopt);
             sheet.number(cars, column, count, kAsEntered);
-            sheet.number(percent, column, count * load->handlingPercent, kResult);
-            sheet.number(interval, column, load->roundTripTime / count, kResult);
+            sheet.number(percent, column, group.groupPercent, kResult);
+            sheet.number(interval, column, group.interval, kResult);
             sheet.number(margin, column, check.intervalMargin, kResult);
             sheet.text(met, column, engine::verdictText(check.intervalMet), true);
         } else {
