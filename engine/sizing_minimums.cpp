@@ -58,12 +58,20 @@ bool runsWithinFireLiftTime(const SizingMinimums& minimums, double ratedSpeed, d
     return run && *run <= *minimums.fireLiftRunTime;
 }
 
-std::string minimumSource(const std::optional<double>& entered, const std::optional<double>& preset,
-                          const std::string& presetSource)
+SizingSources sizingSources(BuildingType type, const SizingEntries& entries, const SizingMinimums& minimums)
 {
-    if (entered == preset)
-        return presetSource;
-    return "用户设定";
+    const DesignTargets typed{leadingNumber(entries.hcPercent), leadingNumber(entries.interval), std::nullopt};
+    TargetSources targets = targetSources(type, typed);
+    const auto entered = [](const std::string& text) {
+        return text.empty() ? std::nullopt : std::optional<double>(leadingNumber(text));
+    };
+    const auto source = [](std::optional<double> value, std::optional<double> preset, const std::string& presetSource) {
+        return value == preset ? presetSource : std::string("用户设定");
+    };
+    const std::optional<double> presetCars = minimums.cars ? std::optional<double>(*minimums.cars) : std::nullopt;
+    return {std::move(targets.hcPercent), std::move(targets.interval),
+            source(entered(entries.leastCars), presetCars, minimums.carsSource),
+            source(entered(entries.leastLoad), minimums.load, minimums.loadSource)};
 }
 
 }  // namespace trevalo::engine

@@ -37,9 +37,16 @@ SizingEntries presetSizingEntries(const AnalysisInputs& inputs);
 // when no fire lift is needed.
 bool runsWithinFireLiftTime(const SizingMinimums& minimums, double ratedSpeed, double travel);
 
-// "用户设定" for a least entry that is not its preset, otherwise the preset's source ("" when
-// the building asks for none and none is entered).
-std::string minimumSource(const std::optional<double>& entered, const std::optional<double>& preset,
-                          const std::string& presetSource);
+// Where each sizing entry comes from, read from the entries as typed, for the sizing form and
+// the 选型 sheet alike: an entry equal to its preset has the preset's source, any other was set
+// by the user ("用户设定"). A least entry left empty where the building asks for none has no
+// source.
+struct SizingSources {
+    std::string hcPercent;
+    std::string interval;
+    std::string leastCars;
+    std::string leastLoad;
+};
+SizingSources sizingSources(BuildingType type, const SizingEntries& entries, const SizingMinimums& minimums);
 
 }  // namespace trevalo::engine

@@ -8,7 +8,6 @@
 #include "export/sizing_blocks.h"
 
 #include <algorithm>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -71,11 +70,6 @@ void writeTarget(SheetModel& sheet, int row, const std::string& name, const std:
     sheet.setMergedThrough(at[2], lastColumn);
 }
 
-std::optional<double> asNumber(std::optional<int> cars)
-{
-    return cars ? std::optional<double>(*cars) : std::nullopt;
-}
-
 // The targets, and what the building's codes ask with the clauses they come from: the least
 // cars and rated load as the sizing entries give them, the fire lift's run. Returns the last row.
 int writeTargets(SheetModel& sheet, const SizingRecord& record, int firstRow, int lastColumn)
@@ -83,8 +77,8 @@ int writeTargets(SheetModel& sheet, const SizingRecord& record, int firstRow, in
     const auto& targets = record.analysis.targets;
     const engine::SizingMinimums& minimums = record.analysis.minimums;
     const auto type = record.entered.inputs.project.buildingType.value_or(engine::BuildingType::Residential);
-    // A preset's source stands beside a target only while the target is the preset.
-    const engine::TargetSources sources = engine::targetSources(type, targets.targets);
+    // A preset's source stands beside an entry only while the entry is the preset.
+    const engine::SizingSources sources = engine::sizingSources(type, record.entries, minimums);
     int r = firstRow;
     writeTarget(sheet, r, "设计目标", "目标值", "来源", lastColumn);
     for (int column : {kFirstColumn, kTargetValueColumn, kTargetSourceColumn})
@@ -99,10 +93,9 @@ int writeTargets(SheetModel& sheet, const SizingRecord& record, int firstRow, in
     writeTarget(sheet, ++r, "最多台数", std::to_string(targets.maxCars), "", lastColumn);
     const auto orNone = [](const std::string& entry) { return entry.empty() ? std::string("不限") : entry; };
     writeTarget(sheet, ++r, "最少台数", orNone(record.entries.leastCars),
-                engine::minimumSource(asNumber(targets.leastCars), asNumber(minimums.cars), minimums.carsSource),
-                lastColumn);
+                sources.leastCars, lastColumn);
     writeTarget(sheet, ++r, "最小额定载重 (kg)", orNone(record.entries.leastLoad),
-                engine::minimumSource(targets.leastLoad, minimums.load, minimums.loadSource), lastColumn);
+                sources.leastLoad, lastColumn);
     writeTarget(sheet, ++r, "试算速度 (米/秒)", speedsText(record.entries.speeds), "", lastColumn);
     if (minimums.fireLiftRunTime)
         writeTarget(sheet, ++r, "消防电梯运行时间 (秒) ≤", engine::figureText(*minimums.fireLiftRunTime),

@@ -196,37 +196,16 @@ void SizingForm::setBuildingType(engine::BuildingType type, const engine::Sizing
     showSources();
 }
 
-namespace {
-
-std::optional<double> entered(const QLineEdit& entry)
-{
-    if (entry.text().isEmpty())
-        return std::nullopt;
-    return engine::leadingNumber(entry.text().toStdString());
-}
-
-std::optional<double> asLoad(std::optional<int> cars)
-{
-    return cars ? std::optional<double>(*cars) : std::nullopt;
-}
-
-}  // namespace
-
-// The sources follow the entries as they are typed: a preset keeps its guide, any other entry
-// was set by the user.
+// The sources follow the entries as they are typed.
 void SizingForm::showSources()
 {
     if (!m_type)
         return;
-    const engine::DesignTargets typed{engine::leadingNumber(m_hc->text().toStdString()),
-                                      engine::leadingNumber(m_interval->text().toStdString()), std::nullopt};
-    const engine::TargetSources sources = engine::targetSources(*m_type, typed);
+    const engine::SizingSources sources = engine::sizingSources(*m_type, entries(), m_minimums);
     m_hcSource->setText(QString::fromStdString(sources.hcPercent));
     m_intervalSource->setText(QString::fromStdString(sources.interval));
-    m_leastCarsSource->setText(QString::fromStdString(
-        engine::minimumSource(entered(*m_leastCars), asLoad(m_minimums.cars), m_minimums.carsSource)));
-    m_leastLoadSource->setText(QString::fromStdString(
-        engine::minimumSource(entered(*m_leastLoad), m_minimums.load, m_minimums.loadSource)));
+    m_leastCarsSource->setText(QString::fromStdString(sources.leastCars));
+    m_leastLoadSource->setText(QString::fromStdString(sources.leastLoad));
 }
 
 void SizingForm::setEntries(const engine::SizingEntries& entries)
