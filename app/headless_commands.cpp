@@ -1,18 +1,17 @@
 #include "app/headless_commands.h"
 
-#include "engine/sizing_minimums.h"
-
 #include "app/outcome_json.h"
 #include "engine/simulation_report.h"
 #include "engine/simulation_targets.h"
+#include "engine/sizing_minimums.h"
 #include "engine/sizing_report.h"
 #include "export/export_records.h"
 #include "export/workbook_export.h"
 #include "project/project_file.h"
+#include "wizard/clock_captions.h"
 
 #include <QDateTime>
 #include <QSaveFile>
-#include <QLocale>
 
 #include <cstdio>
 #include <optional>
@@ -58,10 +57,8 @@ void printLine(const QByteArray& json)
 // The date and time as the building data form would show them now.
 workbook::EnteredData enteredNow(const engine::AnalysisInputs& inputs, const std::optional<engine::SizingEntries>& sizing)
 {
-    const QLocale locale = QLocale::system();
-    const QDateTime now = QDateTime::currentDateTime();
-    return workbook::enteredData(inputs, sizing, locale.toString(now.date(), QLocale::ShortFormat).toStdString(),
-                                 locale.toString(now.time(), QLocale::ShortFormat).toStdString());
+    const ClockCaptions now = clockCaptions(QDateTime::currentDateTime());
+    return workbook::enteredData(inputs, sizing, now.date.toStdString(), now.time.toStdString());
 }
 
 int writtenStatus(bool written, const QString& out)

@@ -1,6 +1,7 @@
 #include "wizard/building_data_form.h"
 
 #include "wizard/navigator.h"
+#include "wizard/clock_captions.h"
 #include "wizard/entry_marks.h"
 
 #include "engine/entry_checks.h"
@@ -11,7 +12,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLocale>
 #include <QMenu>
 #include <QVBoxLayout>
 
@@ -242,10 +242,9 @@ void BuildingDataForm::showEvent(QShowEvent* event)
 
 void BuildingDataForm::refreshDateAndTime()
 {
-    const QLocale locale = QLocale::system();
-    const QDateTime now = QDateTime::currentDateTime();
-    m_date->setText(locale.toString(now.date(), QLocale::ShortFormat));
-    m_time->setText(locale.toString(now.time(), QLocale::ShortFormat));
+    const ClockCaptions now = clockCaptions(QDateTime::currentDateTime());
+    m_date->setText(now.date);
+    m_time->setText(now.time);
 }
 
 void BuildingDataForm::accept()

@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QSignalBlocker>
 #include <QGroupBox>
 
 #include <algorithm>
@@ -156,10 +157,8 @@ void FloorPopulationForm::showEvent(QShowEvent* event)
 
 void FloorPopulationForm::refreshTotalLine()
 {
-    const auto* building = m_navigator.formAs<BuildingDataForm>(FormId::Form2);
-    const engine::ProjectData project = building != nullptr ? building->projectData() : engine::ProjectData{};
     QStringList lines;
-    for (const std::string& line : engine::floorTotalLines(project, floorPopulation().floorPopulations))
+    for (const std::string& line : engine::floorTotalLines(buildingData(), floorPopulation().floorPopulations))
         lines << QString::fromStdString(line);
     m_totalLine->setText(lines.join(QLatin1Char('\n')));
 }
@@ -258,15 +257,23 @@ int FloorPopulationForm::shownRows() const
 
 void FloorPopulationForm::setFloorEntries(const std::vector<std::string>& entries)
 {
-    for (std::size_t row = 0; row < static_cast<std::size_t>(shownRows()); ++row)
+    // The total line is worked out once for the whole set, not once per row typed in.
+    for (std::size_t row = 0; row < static_cast<std::size_t>(shownRows()); ++row) {
+        const QSignalBlocker quiet(m_entries[row]);
         m_entries[row]->setText(row < entries.size() ? QString::fromStdString(entries[row]) : QString());
+    }
+    refreshTotalLine();
+}
+
+engine::ProjectData FloorPopulationForm::buildingData() const
+{
+    const auto* building = m_navigator.formAs<BuildingDataForm>(FormId::Form2);
+    return building != nullptr ? building->projectData() : engine::ProjectData{};
 }
 
 void FloorPopulationForm::accept()
 {
-    const auto* building = m_navigator.formAs<BuildingDataForm>(FormId::Form2);
-    const engine::ProjectData project = building != nullptr ? building->projectData() : engine::ProjectData{};
-    const auto total = engine::checkFloorPopulation(project, floorPopulation().floorPopulations);
+    const auto total = engine::checkFloorPopulation(buildingData(), floorPopulation().floorPopulations);
     if (const auto* refusal = std::get_if<engine::Refusal>(&total)) {
         showRefusalAndMark(m_navigator, *refusal, this);
         return;

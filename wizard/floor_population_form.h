@@ -61,6 +61,8 @@ private:
     void setPanelTop(int twips);
     void accept();
     void refreshTotalLine();
+    // The building data form's entries, or none when it is not loaded.
+    engine::ProjectData buildingData() const;
 
     Navigator& m_navigator;
     QWidget* m_viewport = nullptr;
