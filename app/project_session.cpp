@@ -104,8 +104,12 @@ project::Project ProjectSession::currentProject() const
     else
         project.elevatorEntered = false;
     std::optional<engine::SizingEntries> provided = m_sizingProvider ? m_sizingProvider() : std::nullopt;
+    if (!m_sizing && provided == m_sizingPresets)
+        provided.reset();
     project.sizing = provided ? std::move(provided) : m_sizing;
     std::optional<engine::SimulationEntries> simulation = m_simulationProvider ? m_simulationProvider() : std::nullopt;
+    if (!m_simulation && simulation == m_simulationPresets)
+        simulation.reset();
     project.simulation = simulation ? std::move(simulation) : m_simulation;
     return project;
 }
@@ -120,6 +124,8 @@ void ProjectSession::loadIntoForms(const project::Project& project)
     m_pendingElevator = project.elevatorEntered ? std::optional(project.inputs.elevator) : std::nullopt;
     m_sizing = project.sizing;
     m_simulation = project.simulation;
+    m_sizingPresets.reset();
+    m_simulationPresets.reset();
 
     auto* building = qobject_cast<BuildingDataForm*>(m_navigator.load(FormId::Form2));
     Q_ASSERT(building != nullptr);

@@ -53,6 +53,15 @@ public:
     std::optional<engine::SimulationEntries> simulationEntries() const { return m_simulation; }
     void setSimulationProvider(SimulationProvider provider) { m_simulationProvider = std::move(provider); }
 
+    // What the sizing or simulation form showed when it started from its presets, the project
+    // holding none of its entries: while the form still shows them, the project holds none,
+    // so merely looking at a form is no change to save.
+    void setSizingPresets(std::optional<engine::SizingEntries> shown) { m_sizingPresets = std::move(shown); }
+    void setSimulationPresets(std::optional<engine::SimulationEntries> shown)
+    {
+        m_simulationPresets = std::move(shown);
+    }
+
     QString filePath() const { return m_filePath; }
     // The project's file from now on, its entries as they stand counting as saved in it.
     void setFilePath(const QString& path);
@@ -85,8 +94,10 @@ private:
     std::optional<engine::ElevatorParameters> m_pendingElevator;
     std::optional<engine::SizingEntries> m_sizing;
     SizingProvider m_sizingProvider;
+    std::optional<engine::SizingEntries> m_sizingPresets;
     std::optional<engine::SimulationEntries> m_simulation;
     SimulationProvider m_simulationProvider;
+    std::optional<engine::SimulationEntries> m_simulationPresets;
     QString m_filePath;
     QString m_lastFolder;
     QByteArray m_savedJson;

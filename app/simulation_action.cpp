@@ -136,8 +136,11 @@ void openSimulationForm(Navigator& navigator)
     const bool fresh = navigator.form(FormId::Form8) == nullptr;
     auto* form = qobject_cast<SimulationForm*>(navigator.load(FormId::Form8));
     if (fresh) {
-        if (const ProjectSession* session = ProjectSession::of(navigator))
+        if (ProjectSession* session = ProjectSession::of(navigator)) {
             form->setEntries(session->simulationEntries().value_or(engine::SimulationEntries{}));
+            if (!session->simulationEntries())
+                session->setSimulationPresets(form->entries());
+        }
     }
     form->setDefaultDemand(engine::defaultDemandPercent(gatherInputs(navigator), savedSizingEntries(navigator)));
     navigator.hide(FormId::Form5);

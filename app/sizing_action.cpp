@@ -69,9 +69,11 @@ void runSizingFromForms(Navigator& navigator)
     const bool fresh = sizing == nullptr || sizing->buildingType() != buildingTypeOf(inputs);
     sizing = qobject_cast<SizingForm*>(navigator.load(FormId::Form7));
     sizing->setBuildingType(buildingTypeOf(inputs), engine::presetMinimums(inputs));
-    if (fresh)
+    if (fresh) {
         sizing->setEntries(start);
-    else
+        if (ProjectSession* session = ProjectSession::of(navigator); session != nullptr && !session->sizingEntries())
+            session->setSizingPresets(sizing->entries());
+    } else
         sizing->refresh();
     navigator.hide(FormId::Form4);
     navigator.show(FormId::Form7);

@@ -41,6 +41,8 @@ struct SizingEntries {
     // Initialised, so that the entries can still be listed without them.
     std::string leastCars = {};  // empty: no least number of cars
     std::string leastLoad = {};  // kg; empty: no least rated load
+
+    bool operator==(const SizingEntries&) const = default;
 };
 
 // The entries a search starts from: the building type's presets, up to 8 cars, at the

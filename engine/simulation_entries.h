@@ -9,6 +9,8 @@ namespace trevalo::engine {
 struct PassengerEntry {
     double arrival = 0;
     double floor = 0;
+
+    bool operator==(const PassengerEntry&) const = default;
 };
 
 // The up-peak simulation's entries, as typed; an empty entry takes its default.
@@ -20,6 +22,8 @@ struct SimulationEntries {
     std::string replications{};
     std::string seed{};
     std::vector<PassengerEntry> passengers{};  // replaces the random arrivals when not empty
+
+    bool operator==(const SimulationEntries&) const = default;
 };
 
 }  // namespace trevalo::engine

@@ -1,6 +1,7 @@
 #include "engine/sizing_search.h"
 
 #include "engine/analysis_checks.h"
+#include "engine/display_text.h"
 #include "engine/group_size.h"
 #include "engine/standard_tables.h"
 #include "engine/load_table.h"
@@ -16,6 +17,7 @@ namespace {
 
 // How many of the closest configurations a search that meets nothing lists.
 constexpr std::size_t kClosestShown = 5;
+const double kLargestLoad = tableRowLoad(kLoadTableRows - 1);
 
 std::optional<double> positiveEntry(const std::string& text)
 {
@@ -85,8 +87,8 @@ std::vector<SizingCandidate> closest(const std::vector<SizingCandidate>& evaluat
 
 std::variant<Refusal, SizingTargets> checkSizingEntries(const SizingEntries& entries)
 {
-    const auto refuse = [](const char* entry, const char* reason) {
-        return Refusal{Notice::InputError, false, entry, reason};
+    const auto refuse = [](const char* entry, std::string reason) {
+        return Refusal{Notice::InputError, false, entry, std::move(reason)};
     };
     SizingTargets read;
     const auto hc = positiveEntry(entries.hcPercent);
@@ -118,12 +120,17 @@ std::variant<Refusal, SizingTargets> checkSizingEntries(const SizingEntries& ent
         const auto least = toInt16(leadingNumber(entries.leastCars));
         if (!least || *least < 1 || *least > kMostSizingCars)
             return refuse("sizing.leastCars", "最少台数应为 1 至 16 的整数，或留空");
+        // A least above the most would leave nothing to try.
+        if (*least > read.maxCars)
+            return refuse("sizing.leastCars", "最少台数不能大于最多台数");
         read.leastCars = *least;
     }
     if (!entries.leastLoad.empty()) {
         const double least = leadingNumber(entries.leastLoad);
         if (!(least >= 0 && std::isfinite(least)))
             return refuse("sizing.leastLoad", "最小载重不能小于 0，或留空");
+        if (least > kLargestLoad)
+            return refuse("sizing.leastLoad", "最小载重不能大于最大的标准载重 " + figureText(kLargestLoad) + " kg");
         read.leastLoad = least;
     }
     std::sort(read.speeds.begin(), read.speeds.end());
@@ -172,6 +179,11 @@ SizingResult runSizingSearch(const AnalysisInputs& inputs, const SizingEntries& 
         if (!fastEnough.back())
             outcome.tooSlowSpeeds.push_back(speed);
     }
+    // With no speed left there is nothing to try: the entry to change is the speeds.
+    if (outcome.tooSlowSpeeds.size() == targets->speeds.size())
+        return Refusal{Notice::InputError, false, "sizing.speeds",
+                       "所选速度均不能满足消防电梯首层至顶层运行时间不大于 " +
+                           figureText(*outcome.minimums.fireLiftRunTime) + " 秒的要求，请选择更高的速度"};
     outcome.evaluated.reserve(static_cast<std::size_t>(targets->maxCars) * loads->size() * targets->speeds.size());
     for (int cars = targets->leastCars.value_or(1); cars <= targets->maxCars; ++cars) {
         for (const LoadTrips& load : *loads) {

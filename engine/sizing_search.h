@@ -24,7 +24,8 @@ constexpr int kMostSizingCars = 16;
 
 // Reads and checks the entries: targets above zero (an empty waiting time is no target),
 // a whole number of cars from 1 to 16, at least one rated speed, each above zero, and the
-// least cars (a whole number from 1 to 16) and least load (at least zero), each empty for none.
+// least cars (a whole number from 1 to the most) and least load (from zero to the largest
+// standard load), each empty for none.
 // Empty when an entry is refused.
 std::optional<SizingTargets> readSizingEntries(const SizingEntries& entries);
 // The same, with the refused entry named ("sizing.maxCars") and what is wrong with it.
@@ -67,7 +68,8 @@ using SizingResult = std::variant<Refusal, SizingOutcome>;
 // The configurations that serve the building: the checks of an analysis run (all but the
 // rated load and number of cars, which the search chooses) and of the sizing entries, then
 // every number of cars up to the maximum, every standard rated load of the building type and
-// every chosen speed, on the same calculation as the single result.
+// every chosen speed, on the same calculation as the single result. Refused when the fire lift's
+// run time rules out every chosen speed.
 SizingResult runSizingSearch(const AnalysisInputs& inputs, const SizingEntries& entries);
 
 // How far a configuration falls short of the targets, as a share of each target: the largest

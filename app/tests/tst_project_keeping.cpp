@@ -39,6 +39,8 @@ private slots:
     void fileCommands();
     void entriesOfAnUnsavedRunAreOffered();
     void recentProjectsAreOffered();
+    void visitingAFormChangesNothing_data();
+    void visitingAFormChangesNothing();
 
 private:
     ProjectSession& session() { return *ProjectSession::of(m_driver->navigator()); }
@@ -311,6 +313,46 @@ void ProjectKeepingTest::recentProjectsAreOffered()
     const QString offered = QStringLiteral("打开项目…||乙.trevalo ") + second;
     QCOMPARE(m_asked, (QStringList{offered + QStringLiteral("|甲.trevalo ") + first, offered}));
     QCOMPARE(shownTitle(*m_driver->form(FormId::Form2)), QStringLiteral("乙.trevalo - Trevalo"));
+}
+
+void ProjectKeepingTest::visitingAFormChangesNothing_data()
+{
+    QTest::addColumn<int>("form");
+    QTest::addColumn<QString>("entry");  // typed into after the visit; empty: only looked at
+    QTest::addColumn<bool>("modified");
+    const int sizing = int(FormId::Form7), simulation = int(FormId::Form8);
+    QTest::newRow("电梯选型 looked at") << sizing << "" << false;
+    QTest::newRow("电梯选型 with its HC target typed") << sizing << "Text1_0" << true;
+    QTest::newRow("电梯选型 with a least load typed") << sizing << "Text1_5" << true;
+    QTest::newRow("交通仿真 looked at") << simulation << "" << false;
+    QTest::newRow("交通仿真 with its minutes typed") << simulation << "Text1_1" << true;
+}
+
+// A project saved before the sizing or simulation form was reached holds none of its entries;
+// the form's presets shown are no change of the user's.
+void ProjectKeepingTest::visitingAFormChangesNothing()
+{
+    QFETCH(int, form);
+    QFETCH(QString, entry);
+    QFETCH(bool, modified);
+    m_driver = std::make_unique<ProgramDriver>();
+    m_driver->enterBuilding({});
+    m_driver->enterElevator({});
+    const QString file = path(QStringLiteral("look.trevalo"));
+    QVERIFY(saveProjectFile(session(), file, nullptr) && openProjectFile(session(), file, nullptr));
+    const QByteArray saved = contentOf(file);
+    QVERIFY(!saved.contains("\"sizing\"") && !saved.contains("\"simulation\""));
+    if (FormId(form) == FormId::Form7) {
+        m_driver->click(FormId::Form4, QStringLiteral("Command4"));
+    } else {
+        m_driver->pressAnalysisOk();
+        m_driver->click(FormId::Form5, QStringLiteral("Simulate"));
+    }
+    QVERIFY(m_driver->form(FormId(form))->isVisible());
+    if (!entry.isEmpty())
+        m_driver->type(FormId(form), entry, QStringLiteral("7"));
+    QCOMPARE(session().hasUnsavedChanges(), modified);
+    QTRY_COMPARE(shownTitle(*m_driver->form(FormId(form))).contains('*'), modified);
 }
 
 QTEST_MAIN(ProjectKeepingTest)

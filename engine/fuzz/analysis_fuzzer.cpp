@@ -134,6 +134,8 @@ SizingEntries decodeSizing(ByteReader& reader)
     const int speeds = reader.byte() % 4;
     for (int i = 0; i < speeds; ++i)
         entries.speeds.push_back(reader.text());
+    entries.leastCars = reader.text();
+    entries.leastLoad = reader.text();
     return entries;
 }
 

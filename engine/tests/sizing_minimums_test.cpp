@@ -47,16 +47,23 @@ INSTANTIATE_TEST_SUITE_P(Sizing, Minimums,
                                          MinimumCase{"ownerOccupiedTall", S, 20, 80, std::nullopt, 800}),
                          CaseName());
 
+// Thirty storeys over 90 m: two cars, and a fire lift.
+Entries fireLiftBuilding()
+{
+    Entries building;
+    building.floors = "29";
+    building.population = "1500";
+    building.travel = "90";
+    return building;
+}
+
 // The search tries nothing below the least entries, and says so rather than that one car would
 // do, nor at a speed whose run over the whole
 // travel takes more than 60 s when a fire lift is needed: 1 m/s over 90 m takes at least 90 s,
 // 2.5 m/s about 39 s.
 TEST(SizingMinimums, LimitWhatIsTried)
 {
-    Entries building;
-    building.floors = "29";
-    building.population = "1500";
-    building.travel = "90";
+    const Entries building = fireLiftBuilding();
     SizingEntries entries = presetSizingEntries(inputsOf(building));
     EXPECT_EQ(entries.leastCars, "2");
     EXPECT_EQ(entries.leastLoad, "800");
@@ -78,6 +85,20 @@ TEST(SizingMinimums, LimitWhatIsTried)
     ASSERT_TRUE(outcome->met);
     EXPECT_EQ(outcome->listed.front().cars, 6);
     EXPECT_NE(firstRowExplanation(*outcome).find("最少台数为 6 台"), std::string::npos);
+}
+
+// When no chosen speed runs the 90 m within 60 s the search is refused on the speeds: an empty
+// list would read as a search that found nothing.
+TEST(SizingMinimums, EverySpeedTooSlowIsRefused)
+{
+    const Entries building = fireLiftBuilding();
+    SizingEntries entries = presetSizingEntries(inputsOf(building));
+    entries.speeds = {"1", "1.5"};
+    const SizingResult result = runSizingSearch(inputsOf(building), entries);
+    const auto* refusal = std::get_if<Refusal>(&result);
+    ASSERT_NE(refusal, nullptr);
+    EXPECT_EQ(refusal->entry, "sizing.speeds");
+    EXPECT_NE(refusal->reason.find("60 秒"), std::string::npos);
 }
 
 TEST(SizingMinimums, MarginsSaySign)

@@ -257,7 +257,13 @@ INSTANTIATE_TEST_SUITE_P(
                     EntriesCase{"carsBeyondSixteenBits", {"6", "60", "", "1e9", {"1.75"}}, 0, {}, {}, "sizing.maxCars"},
                     EntriesCase{"carsBeforeSpeeds", {"6", "60", "", "17", {}}, 0, {}, {}, "sizing.maxCars"},
                     EntriesCase{"noSpeed", {"6", "60", "", "8", {}}, 0, {}, {}, "sizing.speeds"},
-                    EntriesCase{"oneSpeedZero", {"6", "60", "", "8", {"1.75", "0"}}, 0, {}, {}, "sizing.speeds"}),
+                    EntriesCase{"oneSpeedZero", {"6", "60", "", "8", {"1.75", "0"}}, 0, {}, {}, "sizing.speeds"},
+                    EntriesCase{"leastCarsAsMost", {"6", "60", "", "8", {"2"}, "8", ""}, 8, {2}, std::nullopt},
+                    // Nothing would be left to try: refused, never an empty list.
+                    EntriesCase{"leastCarsAboveMost", {"6", "60", "", "8", {"2"}, "9", ""}, 0, {}, {}, "sizing.leastCars"},
+                    EntriesCase{"leastLoadTheLargest", {"6", "60", "", "8", {"2"}, "", "1800"}, 8, {2}, std::nullopt},
+                    EntriesCase{"leastLoadAboveLargest", {"6", "60", "", "8", {"2"}, "", "1801"}, 0, {}, {},
+                                "sizing.leastLoad"}),
     CaseName());
 
 // A Check3 ticked without a load or number of cars stands in the way of the single result,
