@@ -20,6 +20,7 @@ trap 'rm -rf "$scratch"' EXIT
 # target, its saved corpus
 for pair in engine/fuzz/analysis_fuzzer:engine/fuzz/corpus/analysis \
             engine/fuzz/leading_number_fuzzer:engine/fuzz/corpus/leading_number \
+            engine/fuzz/simulation_fuzzer:engine/fuzz/corpus/simulation \
             project/fuzz/project_reader_fuzzer:project/fuzz/corpus; do
   target=${pair%%:*}
   corpus=$scratch/$(basename "$target")

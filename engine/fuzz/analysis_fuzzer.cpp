@@ -4,12 +4,11 @@
 // sizing search: one notice, or a list of figures that meet the targets exactly when it says so.
 #include "engine/analysis.h"
 #include "engine/display_text.h"
-#include "engine/fuzz/byte_reader.h"
+#include "engine/fuzz/inputs_decoder.h"
+#include "engine/fuzz/require.h"
 #include "engine/sizing_report.h"
 #include "engine/sizing_search.h"
 
-#include <cstdio>
-#include <cstdlib>
 #include <map>
 #include <optional>
 #include <regex>
@@ -18,55 +17,11 @@ namespace {
 
 using namespace trevalo::engine;
 
-template <class Enum>
-std::optional<Enum> choice(ByteReader& reader, int values)
-{
-    const int picked = reader.byte() % (values + 1);
-    if (picked == values)
-        return std::nullopt;
-    return static_cast<Enum>(picked);
-}
-
-AnalysisInputs decode(ByteReader& reader)
-{
-    AnalysisInputs inputs;
-    ProjectData& p = inputs.project;
-    p.buildingType = choice<BuildingType>(reader, 3);
-    p.spread = choice<PopulationSpread>(reader, 2);
-    p.floorsServed = reader.text();
-    p.totalPopulation = reader.text();
-    ElevatorParameters& e = inputs.elevator;
-    e.doorType = choice<DoorType>(reader, 3);
-    const std::uint8_t flags = reader.byte();
-    e.expressZoneSet = (flags & 1) != 0;
-    e.advanceOpening = (flags & 2) != 0;
-    e.fixedConfiguration = (flags & 4) != 0;
-    e.machineRoomRequested = (flags & 8) != 0;
-    // The floor form's stored total is decoded too: the checks recompute it from the rows,
-    // whatever it holds.
-    for (std::string* text : {&e.travel, &e.floorHeight, &e.expressDistance, &e.doorWidth, &e.lossPercent,
-                              &e.upPercent, &e.downPercent, &e.ratedSpeed, &e.ratedLoad, &e.carCount,
-                              &e.finishingWeight, &inputs.floors.storedTotal})
-        *text = reader.text();
-    const int floors = reader.byte();
-    for (int i = 0; i < floors; ++i)
-        inputs.floors.floorPopulations.push_back(reader.text());
-    return inputs;
-}
-
 // Optional minus, digits without a leading zero, and a fraction that does not end in zero; never "-0".
 bool isPlainNumber(const std::string& text)
 {
     static const std::regex plain("-?(0|[1-9][0-9]*)(\\.[0-9]*[1-9])?");
     return std::regex_match(text, plain) && text != "-0";
-}
-
-void require(bool condition, const char* property)
-{
-    if (!condition) {
-        std::fprintf(stderr, "property violated: %s\n", property);
-        std::abort();
-    }
 }
 
 // Whether a named entry of the building data or the elevator parameters was left empty.
@@ -162,7 +117,7 @@ void checkSizing(const AnalysisInputs& inputs, const SizingResult& result)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     ByteReader reader(data, size);
-    const AnalysisInputs inputs = decode(reader);
+    const AnalysisInputs inputs = decodeInputs(reader);
     check(inputs, runAnalysis(inputs));
     checkSizing(inputs, runSizingSearch(inputs, decodeSizing(reader)));
     return 0;
