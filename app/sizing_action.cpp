@@ -38,6 +38,8 @@ void adopt(Navigator& navigator, const engine::SizingCandidate& candidate)
     runAnalysisFromForms(navigator);
 }
 
+bool isSizingEntry(const engine::Refusal& refusal) { return refusal.entry.starts_with("sizing."); }
+
 // The search on the input forms as they stand, with these sizing entries.
 engine::SizingResult runSizingWithEntries(const Navigator& navigator, const engine::SizingEntries& entries)
 {
@@ -59,8 +61,10 @@ void runSizingFromForms(Navigator& navigator)
     engine::SizingEntries entries = sizing != nullptr ? sizing->entries() : start;
     if (!engine::readSizingEntries(entries))
         entries = presets;
+    // A refusal of the sizing entries themselves (every chosen speed too slow for the fire
+    // lift) is for the form to show beside them, where they can be changed.
     const engine::SizingResult result = engine::runSizingSearch(inputs, entries);
-    if (const auto* refusal = std::get_if<engine::Refusal>(&result)) {
+    if (const auto* refusal = std::get_if<engine::Refusal>(&result); refusal != nullptr && !isSizingEntry(*refusal)) {
         showRefusal(navigator, *refusal);
         return;
     }

@@ -84,6 +84,7 @@ private slots:
     void aFailedCheckKeepsTheParametersForm();
     void backReturnsToTheParametersUnchanged();
     void aNewBuildingTypeStartsFromItsPresets();
+    void everySpeedTooSlowForTheFireLiftIsShownOnTheForm();
     // A project's sizing entries: the form starts from them and saves them back, and the single
     // result is judged against their targets.
     void resultIsJudgedAgainstTheProjectsTargets_data();
@@ -245,6 +246,27 @@ void TestSizingForm::aNewBuildingTypeStartsFromItsPresets()
     QCOMPARE(m_driver->control<QLineEdit>(FormId::Form7, QStringLiteral("Text1_1"))->text(), QStringLiteral("30"));
     const auto* form = qobject_cast<SizingForm*>(m_driver->form(FormId::Form7));
     QVERIFY(form->outcome().has_value());
+}
+
+// 60 m of travel at 1 m/s takes over 60 s, too slow for the office's fire lift: the form still
+// opens, with the reason where the speeds are chosen, and a faster speed gives the list.
+void TestSizingForm::everySpeedTooSlowForTheFireLiftIsShownOnTheForm()
+{
+    m_driver = atParameters(true);
+    m_driver->type(FormId::Form4, QStringLiteral("Combo1"), QStringLiteral("1"));
+    NoticeCatcher catcher;
+    m_driver->click(FormId::Form4, QStringLiteral("Command4"));
+    QCOMPARE(catcher.texts(), QStringList());
+    QCOMPARE(visibleForms(), QStringList{QStringLiteral("Form7")});
+    const auto* form = qobject_cast<SizingForm*>(m_driver->form(FormId::Form7));
+    QVERIFY(!form->outcome().has_value());
+    QVERIFY(m_driver->control<QLabel>(FormId::Form7, QStringLiteral("Label1"))->text().contains(
+        QStringLiteral("所选速度均不能满足消防电梯")));
+    for (QCheckBox* box : m_driver->form(FormId::Form7)->findChildren<QCheckBox*>())
+        if (box->text() == QStringLiteral("2.5"))
+            m_driver->clickButton(box);
+    QVERIFY(form->outcome().has_value());
+    QVERIFY(table(*m_driver)->model()->rowCount() > 0);
 }
 
 void TestSizingForm::resultIsJudgedAgainstTheProjectsTargets_data()
