@@ -24,6 +24,14 @@ QByteArray emptyJson()
     return project::projectToJson(empty);
 }
 
+// The most programs that keep their entries at the same time; beyond them a run keeps none.
+constexpr int kRecoverySlots = 16;
+
+QString recoveryName(int slot)
+{
+    return slot == 1 ? QStringLiteral("recovery.trevalo") : QStringLiteral("recovery-%1.trevalo").arg(slot);
+}
+
 }  // namespace
 
 ProjectMemory::ProjectMemory(ProjectSession& session, const QString& dataFolder)
@@ -33,7 +41,25 @@ ProjectMemory::ProjectMemory(ProjectSession& session, const QString& dataFolder)
     const QString folder = settings().value(QStringLiteral("lastFolder")).toString();
     if (!folder.isEmpty() && QFileInfo(folder).isDir())
         session.setLastFolder(folder);
-    if (QFileInfo::exists(recoveryPath())) {
+    // The first recovery file no running program holds (a crashed one's lock is stale),
+    // preferring one that a run left entries in, so that they are offered.
+    if (QDir().mkpath(m_dataFolder)) {
+        for (const bool leftEntries : {true, false}) {
+            for (int slot = 1; slot <= kRecoverySlots && m_recoveryPath.isEmpty(); ++slot) {
+                const QString path = QDir(m_dataFolder).filePath(recoveryName(slot));
+                if (leftEntries && !QFileInfo::exists(path))
+                    continue;
+                auto lock = std::make_unique<QLockFile>(path + QStringLiteral(".lock"));
+                // Held for the whole run: only a holder no longer running makes it stale.
+                lock->setStaleLockTime(0);
+                if (lock->tryLock(0)) {
+                    m_recoveryLock = std::move(lock);
+                    m_recoveryPath = path;
+                }
+            }
+        }
+    }
+    if (!m_recoveryPath.isEmpty() && QFileInfo::exists(recoveryPath())) {
         project::ReadResult read = project::readProjectFile(recoveryPath());
         if (read.project && project::projectToJson(*read.project) != m_emptyJson)
             m_offered = std::move(read.project);
@@ -55,7 +81,7 @@ ProjectMemory* ProjectMemory::of(const ProjectSession& session)
 
 QString ProjectMemory::recoveryPath() const
 {
-    return QDir(m_dataFolder).filePath(QStringLiteral("recovery.trevalo"));
+    return m_recoveryPath;
 }
 
 QStringList ProjectMemory::recentProjects() const
@@ -76,10 +102,11 @@ void ProjectMemory::keepEntries(bool ending)
     // given up); until then its unsaved changes are kept as well.
     const bool keep = json != m_emptyJson &&
                       (m_session.filePath().isEmpty() || (!ending && m_session.hasUnsavedChanges()));
+    if (m_recoveryPath.isEmpty())
+        return;
     if (keep) {
         // A failure to write is not the user's concern while the work is still on screen.
-        if (QDir().mkpath(m_dataFolder))
-            m_ownsRecovery = project::writeProjectFile(recoveryPath(), m_session.currentProject()).isEmpty();
+        m_ownsRecovery = project::writeProjectFile(recoveryPath(), m_session.currentProject()).isEmpty();
     } else if (m_ownsRecovery) {
         // Nothing of this run to keep; the last run's entries stay offered until a run has its own.
         QFile::remove(recoveryPath());

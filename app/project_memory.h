@@ -2,11 +2,13 @@
 
 #include "project/project_file.h"
 
+#include <QLockFile>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
 
+#include <memory>
 #include <optional>
 
 namespace trevalo {
@@ -18,6 +20,9 @@ class ProjectSession;
 // that left such entries, the building data form offers 恢复上次输入. The settings keep the
 // folder last used and the eight projects last opened or saved, which 打开项目… offers.
 // Only the windowed program turns it on: the command line reads and writes neither.
+// Programs running at the same time each keep their own recovery file (recovery.trevalo, then
+// recovery-2.trevalo, ...), held by a lock while they run, so that one never overwrites the
+// entries another still has on screen; a run offers what the last run of its file left.
 class ProjectMemory : public QObject {
     Q_OBJECT
 public:
@@ -27,6 +32,7 @@ public:
     ProjectMemory(ProjectSession& session, const QString& dataFolder);
     static ProjectMemory* of(const ProjectSession& session);
 
+    // This run's recovery file; empty when every one is held by a running program.
     QString recoveryPath() const;
     QStringList recentProjects() const;
 
@@ -44,6 +50,8 @@ private:
 
     ProjectSession& m_session;
     QString m_dataFolder;
+    QString m_recoveryPath;
+    std::unique_ptr<QLockFile> m_recoveryLock;
     QByteArray m_emptyJson;
     std::optional<project::Project> m_offered;  // the last run's entries, until restored
     bool m_ownsRecovery = false;                 // this run's entries are in the file

@@ -39,6 +39,7 @@ private slots:
     void fileCommands();
     void entriesOfAnUnsavedRunAreOffered();
     void recentProjectsAreOffered();
+    void programsRunningAtOnceKeepApart();
     void visitingAFormChangesNothing_data();
     void visitingAFormChangesNothing();
 
@@ -313,6 +314,29 @@ void ProjectKeepingTest::recentProjectsAreOffered()
     const QString offered = QStringLiteral("打开项目…||乙.trevalo ") + second;
     QCOMPARE(m_asked, (QStringList{offered + QStringLiteral("|甲.trevalo ") + first, offered}));
     QCOMPARE(shownTitle(*m_driver->form(FormId::Form2)), QStringLiteral("乙.trevalo - Trevalo"));
+}
+
+// A second program running beside the first keeps its entries in a file of its own, so neither
+// overwrites what the other has on screen; once the first has ended, its file is free again.
+void ProjectKeepingTest::programsRunningAtOnceKeepApart()
+{
+    m_driver = std::make_unique<ProgramDriver>();
+    rememberProjects(session());
+    const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const QString first = ProjectMemory::of(session())->recoveryPath();
+    QCOMPARE(QFileInfo(first).fileName(), QStringLiteral("recovery.trevalo"));
+    {
+        const ProjectMemory beside(session(), dataFolder);
+        QCOMPARE(QFileInfo(beside.recoveryPath()).fileName(), QStringLiteral("recovery-2.trevalo"));
+        const ProjectMemory third(session(), dataFolder);
+        QCOMPARE(QFileInfo(third.recoveryPath()).fileName(), QStringLiteral("recovery-3.trevalo"));
+    }
+    const ProjectMemory after(session(), dataFolder);
+    QCOMPARE(QFileInfo(after.recoveryPath()).fileName(), QStringLiteral("recovery-2.trevalo"));
+    // Entries a run left in a later file (it crashed beside another) are offered by the next run.
+    QVERIFY(project::writeProjectFile(dataFolder + "/recovery-5.trevalo", session().currentProject()).isEmpty());
+    const ProjectMemory next(session(), dataFolder);
+    QCOMPARE(QFileInfo(next.recoveryPath()).fileName(), QStringLiteral("recovery-5.trevalo"));
 }
 
 void ProjectKeepingTest::visitingAFormChangesNothing_data()
