@@ -1,5 +1,6 @@
 #include "engine/analysis_inputs.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -116,7 +117,9 @@ long outOfRangeMagnitude(const std::string& number)
         if (*first == '+')
             ++first;
         if (std::from_chars(first, last, exponent).ec == std::errc::result_out_of_range)
-            exponent = *first == '-' ? std::numeric_limits<long>::min() / 2 : std::numeric_limits<long>::max() / 2;
+            exponent = *first == '-' ? std::numeric_limits<long>::min() : std::numeric_limits<long>::max();
+        // Far beyond any double either way, and room left to add the mantissa's order.
+        exponent = std::clamp(exponent, std::numeric_limits<long>::min() / 2, std::numeric_limits<long>::max() / 2);
     }
     const std::string mantissa = number.substr(0, mark);
     const auto point = mantissa.find('.');

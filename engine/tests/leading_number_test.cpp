@@ -41,7 +41,11 @@ INSTANTIATE_TEST_SUITE_P(
                     ReadingCase{"octal", "&O17", 15}, ReadingCase{"octalStopsAtEight", "&o178", 15},
                     ReadingCase{"prefixAlone", "&H", 0}, ReadingCase{"ampersandOnly", "&5", 0},
                     ReadingCase{"tooLarge", "1e400", kInfinity}, ReadingCase{"tooLargeNegative", "-1e400", -kInfinity},
-                    ReadingCase{"tooSmall", "1e-400", 0}, ReadingCase{"tooLargeCapitalExponent", ".2E+52155", kInfinity}),
+                    ReadingCase{"tooSmall", "1e-400", 0}, ReadingCase{"tooLargeCapitalExponent", ".2E+52155", kInfinity},
+                    // Exponents at and beyond the largest 64-bit integer, with digits before the point.
+                    ReadingCase{"largestExponent", "12d9223372036854775807", kInfinity},
+                    ReadingCase{"smallestExponent", "12e-9223372036854775808", 0},
+                    ReadingCase{"exponentBeyondIntegers", "12e99999999999999999999", kInfinity}),
     CaseName());
 
 // Full-width characters typed by a Chinese input method, read by hand as if they were ASCII.
