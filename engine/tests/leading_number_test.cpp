@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <string>
 
 namespace trevalo::engine {
 namespace {
@@ -22,6 +23,7 @@ TEST_P(LeadingNumber, ReadsTheLongestLeadingNumber)
 }
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
+const std::string kFourHundredOneDigits = "1" + std::string(400, '0');
 
 // Worked out by hand from the reading rule, as are the whole numbers of the next table.
 INSTANTIATE_TEST_SUITE_P(
@@ -41,7 +43,10 @@ INSTANTIATE_TEST_SUITE_P(
                     ReadingCase{"octal", "&O17", 15}, ReadingCase{"octalStopsAtEight", "&o178", 15},
                     ReadingCase{"prefixAlone", "&H", 0}, ReadingCase{"ampersandOnly", "&5", 0},
                     ReadingCase{"tooLarge", "1e400", kInfinity}, ReadingCase{"tooLargeNegative", "-1e400", -kInfinity},
-                    ReadingCase{"tooSmall", "1e-400", 0}, ReadingCase{"tooLargeCapitalExponent", ".2E+52155", kInfinity}),
+                    ReadingCase{"tooSmall", "1e-400", 0}, ReadingCase{"tooLargeCapitalExponent", ".2E+52155", kInfinity},
+                    ReadingCase{"tooManyDigits", kFourHundredOneDigits.c_str(), kInfinity},
+                    ReadingCase{"exponentBeyondLong", "1e-99999999999999999999", 0},
+                    ReadingCase{"letterHAfterADigit", "2h", 2}),
     CaseName());
 
 // Full-width characters typed by a Chinese input method, read by hand as if they were ASCII.
