@@ -57,8 +57,9 @@ AnalysisOutcome sweepOutcome(const Installation& installation, const Population&
 {
     AnalysisOutcome outcome{std::in_place_type<LoadTable>};
     std::get<LoadTable>(outcome).directionRelabelled = relabelled;
-    if (!loadSweep(installation, population, std::get<LoadTable>(outcome)))
-        outcome = runDistanceRefusal();
+    // A figure that is not a number is refused as the single result refuses it, naming no entry.
+    if (const auto failure = loadSweep(installation, population, std::get<LoadTable>(outcome)))
+        outcome = *failure == SweepFailure::RunImpossible ? runDistanceRefusal() : refuse(Notice::InputError);
     else
         std::get<LoadTable>(outcome).notes = entryNotes(installation);
     return outcome;

@@ -26,7 +26,8 @@ bool directionRelabelled(const ElevatorParameters& elevator)
     return leadingNumber(elevator.downPercent) > leadingNumber(elevator.upPercent);
 }
 
-bool loadSweep(const Installation& installation, const Population& population, LoadTable& table)
+std::optional<SweepFailure> loadSweep(const Installation& installation, const Population& population,
+                                      LoadTable& table)
 {
     const int firstRow = firstStandardRow(installation.buildingType);
     table.rowZeroShown = firstRow == 0;
@@ -37,7 +38,7 @@ bool loadSweep(const Installation& installation, const Population& population, L
         const TrafficLoad traffic = trafficLoad(population, load, &bases);
         const auto trip = roundTrip(installation, traffic);
         if (!trip)
-            return false;
+            return SweepFailure::RunImpossible;
         LoadTableRow row;
         row.load = load;
         row.upPassengers = traffic.upPassengers;
@@ -57,13 +58,13 @@ bool loadSweep(const Installation& installation, const Population& population, L
             continue;
         const LoadTableRow& row = *table.rows[r];
         if (!isShowable(row))
-            return false;
+            return SweepFailure::FigureNotShowable;
         table.cellTexts[r] = {figureText(row.upPassengers),     figureText(row.downPassengers),
                               figureText(row.roundTripTime),    figureText(row.handlingPercent),
                               figureText(row.handlingCapacity), figureText(row.upStops),
                               figureText(row.highestReversal)};
     }
-    return true;
+    return std::nullopt;
 }
 
 }  // namespace trevalo::engine

@@ -272,6 +272,9 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"upBelowOneStopMakesOne", {.up = "0.5"}, kFigures},
         CheckCase{"expressLongerThanTravel", {.express = "100"}, kInputError, "elevator.travel"},
         CheckCase{"vanishingPopulation", {.population = "1e-320"}, kInputError},
+        // The load table refuses as the single result does.
+        CheckCase{"expressLongerThanTravelInTheTable", {.express = "100", .fixed = false}, kInputError, "elevator.travel"},
+        CheckCase{"vanishingPopulationInTheTable", {.population = "1e-320", .fixed = false}, kInputError},
         CheckCase{"nobodyOnAnyFloor", {.spread = kPerFloor, .perFloor = {"0"}}, kInputError, "floorPopulations"},
         CheckCase{"floorBelowNothing", {.spread = kPerFloor, .perFloor = {"250", "260", "-10"}},
                   kInputError, "floorPopulations[2]"},

@@ -1,7 +1,10 @@
 #include "engine/display_text.h"
 #include "engine/tests/case_name.h"
+#include "engine/tests/entries.h"
 
 #include <gtest/gtest.h>
+
+#include <utility>
 
 namespace trevalo::engine {
 namespace {
@@ -33,6 +36,20 @@ INSTANTIATE_TEST_SUITE_P(
                     TextCase{"hugeTie", 8000000000000.0625, "8000000000000.062"}, TextCase{"tiny", 1e-20, "0"},
                     TextCase{"noExponent", 1e20, "100000000000000000000"}),
     CaseName());
+
+// The load as entered with its whole persons (1000 kg carries 13), the door's width as typed.
+TEST(ConfigurationText, NamesTheGroupAsTheResultFormDoes)
+{
+    for (const auto& [entries, text] :
+         {std::pair{Entries{}, "2 台 × 1000 kg（13 人），1.75 m/s，2CO 900 mm"},
+          std::pair{Entries{.door = kFour, .width = "2050", .speed = "2.5", .load = "1050", .cars = "3"},
+                    "3 台 × 1050 kg（14 人），2.5 m/s，4CO 2050 mm"}}) {
+        const AnalysisInputs inputs = inputsOf(entries);
+        const auto outcome = runAnalysis(inputs);
+        ASSERT_TRUE(std::holds_alternative<SingleResult>(outcome));
+        EXPECT_EQ(configurationText(std::get<SingleResult>(outcome), inputs.elevator), text);
+    }
+}
 
 }  // namespace
 }  // namespace trevalo::engine

@@ -125,5 +125,19 @@ INSTANTIATE_TEST_SUITE_P(
         FloorTotalCase{"beyondADouble", "1", {"1e999"}, std::nullopt}),
     CaseName());
 
+// Below the rows the form says their total, and when it differs from the building data's,
+// that the rows' total is the one used; a refused total says why instead. Row 2 is floor 3.
+TEST(FloorTotals, AreSaidBelowTheRows)
+{
+    const ProjectData project = building("3", kPerFloor, "250");
+    EXPECT_EQ(floorTotalLines(project, {"100", "150"}), std::vector<std::string>{"合计 250 人"});
+    EXPECT_EQ(floorTotalLines(project, {"100", "0", "152.4"}),
+              (std::vector<std::string>{"合计 252 人", "与楼宇资料的 250 人不同，按 252 人计算"}));
+    const std::vector<std::string> tooMany{"2147483647", "1"};
+    EXPECT_EQ(floorTotalLines(project, tooMany),
+              std::vector<std::string>{std::get<Refusal>(checkFloorPopulation(project, tooMany)).reason});
+    EXPECT_EQ(floorRowCaption(2), "第 3 层人数");
+}
+
 }  // namespace
 }  // namespace trevalo::engine

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <string>
 
 namespace trevalo::engine {
 namespace {
@@ -22,6 +23,7 @@ TEST_P(LeadingNumber, ReadsTheLongestLeadingNumber)
 }
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
+const std::string kFourHundredOneDigits = "1" + std::string(400, '0');
 
 // Worked out by hand from the reading rule, as are the whole numbers of the next table.
 INSTANTIATE_TEST_SUITE_P(
@@ -45,7 +47,10 @@ INSTANTIATE_TEST_SUITE_P(
                     // Exponents at and beyond the largest 64-bit integer, with digits before the point.
                     ReadingCase{"largestExponent", "12d9223372036854775807", kInfinity},
                     ReadingCase{"smallestExponent", "12e-9223372036854775808", 0},
-                    ReadingCase{"exponentBeyondIntegers", "12e99999999999999999999", kInfinity}),
+                    ReadingCase{"exponentBeyondIntegers", "12e99999999999999999999", kInfinity},
+                    ReadingCase{"tooManyDigits", kFourHundredOneDigits.c_str(), kInfinity},
+                    ReadingCase{"exponentBeyondLong", "1e-99999999999999999999", 0},
+                    ReadingCase{"letterHAfterADigit", "2h", 2}),
     CaseName());
 
 // Full-width characters typed by a Chinese input method, read by hand as if they were ASCII.

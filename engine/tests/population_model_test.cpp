@@ -29,13 +29,15 @@ TEST_P(EvenSpread, ReversalFloorAndProbableStops)
 }
 
 // The first four rows are cells of the CIBSE Guide D table of H and S for an evenly
-// spread population (given to one decimal); the last is the published ten-floor example.
+// spread population (given to one decimal); the fifth is the published ten-floor example. Two
+// floors and 4 passengers by hand: HR = 2 - (1/2)^4, S = 2 (1 - (1/2)^4).
 INSTANTIATE_TEST_SUITE_P(Engine, EvenSpread,
                          testing::Values(SpreadCase{"guideFourFloors", 4, 4, 3.6, 2.7, 0.05},
                                          SpreadCase{"guideTenFloorsLight", 10, 9.6, 9.5, 6.4, 0.05},
                                          SpreadCase{"guideTenFloorsHeavy", 10, 16, 9.8, 8.1, 0.05},
                                          SpreadCase{"guideThirteenFloors", 13, 24, 12.8, 11.1, 0.05},
-                                         SpreadCase{"eightPassengers", 10, 8, 9.32268667, 5.6953279, 5e-8}),
+                                         SpreadCase{"eightPassengers", 10, 8, 9.32268667, 5.6953279, 5e-8},
+                                         SpreadCase{"twoFloors", 2, 4, 1.9375, 1.875, 1e-12}),
                          CaseName());
 
 // With everybody on one floor a car stops there only and always reverses there.

@@ -76,6 +76,12 @@ const EntryCase kEntryCases[] = {
     {"loadAndCarsNotDecided", {}, "elevator.fixedConfiguration", "", {.fixed = false}},
     {"floorsPart", {}, "building.floorsServed", "", {.floors = "9.5"}},
     {"carsPart", {}, "elevator.carCount", "", {.cars = "1.5"}},
+    {"carsMost", {}, nullptr, "", {.cars = "32767"}},
+    {"carsBeyondSixteenBits", {}, "elevator.carCount", "", {.cars = "32768"}},
+    // 100 % of 2500 persons in five minutes, over 100 minutes and 1000 replications: the
+    // 5e7 arrivals that can be held.
+    {"arrivalsAtTheMost", {.demandPercent = "100", .minutes = "100", .replications = "1000"}, nullptr, "",
+     {.population = "2500"}},
     {"nobodyOnAnyFloor", {}, "floorPopulations", "", {.spread = kPerFloor, .population = "10", .perFloor = {"0"}}},
     // The calculation's own checks come first and are passed on as they are.
     {"floorsBelowTheMainFloor", {}, "elevator.travel", "", {.travel = "10"}},
@@ -127,8 +133,8 @@ const DerivedCase kDerivedCases[] = {
      {.type = kOwner, .express = "22.5", .door = kFour, .width = "2000", .speed = "2.5", .load = "1000"},
      {.loadingLimit = "100"}, 22.5, 49.5, 4.8, 0.45, 13, 13, 0.2},
     // The travel below the lowest floor is held in single precision, as the calculation takes it;
-    // 50 kg carries no whole person and still takes one.
-    {"singlePrecisionExpress", {.travel = "30.1", .load = "50"}, {}, 3.0999999046325684, 30.0999999046325684, 4.5,
+    // 74 kg carries no whole person and still takes one.
+    {"singlePrecisionExpress", {.travel = "30.1", .load = "74"}, {}, 3.0999999046325684, 30.0999999046325684, 4.5,
      0.95, 0, 1, 0.2},
 };
 INSTANTIATE_TEST_SUITE_P(Simulation, DerivedQuantities, testing::ValuesIn(kDerivedCases), CaseName());

@@ -1,4 +1,5 @@
 #include "engine/simulation.h"
+#include "engine/simulation_replication.h"
 #include "engine/simulation_report.h"
 
 #include "engine/display_text.h"
@@ -249,6 +250,14 @@ TEST(SimulationProgress, ReportsEachReplicationAndStopsWhenCancelled)
     const SimulationSummary stopped = simulate(setup, false, &cancel);
     EXPECT_TRUE(stopped.cancelled);
     EXPECT_FALSE(stopped.awt.has_value());
+    // A replication under way stops as well.
+    EXPECT_TRUE(runReplication(setup, randomArrivals(setup, 0), &cancel).cancelled);
+
+    // A single replication is reported too.
+    reported.clear();
+    simulate(setupOf({}, {.minutes = "10", .replications = "1"}), false, nullptr,
+             [&](int done, int total) { reported.push_back(done * 10 + total); });
+    EXPECT_EQ(reported, std::vector<int>{11});
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <vector>
 
 namespace trevalo::engine {
@@ -29,6 +30,7 @@ struct ListCase {
     std::vector<PassengerEntry> passengers;
     std::vector<Way> ways;  // in arrival order
     double maxQueue;        // passengers waiting at the main floor, not yet boarding
+    std::optional<double> rtt = {};  // the mean time between a car's departures; none: not checked
 };
 
 SimulationSummary simulated(const Entries& building, const SimulationEntries& entries)
@@ -56,6 +58,10 @@ TEST_P(HandWorkedLists, BoardAndDeliverEachPassengerWhenWorkedOutByHand)
         EXPECT_NEAR(summary.trace[i].destinationTime, row.ways[i].destinationTime, 1e-9);
     }
     EXPECT_EQ(summary.maxQueue, row.maxQueue);
+    if (row.rtt) {
+        ASSERT_TRUE(summary.rtt.has_value());
+        EXPECT_NEAR(*summary.rtt, *row.rtt, 1e-9);
+    }
 }
 
 // Worked by hand: a car leaves t_d = 4.5 s after its doors close and stops 4.5 s + 0.95 s a
@@ -88,7 +94,13 @@ INSTANTIATE_TEST_SUITE_P(
         // No dwell: the second arrives as the first boarding ends and boards straight on; the doors
         // then close at 1.9 and car 2 takes the third when car 1 leaves at 6.4.
         ListCase{"noDwell", "2", "300", "0", {{0, 1}, {0.95, 1}, {2, 2}},
-                 {{1, 0, 12.36984}, {1, 0.95, 12.36984}, {2, 6.4, 20.81984}}, 1}),
+                 {{1, 0, 12.36984}, {1, 0.95, 12.36984}, {2, 6.4, 20.81984}}, 1},
+        // One car takes seven passengers for floor 1 in three trips, leaving at 7.35, 33.98968 and
+        // 68.72936 (the last after its 10 s dwell): two cycles, of 26.63968 s and 34.73968 s.
+        ListCase{"threeTripsOfOneCar", "1", "300", "", std::vector<PassengerEntry>(7, {0, 1}),
+                 {{1, 0, 13.31984}, {1, 0.95, 13.31984}, {1, 1.9, 13.31984}, {1, 26.63968, 39.95952},
+                  {1, 27.58968, 39.95952}, {1, 28.53968, 39.95952}, {1, 53.27936, 74.6992}},
+                 6, 30.68968}),
     CaseName());
 
 // The last list above; its figures worked out by hand: waits 0, 0, 4.35 and 15.28968; departures

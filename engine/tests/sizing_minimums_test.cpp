@@ -67,6 +67,11 @@ TEST(SizingMinimums, LimitWhatIsTried)
     SizingEntries entries = presetSizingEntries(inputsOf(building));
     EXPECT_EQ(entries.leastCars, "2");
     EXPECT_EQ(entries.leastLoad, "800");
+    // Without a building type nothing is asked of the lifts.
+    AnalysisInputs untyped = inputsOf(building);
+    untyped.project.buildingType.reset();
+    const SizingMinimums none = presetMinimums(untyped);
+    EXPECT_FALSE(none.cars || none.load || none.fireLiftRunTime);
     entries.speeds = {"1", "2.5"};
     entries.leastCars = "6";
     const SizingResult result = runSizingSearch(inputsOf(building), entries);

@@ -58,24 +58,28 @@ TEST_P(DoorRow, BaseTimeAndEachReduction)
 struct LawCase {
     const char* name;
     const char* speed;
+    SpeedClass speedClass;
     double a, b, c, d, k, e, g, f;
 };
 
 class Coefficients : public testing::TestWithParam<LawCase> {};
 
-// The published coefficients of each speed class, as the steps carry them.
+// The speed class of a rated speed and its published coefficients, as the steps carry them.
 INSTANTIATE_TEST_SUITE_P(
     Engine, Coefficients,
-    testing::Values(LawCase{"low", "1.75", 1.26984, 0.7, 2.4, 2.53968, 5.07936, 0.49, 0.7, 2.53968},
-                    LawCase{"middle", "2.5", 1.111111, 1.25, 2.5, 2.22222, 4.44444, 1.5625, 1.25, 2.22222},
-                    LawCase{"high", "6", 1.05556, 0.89583, 1.49167, 2.11111, 4.22224, 0.80251, 0.89583, 2.11112}),
+    testing::Values(
+        LawCase{"low", "1.75", SpeedClass::Low, 1.26984, 0.7, 2.4, 2.53968, 5.07936, 0.49, 0.7, 2.53968},
+        LawCase{"middle", "2.5", SpeedClass::Middle, 1.111111, 1.25, 2.5, 2.22222, 4.44444, 1.5625, 1.25, 2.22222},
+        LawCase{"high", "6", SpeedClass::High, 1.05556, 0.89583, 1.49167, 2.11111, 4.22224, 0.80251, 0.89583, 2.11112}),
     CaseName());
 
 TEST_P(Coefficients, OfTheSpeedClassUsed)
 {
     const LawCase& c = GetParam();
     // A shaft long enough for every class's full-speed run.
-    const MotionLaw law = stepsOf({.floors = "30", .travel = "90", .speed = c.speed}).motionLaw;
+    const CalculationSteps steps = stepsOf({.floors = "30", .travel = "90", .speed = c.speed});
+    EXPECT_EQ(steps.speedClass, c.speedClass);
+    const MotionLaw& law = steps.motionLaw;
     EXPECT_EQ((std::array{law.a, law.b, law.c, law.d, law.k, law.e, law.g, law.f}),
               (std::array{c.a, c.b, c.c, c.d, c.k, c.e, c.g, c.f}));
 }
@@ -124,7 +128,9 @@ INSTANTIATE_TEST_SUITE_P(
                     // 3 x 0.3 is 0.8999999999999999 in binary, short of 0.9: the group figure decides.
                     CarsCase{"productShortOfTheTarget", 0.3, 0.9, 4}, CarsCase{"oneCarAlways", 5, 0, 1},
                     CarsCase{"officeSevenCars", 1.960986, 12, 7}, CarsCase{"hundredCarsStillAGroup", 0.06, 6, 100},
-                    CarsCase{"moreThanAHundred", 0.059, 6, 0}, CarsCase{"nobodyCarried", 0, 6, 0},
+                    CarsCase{"moreThanAHundred", 0.059, 6, 0}, CarsCase{"aHundredAndOne", 0.0595, 6, 0},
+                    // 2.1 / 0.3 is 7.000000000000001 in binary, while 7 x 0.3 reaches 2.1.
+                    CarsCase{"quotientAboveTheWholeNumber", 0.3, 2.1, 7}, CarsCase{"nobodyCarried", 0, 6, 0},
                     CarsCase{"negativeShare", -1, 6, 0},
                     CarsCase{"notANumber", std::numeric_limits<double>::quiet_NaN(), 6, 0}),
     CaseName());
