@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
@@ -137,6 +138,35 @@ TEST(CalculationSheet, NotesUnderTheirHeading)
         EXPECT_EQ(textAt(sheet, heading[0] + 1, 3), notes[0]);
         EXPECT_EQ(textAt(sheet, heading[0] + 2, 3), notes[1]);
     }
+}
+
+// The results section lists the rows the result form shows, as it shows them, and no other;
+// without targets the conclusion says that nothing is judged.
+TEST(CalculationSheet, ResultsAsTheFormShowsThem)
+{
+    engine::SingleResult result;
+    for (std::size_t i = 0; i < result.valueTexts.size(); ++i)
+        result.valueTexts[i] = "值" + std::to_string(i);
+    for (const auto& [structural, pit] : {std::pair{false, false}, std::pair{true, false}, std::pair{false, true}}) {
+        result.structuralLoadShown = structural;
+        result.pitAndHeadroomShown = pit;
+        const SheetModel sheet = calculationSheet({}, result, std::nullopt);
+        const auto shown = [&sheet](const char* name) {
+            const SheetCell* cell = valueOf(sheet, name);
+            return cell == nullptr ? std::string("（无此行）") : cell->text;
+        };
+        EXPECT_EQ(shown("最长侯机时间 (秒)"), "值1");
+        EXPECT_EQ(shown("电梯机房的结构荷载 kg"), structural ? "值6" : "（无此行）");
+        EXPECT_EQ(shown("井深 m"), pit ? "值7" : "（无此行）");
+        EXPECT_EQ(shown("井顶缓冲高度 m"), pit ? "值8" : "（无此行）");
+    }
+    const SheetModel sheet = calculationSheet({}, result, std::nullopt);
+    const auto overall = std::find_if(sheet.cells().begin(), sheet.cells().end(),
+                                      [](const auto& cell) { return cell.second.text == "综合结论"; });
+    ASSERT_NE(overall, sheet.cells().end());
+    EXPECT_EQ(textAt(sheet, overall->first.row, 1), "");
+    EXPECT_EQ(textAt(sheet, overall->first.row, 3), "无设计目标，不作判定");
+    EXPECT_EQ(textAt(sheet, overall->first.row, 5), "");  // nor a unit
 }
 
 struct VerdictCase {

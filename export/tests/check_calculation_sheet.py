@@ -8,10 +8,12 @@ import openpyxl
 
 LOW = {"A": 1.26984, "B": 0.7, "C": 2.4, "D": 2.53968, "E": 0.49, "F": 2.53968, "G": 0.7, "K": 5.07936}
 MIDDLE = {"A": 1.111111, "B": 1.25, "C": 2.5, "D": 2.22222, "E": 1.5625, "F": 2.22222, "G": 1.25, "K": 4.44444}
+SPEED_CLASSES = "v ≤ 2 m/s 低速；2 < v < 5 m/s 中速；v ≥ 5 m/s 高速"
 
 # Worked by hand and with a model written from the published formulas, tables and targets.
 # single: symbol -> value; machine: the structural-load terms and shaft row; conclusion:
-# symbol -> (value, target, margin, verdict); table: load -> (cars, HC(T) %, interval, verdict).
+# symbol -> (value, target, margin, verdict); table: load -> (cars, HC(T) %, interval, verdict);
+# inputs: name -> (formula, value, unit) of the rows the calculation takes as entered.
 CASES = {
     "worked": {
         "coefficients": LOW,
@@ -22,6 +24,10 @@ CASES = {
         "machine": {"Q_e": 1000, "f": 300, "n_r": 4, "c": 2300, "w": 2800, "r": 120, "G_m": 1500, "γ": 1.25,
                     "W_s": 17425, "W_s kN": 170.88087625, "井深": 1.7, "井顶缓冲高度": 4.9},
         "conclusion": {"HC(T) %": (8.336, 6, 2.336, "满足"), "INT": (46.785029, 60, 13.214971, "满足")},
+        "inputs": {"评估载重": ("输入载重按 75 kg 向下取整", 975, "kg"), "人数分配": (None, "每层平均分配", None),
+                   "速度等级": (SPEED_CLASSES, "低速", None), "电梯门类型": (None, "2CO", None),
+                   "开门宽度（门表行）": ("输入宽度归入标准宽度", 900, "mm"), "电梯预先开门": (None, "无", None),
+                   "折耗率": ("输入", 5, "%"), "上行百分比": ("输入", 30, "%"), "下行百分比": ("输入", 20, "%")},
         "overall": "满足",
         "table": {"675/9": (2, 7.433858, 36.320307, "满足"), "1350/18": (2, 9.2328, 58.487135, "满足"),
                   "1425/19": (2, 9.392783, 60.684888, "不满足"), "1800/24": (2, 10.128928, 71.083535, "不满足")},
@@ -35,12 +41,19 @@ CASES = {
         "machine": {"Q_e": 1350, "f": 400, "n_r": 6, "c": 3100, "w": 3775, "r": 252, "G_m": 1500, "γ": 1.25,
                     "W_s": 23067.5, "W_s kN": 226.214898875, "井深": 2.5, "井顶缓冲高度": 5.2},
         "conclusion": {"HC(T) %": (9.872675, 12, -2.127325, "不满足"), "INT": (41.022317, 30, -11.022317, "不满足")},
+        "inputs": {"评估载重": ("输入载重按 75 kg 向下取整", 1350, "kg"), "人数分配": (None, "每层平均分配", None),
+                   "速度等级": (SPEED_CLASSES, "中速", None), "电梯门类型": (None, "2SO", None),
+                   "开门宽度（门表行）": ("输入宽度归入标准宽度", 1000, "mm"), "电梯预先开门": (None, "有", None),
+                   "折耗率": ("输入", 10, "%"), "上行百分比": ("输入", 80, "%"), "下行百分比": ("输入", 10, "%")},
         "overall": "不满足",
         "table": {"750/10": (7, 13.722074, 16.396939, "满足"), "825/11": (6, 12.191934, 20.300307, "满足"),
                   "1200/16": (6, 14.111694, 25.510758, "满足"), "1275/17": (5, 12.053665, 31.733087, "不满足"),
                   "1800/24": (5, 13.947416, 38.716849, "不满足")},
     },
 }
+SINGLE_SECTIONS = ["输入数据（计算所用值）", "计算过程", "电梯机房结构荷载、井深及井顶缓冲高度", "结果（与结果窗口显示一致）",
+                   "估算（超出上行高峰计算范围）", "结论（与设计目标比较）"]
+TABLE_SECTIONS = ["输入数据（计算所用值，各额定载重相同，列于第一列）", "计算过程（每种额定载重一列）", "结论（满足 HC 目标所需电梯数量）"]
 RESULTS = {"RTT", "INT", "HC(T) %", "HC(P)", "HC(P) %", "W_s"}
 INTERMEDIATES = {"P_up", "S_up", "HR", "da", "ta", "t_x", "T_f", "T_d", "T_p", "T_l"}
 # The printable width of A4 landscape between the default margins of 0.7 inch, in points.
@@ -161,9 +174,16 @@ def calculation_sheet(path, case, problems, table):
     for row in sheet.iter_rows():
         if row[0].value or row[1].value:
             rows.setdefault(row[0].value or "", []).append(row)
-    last = [row[0].value for row in sheet.iter_rows() if row[0].value][-4:]
-    if last != ["计算", "校对", "审核", "日期"]:
-        problems.append(f"{path}: sheet ends with {last}, not the sign-off block")
+    # The sections in order, each title alone in its row, and the block to sign at the end.
+    outline = [row[0].value for row in sheet.iter_rows(max_col=4)
+               if row[0].value and row[0].font.b and all(cell.value is None for cell in row[1:])]
+    sections = TABLE_SECTIONS if table else SINGLE_SECTIONS
+    if outline != ["计算书", "计算依据"] + sections + ["签署", "计算", "校对", "审核", "日期"]:
+        problems.append(f"{path}: sections {outline}")
+    # The column headings and every verdict print bold.
+    for cell in (cell for row in sheet.iter_rows() for cell in row):
+        if (cell.row == 2 and cell.value is not None or cell.value in ("满足", "不满足")) and not cell.font.b:
+            problems.append(f"{path}: {cell.coordinate} {cell.value!r} not bold")
     text = " ".join(str(cell.value) for row in sheet.iter_rows() for cell in row if cell.value is not None)
     for needed in ("上行高峰总行程时间", "CIBSE Guide D (Barney)", "不足 1 时按 1 计", "四扇中分门",
                    "上行或下行百分比大于 100 时拒绝计算"):
@@ -210,6 +230,11 @@ def check(name, single_path, table_path):
         expect(problems, f"conclusion {symbol} margin", cells[at + 2][3], margin, "0.000")
         if cells[at + 3][3].value != verdict:
             problems.append(f"conclusion {symbol}: {cells[at + 3][3].value!r}, expected {verdict}")
+    named = {row[1].value: row for row in cells if row[1].value}
+    for name, wanted in case["inputs"].items():
+        shown = [cell.value for cell in named[name][2:5]] if name in named else None
+        if shown != list(wanted):
+            problems.append(f"input row {name}: {shown}, expected {list(wanted)}")
     overall = [row for row in rows.get("", []) if row[1].value == "综合结论"]
     if not overall or overall[0][3].value != case["overall"]:
         problems.append(f"overall verdict {overall[0][3].value if overall else None!r}, expected {case['overall']}")

@@ -29,6 +29,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "A_B_C_D_E_F_G_H_I_J_楼 2026-12-06 18-30-05.xltx"},
         NameCase{"leadingAndTrailingDots", "..楼. ", "楼 2026-12-06 18-30-05.xltx"},
         NameCase{"dotsOnly", "...", "Trevalo 2026-12-06 18-30-05.xltx"},
+        NameCase{"oneLeadingDot", ".楼", "楼 2026-12-06 18-30-05.xltx"},
         NameCase{"longNameShortened", QString(100, QChar(0x697C)),
                  QString(60, QChar(0x697C)) + " 2026-12-06 18-30-05.xltx"}),
     [](const auto& testCase) { return std::string(testCase.param.name); });

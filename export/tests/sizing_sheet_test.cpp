@@ -50,10 +50,14 @@ SizingRecord record(BuildingType type, engine::SizingEntries entries, engine::De
     return r;
 }
 
-// Twelve floors given one by one, a building that needs a fire lift, searched from two cars up.
+// Twelve floors given one by one, a 2CO door that does not open in advance, a building that
+// needs a fire lift, searched from two cars up.
 SizingRecord perFloorFireLift(SizingRecord r)
 {
     r.entered.inputs.project.spread = engine::PopulationSpread::PerFloor;
+    r.entered.inputs.floors.storedTotal = "600";
+    r.entered.inputs.elevator = {"36", "3", false, "", engine::DoorType::TwoPanelCentre, "900", false, "5", "30", "20",
+                                 "2.5", true, "1000", "", false, ""};
     for (int i = 1; i <= 12; ++i)
         r.entered.floorList.push_back({"第 " + std::to_string(i) + " 层人数", "50"});
     r.analysis.minimums = {2, "两台来源", 800, "载重来源", 60, "运行时间来源"};
@@ -99,6 +103,13 @@ TEST_P(SizingSheet, LeadsWithTheAnswerThenTheConfigurationsAndSignOff)
     ASSERT_TRUE(layout.trials.has_value());
     for (const auto& [address, text] : GetParam().trials)
         EXPECT_EQ(layout.trials->text(address), text) << address;
+    // The count of configurations tried wraps over the width of their table.
+    int lastHeading = 0;
+    for (const auto& [at, cell] : layout.trials->cells())
+        lastHeading = at.row == 4 && !cell.text.empty() ? at.column : lastHeading;
+    ASSERT_NE(layout.trials->cell({2, 1}), nullptr);
+    EXPECT_TRUE(layout.trials->cell({2, 1})->wrapped);
+    EXPECT_EQ(layout.trials->cell({2, 1})->mergedThrough, lastHeading);
 }
 
 // Each table column as wide as its widest figure plus half a character, at least five.
@@ -186,7 +197,9 @@ INSTANTIATE_TEST_SUITE_P(
         SheetCase{"perFloorFireLiftFromTwoCars",
                   perFloorFireLift(record(BuildingType::Residential, {"6", "60", "", "2", {"2.5"}, "2", "1000"},
                                           {6, 60, std::nullopt}, 15.0625)),
-                  {{"D10", "最少台数"}, {"H10", "2"}, {"I10", "两台来源"},
+                  {{"D1", "输入数据：住宅，停留 12 层，各层人数合计 600 人（逐层见 A～C 列）；行程 36 m，层高 3 m；"
+                          "2CO 900 mm；折耗率 5 %，上行 30 %，下行 20 %"},
+                   {"D10", "最少台数"}, {"H10", "2"}, {"I10", "两台来源"},
                    {"D11", "最小额定载重 (kg)"}, {"H11", "1000"}, {"I11", "用户设定"},
                    {"D13", "消防电梯运行时间 (秒) ≤"}, {"H13", "60"},
                    {"I13", "消防电梯首层至顶层运行时间不大于 60 秒（运行时间来源）；1、1.5 m/s 不能满足，未试算"},

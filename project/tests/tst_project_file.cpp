@@ -40,6 +40,17 @@ QByteArray fileWith(const char* replacedMember = "", const char* replacement = "
     return text.toUtf8();
 }
 
+// Every member a project has, the sizing and simulation forms' too, and one it does not know.
+QByteArray everyMember()
+{
+    return fileWith(R"("floorPopulations": [])",
+                    R"("floorPopulations": ["１２", "1,000", ""], "later": {"x": 1},
+        "sizing": {"hcPercent": "12", "interval": "30", "awt": "", "maxCars": "8", "speeds": ["2.5", "1.75"],
+                   "leastCars": "2", "leastLoad": "800"},
+        "simulation": {"demandPercent": "12", "minutes": "", "loadingLimit": "80", "dwell": "8", "replications": "3",
+                       "seed": "-7", "passengers": [[0, 3], [12.5, 20]]})");
+}
+
 }  // namespace
 
 class ProjectFileTest : public QObject {
@@ -50,6 +61,7 @@ private slots:
     void missingMembersReadEmpty();
     void refusedFiles_data();
     void refusedFiles();
+    void aWrongTypeIsNamedByItsPath();
     void writesTheOtherChoicesAndLeavesOut();
     void fileLimits();
     void failedWriteKeepsTheOldFile();
@@ -60,12 +72,7 @@ private slots:
 // Read as typed, every member, and written back the same, less the members it does not know.
 void ProjectFileTest::readsAndWritesEveryMember()
 {
-    const QByteArray file = fileWith(R"("floorPopulations": [])",
-                                     R"("floorPopulations": ["１２", "1,000", ""], "later": {"x": 1},
-        "sizing": {"hcPercent": "12", "interval": "30", "awt": "", "maxCars": "8", "speeds": ["2.5", "1.75"],
-                   "leastCars": "2", "leastLoad": "800"},
-        "simulation": {"demandPercent": "12", "minutes": "", "loadingLimit": "80", "dwell": "8", "replications": "3",
-                       "seed": "-7", "passengers": [[0, 3], [12.5, 20]]})");
+    const QByteArray file = everyMember();
     const project::ReadResult read = project::projectFromJson(file);
     QVERIFY2(read.project.has_value(), qPrintable(read.reason));
     const project::Project& p = *read.project;
@@ -188,6 +195,31 @@ void ProjectFileTest::refusedFiles()
         QVERIFY2(read.reason.startsWith(reason) && read.reason.endsWith(QStringLiteral(" 个字节处有误）")), qPrintable(read.reason));
     else
         QCOMPARE(read.reason, reason);
+}
+
+// Whichever member has a wrong type, the reason names it by its path: each section replaced
+// by a number, and each member of a section by an object, which no member is.
+void ProjectFileTest::aWrongTypeIsNamedByItsPath()
+{
+    const QJsonObject root = QJsonDocument::fromJson(everyMember()).object();
+    const auto reasonFor = [&root](const QString& section, const QJsonValue& value) {
+        QJsonObject changed = root;
+        changed[section] = value;
+        return project::projectFromJson(QJsonDocument(changed).toJson()).reason;
+    };
+    for (const QString& section : root.keys()) {
+        if (section == "format" || section == "version" || section == "later")
+            continue;
+        QString reason = reasonFor(section, 5);
+        QVERIFY2(reason.startsWith(QStringLiteral("成员“%1”").arg(section)), qPrintable(reason));
+        const QJsonObject members = root.value(section).toObject();
+        for (const QString& member : members.keys()) {
+            QJsonObject wrong = members;
+            wrong[member] = QJsonObject{{"x", 1}};
+            reason = reasonFor(section, wrong);
+            QVERIFY2(reason.startsWith(QStringLiteral("成员“%1.%2”").arg(section, member)), qPrintable(reason));
+        }
+    }
 }
 
 void ProjectFileTest::writesTheOtherChoicesAndLeavesOut()
