@@ -86,8 +86,8 @@ AnalysisOutcome runAnalysis(const AnalysisInputs& inputs)
         return sweepOutcome(installation, population, directionRelabelled(e));
     }
 
-    // One passenger counts as 75 kg: the rated load is evaluated in whole persons.
-    const double load = 75 * std::floor(ratedLoad / 75);
+    // The rated load is evaluated in whole persons.
+    const double load = kPersonMass * std::floor(ratedLoad / kPersonMass);
     const TrafficLoad traffic = trafficLoad(population, load);
     const auto trip = roundTrip(installation, traffic);
     if (!trip)

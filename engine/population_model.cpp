@@ -72,7 +72,7 @@ TrafficLoad trafficLoad(const Population& population, double load, const StopBas
     }
     std::vector<double> powers;
     TrafficLoad result;
-    result.persons = load / 75;  // one passenger counts as 75 kg
+    result.persons = load / kPersonMass;
     result.upPassengers = population.upPercent / 100 * result.persons;
     result.downPassengers = population.downPercent / 100 * result.persons;
     result.upStops = probableStops(population, *bases, result.upPassengers, powers);

@@ -7,6 +7,9 @@
 
 namespace trevalo::engine {
 
+// One passenger counts as 75 kg: a rated load carries load / 75 persons.
+constexpr double kPersonMass = 75;
+
 // The building's population as the traffic model sees it.
 struct Population {
     double floorsServed = 0;  // N, as entered: not rounded

@@ -16,7 +16,6 @@ namespace {
 constexpr double kMostWhole = 32767;
 // Arrivals of all replications together that the simulation keeps in memory at the most.
 constexpr double kMostExpectedPassengers = 5e7;
-constexpr double kPersonMass = 75;  // kg
 
 Refusal refuse(const char* entry, std::string reason)
 {

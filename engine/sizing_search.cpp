@@ -17,7 +17,7 @@ namespace {
 
 // How many of the closest configurations a search that meets nothing lists.
 constexpr std::size_t kClosestShown = 5;
-const double kLargestLoad = tableRowLoad(kLoadTableRows - 1);
+constexpr double kLargestLoad = tableRowLoad(kLoadTableRows - 1);
 
 std::optional<double> positiveEntry(const std::string& text)
 {
