@@ -1,6 +1,6 @@
 #include "app/analysis_action.h"
 
-#include "app/sizing_entries.h"
+#include "app/project_session.h"
 
 #include "engine/analysis.h"
 #include "engine/display_text.h"
@@ -10,7 +10,6 @@
 #include "wizard/elevator_parameters_form.h"
 #include "wizard/entry_marks.h"
 #include "wizard/notices.h"
-#include "wizard/wizard_state.h"
 
 #include <variant>
 
@@ -25,14 +24,15 @@ struct Overloaded : Handlers... {
 
 // The result form is filled before it appears, so it never shows an earlier run's figures.
 template <class ResultForm, class Outcome>
-void showResult(Navigator& navigator, FormId id, const Outcome& outcome, const engine::AnalysisInputs& inputs)
+void showResult(Navigator& navigator, FormId id, const Outcome& outcome, const project::Project& project)
 {
+    const engine::AnalysisInputs inputs = engine::inputsInEffect(project);
     auto* form = qobject_cast<ResultForm*>(navigator.load(id));
     Q_ASSERT(form != nullptr);
     if constexpr (std::is_same_v<Outcome, engine::SingleResult>) {
         form->showFigures(outcome);
         form->showConfiguration(QString::fromStdString(engine::configurationText(outcome, inputs.elevator)));
-        form->showTargetVerdict(engine::targetVerdict(inputs, savedSizingEntries(navigator), outcome));
+        form->showTargetVerdict(engine::targetVerdict(inputs, project.sizing, outcome));
     } else {
         form->showTable(outcome);
     }
@@ -44,15 +44,15 @@ void showResult(Navigator& navigator, FormId id, const Outcome& outcome, const e
 
 void runAnalysisFromForms(Navigator& navigator)
 {
-    const engine::AnalysisInputs inputs = gatherInputs(navigator);
-    const engine::AnalysisOutcome outcome = engine::runAnalysis(inputs);
+    const project::Project& project = ProjectSession::of(navigator)->project();
+    const engine::AnalysisOutcome outcome = engine::runAnalysis(engine::inputsInEffect(project));
     std::visit(Overloaded{
                    [&navigator](const engine::Refusal& refusal) { showRefusal(navigator, refusal); },
-                   [&navigator, &inputs](const engine::SingleResult& result) {
-                       showResult<SingleResultForm>(navigator, FormId::Form5, result, inputs);
+                   [&navigator, &project](const engine::SingleResult& result) {
+                       showResult<SingleResultForm>(navigator, FormId::Form5, result, project);
                    },
-                   [&navigator, &inputs](const engine::LoadTable& table) {
-                       showResult<LoadTableForm>(navigator, FormId::Form6, table, inputs);
+                   [&navigator, &project](const engine::LoadTable& table) {
+                       showResult<LoadTableForm>(navigator, FormId::Form6, table, project);
                    },
                },
                outcome);

@@ -1,22 +1,22 @@
 #include "app/export_record_collector.h"
 
-#include "app/sizing_entries.h"
+#include "app/project_session.h"
 #include "export/export_records.h"
 #include "results/load_table_form.h"
 #include "results/single_result_form.h"
 #include "results/sizing_form.h"
-#include "wizard/wizard_state.h"
 
 namespace trevalo {
 
 namespace {
 
-// The entries as the input forms hold them, with the date and time the building data form shows.
+// The project's entries, with the date and time the building data form shows.
 workbook::EnteredData enteredData(const Navigator& navigator)
 {
-    WizardState state = readWizardState(navigator);
-    return workbook::enteredData(state.inputs, savedSizingEntries(navigator), std::move(state.dateCaption),
-                                 std::move(state.timeCaption));
+    const ProjectSession& session = *ProjectSession::of(navigator);
+    const project::Project& project = session.project();
+    return workbook::enteredData(engine::inputsInEffect(project), project.sizing, session.dateCaption(),
+                                 session.timeCaption());
 }
 
 // A result form only becomes visible through an analysis of the entries, and the entries
@@ -39,7 +39,7 @@ std::optional<workbook::SingleResultRecord> collectSingleResultRecord(const Navi
     const auto analysis = analysisOf<engine::SingleResult>(entered);
     if (!analysis || navigator.formAs<SingleResultForm>(FormId::Form5) == nullptr)
         return std::nullopt;
-    return workbook::singleResultRecord(std::move(entered), *analysis, savedSizingEntries(navigator));
+    return workbook::singleResultRecord(std::move(entered), *analysis, ProjectSession::of(navigator)->project().sizing);
 }
 
 std::optional<workbook::LoadTableRecord> collectLoadTableRecord(const Navigator& navigator)
@@ -53,12 +53,13 @@ std::optional<workbook::LoadTableRecord> collectLoadTableRecord(const Navigator&
 
 std::optional<workbook::SizingRecord> collectSizingRecord(const Navigator& navigator)
 {
-    const auto* form = navigator.formAs<SizingForm>(FormId::Form7);
-    if (form == nullptr)
+    // The sizing form, when loaded, has written its entries into the project.
+    const std::optional<engine::SizingEntries> entries = ProjectSession::of(navigator)->project().sizing;
+    if (navigator.formAs<SizingForm>(FormId::Form7) == nullptr || !entries)
         return std::nullopt;
     workbook::SizingRecord record;
     record.entered = enteredData(navigator);
-    record.entries = form->entries();
+    record.entries = *entries;
     const engine::SizingResult result = engine::runSizingSearch(record.entered.inputs, record.entries);
     const auto* outcome = std::get_if<engine::SizingOutcome>(&result);
     if (outcome == nullptr)

@@ -21,15 +21,6 @@ namespace trevalo {
 
 namespace {
 
-// The entries as the forms take them from the file: elevator parameters never entered are
-// the form's defaults for the building type; the floor rows as the file lists them.
-engine::AnalysisInputs inputsOf(const project::Project& project)
-{
-    engine::AnalysisInputs inputs = project.inputs;
-    inputs.elevator = engine::elevatorInEffect(project);
-    return inputs;
-}
-
 // The entries the search uses, as the command always took them from the forms: the project's
 // sizing entries as they are (a refused one refuses the search), or the building type's
 // presets at the rated speed entered.
@@ -77,7 +68,7 @@ int printCalculation(const QString& file)
     const std::optional<project::Project> project = readFile(file);
     if (!project)
         return kExitUnreadable;
-    const engine::AnalysisInputs inputs = inputsOf(*project);
+    const engine::AnalysisInputs inputs = engine::inputsInEffect(*project);
     const engine::AnalysisOutcome outcome = engine::runAnalysis(inputs);
     printLine(outcomeJson(inputs, outcome, project->sizing));
     return std::holds_alternative<engine::Refusal>(outcome) ? kExitNotice : kExitResult;
@@ -88,7 +79,7 @@ int exportCalculation(const QString& file, const QString& out)
     const std::optional<project::Project> project = readFile(file);
     if (!project)
         return kExitUnreadable;
-    const engine::AnalysisInputs inputs = inputsOf(*project);
+    const engine::AnalysisInputs inputs = engine::inputsInEffect(*project);
     const engine::AnalysisOutcome outcome = engine::runAnalysis(inputs);
     if (const auto* refusal = std::get_if<engine::Refusal>(&outcome)) {
         printLine(refusalJson(*refusal));
@@ -111,7 +102,7 @@ int printSizing(const QString& file)
     const std::optional<project::Project> project = readFile(file);
     if (!project)
         return kExitUnreadable;
-    const engine::AnalysisInputs inputs = inputsOf(*project);
+    const engine::AnalysisInputs inputs = engine::inputsInEffect(*project);
     const engine::SizingResult result = engine::runSizingSearch(inputs, sizingEntriesInEffect(*project, inputs));
     if (const auto* refusal = std::get_if<engine::Refusal>(&result)) {
         printLine(refusalJson(*refusal));
@@ -128,7 +119,7 @@ int exportSizing(const QString& file, const QString& out)
     if (!project)
         return kExitUnreadable;
     workbook::SizingRecord record;
-    record.entered = enteredNow(inputsOf(*project), project->sizing);
+    record.entered = enteredNow(engine::inputsInEffect(*project), project->sizing);
     record.entries = sizingEntriesInEffect(*project, record.entered.inputs);
     const engine::SizingResult result = engine::runSizingSearch(record.entered.inputs, record.entries);
     if (const auto* refusal = std::get_if<engine::Refusal>(&result)) {
@@ -144,7 +135,7 @@ int printSimulation(const QString& file, const QString& traceOut)
     const std::optional<project::Project> project = readFile(file);
     if (!project)
         return kExitUnreadable;
-    const engine::AnalysisInputs inputs = inputsOf(*project);
+    const engine::AnalysisInputs inputs = engine::inputsInEffect(*project);
     const auto setup = engine::checkSimulation(inputs, project->simulation.value_or(engine::SimulationEntries{}),
                                                engine::defaultDemandPercent(inputs, project->sizing));
     if (const auto* refusal = std::get_if<engine::Refusal>(&setup)) {

@@ -27,7 +27,7 @@ QString suggestedPath(const ProjectSession& session)
 {
     if (!session.filePath().isEmpty())
         return session.filePath();
-    QString name = QString::fromStdString(session.currentProject().inputs.project.projectName).trimmed();
+    QString name = QString::fromStdString(session.project().inputs.project.projectName).trimmed();
     name.replace(QRegularExpression(QStringLiteral("[\\\\/:*?\"<>|\\x00-\\x1f]")), QStringLiteral("_"));
     if (name.isEmpty())
         name = QStringLiteral("Trevalo");
@@ -116,12 +116,19 @@ bool settleUnsavedChanges(ProjectSession& session, QWidget* parent)
 {
     if (!session.hasUnsavedChanges())
         return true;
-    const QString text = QStringLiteral("项目“%1”已修改。是否保存修改？").arg(QFileInfo(session.filePath()).fileName());
+    QString text = QStringLiteral("项目“%1”已修改。是否保存修改？").arg(QFileInfo(session.filePath()).fileName());
+    if (session.filePath().isEmpty()) {
+        const QString name = QString::fromStdString(session.project().inputs.project.projectName).trimmed();
+        text = QStringLiteral("项目“%1”尚未保存。是否保存？").arg(name.isEmpty() ? QStringLiteral("未命名") : name);
+    }
     const QString answer = ask(parent, QStringLiteral("unsavedQuestion"), text,
                                {QStringLiteral("保存"), QStringLiteral("不保存"), QStringLiteral("取消")});
     if (answer == QStringLiteral("保存"))
         return saveProject(session, parent);
-    return answer == QStringLiteral("不保存");
+    if (answer != QStringLiteral("不保存"))
+        return false;
+    session.discardUnsavedWork();
+    return true;
 }
 
 bool openProjectFile(ProjectSession& session, const QString& path, QWidget* parentForMessages)
@@ -138,7 +145,7 @@ bool openProjectFile(ProjectSession& session, const QString& path, QWidget* pare
 
 bool saveProjectFile(ProjectSession& session, const QString& path, QWidget* parentForMessages)
 {
-    const QString problem = project::writeProjectFile(path, session.currentProject());
+    const QString problem = project::writeProjectFile(path, session.projectToSave());
     if (!problem.isEmpty()) {
         reportFailure(QStringLiteral("无法保存项目文件“%1”：%2").arg(QDir::toNativeSeparators(path), problem),
                       parentForMessages);

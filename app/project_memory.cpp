@@ -17,13 +17,6 @@ namespace {
 
 QSettings settings() { return QSettings(QStringLiteral("Trevalo"), QStringLiteral("trevalo")); }
 
-QByteArray emptyJson()
-{
-    project::Project empty;
-    empty.elevatorEntered = false;
-    return project::projectToJson(empty);
-}
-
 // The most programs that keep their entries at the same time; beyond them a run keeps none.
 constexpr int kRecoverySlots = 16;
 
@@ -35,7 +28,7 @@ QString recoveryName(int slot)
 }  // namespace
 
 ProjectMemory::ProjectMemory(ProjectSession& session, const QString& dataFolder)
-    : QObject(&session), m_session(session), m_dataFolder(dataFolder), m_emptyJson(emptyJson())
+    : QObject(&session), m_session(session), m_dataFolder(dataFolder)
 {
     setObjectName(QStringLiteral("projectMemory"));
     const QString folder = settings().value(QStringLiteral("lastFolder")).toString();
@@ -61,14 +54,18 @@ ProjectMemory::ProjectMemory(ProjectSession& session, const QString& dataFolder)
     }
     if (!m_recoveryPath.isEmpty() && QFileInfo::exists(recoveryPath())) {
         project::ReadResult read = project::readProjectFile(recoveryPath());
-        if (read.project && project::projectToJson(*read.project) != m_emptyJson)
+        if (read.project && engine::holdsTypedEntries(*read.project)) {
             m_offered = std::move(read.project);
+            m_offeredFile = project::recoveredProjectFile(recoveryPath());
+        }
     }
 
     m_keep.setSingleShot(true);
     m_keep.setInterval(1000);
-    connect(&m_keep, &QTimer::timeout, this, [this] { keepEntries(false); });
+    connect(&m_keep, &QTimer::timeout, this, &ProjectMemory::keepEntries);
     connect(&session, &ProjectSession::entriesChanged, &m_keep, qOverload<>(&QTimer::start));
+    // A form that comes or goes (上一步 discarding one) is kept at once, not a second later.
+    connect(&session, &ProjectSession::entriesMoved, this, &ProjectMemory::keepEntries);
     connect(&session, &ProjectSession::filePathChanged, this, &ProjectMemory::rememberFile);
     connect(&session.navigator(), &Navigator::formLoaded, this, [this](FormId, QWidget* form) { offerOn(form); });
     offerEverywhere();
@@ -91,22 +88,20 @@ QStringList ProjectMemory::recentProjects() const
 
 void ProjectMemory::finish()
 {
-    keepEntries(true);
+    keepEntries();
 }
 
-void ProjectMemory::keepEntries(bool ending)
+void ProjectMemory::keepEntries()
 {
     m_keep.stop();
-    const QByteArray json = m_session.currentJson();
-    // At the end a project with a file has been settled by the user (saved, or the changes
-    // given up); until then its unsaved changes are kept as well.
-    const bool keep = json != m_emptyJson &&
-                      (m_session.filePath().isEmpty() || (!ending && m_session.hasUnsavedChanges()));
     if (m_recoveryPath.isEmpty())
         return;
-    if (keep) {
+    // Unsaved work is kept, whatever way the program ends, until the user gives it up (不保存)
+    // or it is in its file.
+    if (m_session.hasUnsavedChanges() && !m_session.workDiscarded()) {
         // A failure to write is not the user's concern while the work is still on screen.
-        m_ownsRecovery = project::writeProjectFile(recoveryPath(), m_session.currentProject()).isEmpty();
+        m_ownsRecovery =
+            project::writeRecoveryFile(recoveryPath(), m_session.projectToKeep(), m_session.filePath()).isEmpty();
     } else if (m_ownsRecovery) {
         // Nothing of this run to keep; the last run's entries stay offered until a run has its own.
         QFile::remove(recoveryPath());
@@ -124,7 +119,7 @@ void ProjectMemory::rememberFile(const QString& path)
     stored.setValue(QStringLiteral("recentProjects"), recent.mid(0, kRecentCount));
     stored.sync();
     offerEverywhere();
-    keepEntries(false);
+    keepEntries();
 }
 
 void ProjectMemory::recentChosen(const QString& path, QWidget* form)
@@ -149,10 +144,14 @@ void ProjectMemory::recover(QWidget* form)
     if (!m_offered || !settleUnsavedChanges(m_session, form))
         return;
     const project::Project offered = *std::exchange(m_offered, std::nullopt);
+    const QString file = std::exchange(m_offeredFile, QString());
     offerEverywhere();
     // The file holds what is now this run's entries.
     m_ownsRecovery = true;
-    m_session.openProject(offered, QString());
+    std::optional<project::Project> saved;
+    if (!file.isEmpty())
+        saved = project::readProjectFile(file).project;
+    m_session.openRecovered(offered, file, saved);
 }
 
 void ProjectMemory::offerOn(QWidget* form)

@@ -36,12 +36,11 @@ public:
     QString recoveryPath() const;
     QStringList recentProjects() const;
 
-    // The program ends normally: the user has settled a project with a file, so its entries
-    // need no keeping; entries without a file stay for the next run.
+    // The program ends: unsaved work the user did not give up stays for the next run.
     void finish();
 
 private:
-    void keepEntries(bool ending);
+    void keepEntries();
     void rememberFile(const QString& path);
     void recentChosen(const QString& path, QWidget* form);
     void recover(QWidget* form);
@@ -52,8 +51,8 @@ private:
     QString m_dataFolder;
     QString m_recoveryPath;
     std::unique_ptr<QLockFile> m_recoveryLock;
-    QByteArray m_emptyJson;
     std::optional<project::Project> m_offered;  // the last run's entries, until restored
+    QString m_offeredFile;                       // the project file they belong to, if any
     bool m_ownsRecovery = false;                 // this run's entries are in the file
     QTimer m_keep;
 };

@@ -3,14 +3,12 @@
 #include "app/export_record_collector.h"
 #include "app/project_session.h"
 #include "app/simulation_runner.h"
-#include "app/sizing_entries.h"
 #include "app/workbook_actions.h"
 #include "engine/simulation_targets.h"
 #include "engine/waiting_time.h"
 #include "project/passenger_csv.h"
 #include "results/simulation_form.h"
 #include "wizard/entry_marks.h"
-#include "wizard/wizard_state.h"
 
 #include <QFile>
 #include <QFileDialog>
@@ -53,23 +51,24 @@ void startSimulation(Navigator& navigator, SimulationForm& form)
     SimulationSession* session = sessionOf(form);
     if (session->isRunning())
         return;
-    const engine::AnalysisInputs inputs = gatherInputs(navigator);
-    const std::optional<engine::SizingEntries> sizing = savedSizingEntries(navigator);
-    const engine::SimulationEntries entries = form.entries();
-    form.setDefaultDemand(engine::defaultDemandPercent(inputs, sizing));
-    auto setup = engine::checkSimulation(inputs, entries, engine::defaultDemandPercent(inputs, sizing));
+    const project::Project& project = ProjectSession::of(navigator)->project();
+    const engine::AnalysisInputs inputs = engine::inputsInEffect(project);
+    const engine::SimulationEntries entries = project.simulation.value_or(engine::SimulationEntries{});
+    const double defaultDemand = engine::defaultDemandPercent(inputs, project.sizing);
+    form.setDefaultDemand(defaultDemand);
+    // One calculation gives the simulation's refusals of the figures and the calculated column.
+    const engine::AnalysisOutcome outcome = engine::runAnalysis(inputs);
+    auto setup = engine::checkSimulation(inputs, entries, defaultDemand, outcome);
     if (const auto* refusal = std::get_if<engine::Refusal>(&setup)) {
         form.clearSummary();
         showRefusalAndMark(navigator, *refusal, &form);
         return;
     }
-    // The simulation refuses what the calculation refuses, so the calculation has its figures.
-    const engine::AnalysisOutcome outcome = engine::runAnalysis(inputs);
     const auto* result = std::get_if<engine::SingleResult>(&outcome);
     if (result == nullptr)
         return;
     const CalculatedFigures calculated = calculatedFigures(*result);
-    const std::optional<double> target = engine::simulationAwtTarget(inputs, sizing);
+    const std::optional<double> target = engine::simulationAwtTarget(inputs, project.sizing);
     form.setRunning(true);
     QPointer<SimulationForm> shown(&form);
     const engine::SimulationSetup checked = std::get<engine::SimulationSetup>(setup);
@@ -133,16 +132,15 @@ void exportSimulation(const Navigator& navigator, SimulationForm& form)
 
 void openSimulationForm(Navigator& navigator)
 {
-    const bool fresh = navigator.form(FormId::Form8) == nullptr;
+    const ProjectSession& session = *ProjectSession::of(navigator);
+    // A form shown for the first time starts from the project's entries, if any.
+    const std::optional<engine::SimulationEntries> start =
+        navigator.form(FormId::Form8) == nullptr ? session.project().simulation : std::nullopt;
     auto* form = qobject_cast<SimulationForm*>(navigator.load(FormId::Form8));
-    if (fresh) {
-        if (ProjectSession* session = ProjectSession::of(navigator)) {
-            form->setEntries(session->simulationEntries().value_or(engine::SimulationEntries{}));
-            if (!session->simulationEntries())
-                session->setSimulationPresets(form->entries());
-        }
-    }
-    form->setDefaultDemand(engine::defaultDemandPercent(gatherInputs(navigator), savedSizingEntries(navigator)));
+    if (start)
+        form->setEntries(*start);
+    const project::Project& project = session.project();
+    form->setDefaultDemand(engine::defaultDemandPercent(engine::inputsInEffect(project), project.sizing));
     navigator.hide(FormId::Form5);
     navigator.show(FormId::Form8);
 }
@@ -150,13 +148,6 @@ void openSimulationForm(Navigator& navigator)
 SimulationForm* wireSimulationForm(SimulationForm* form, Navigator& navigator)
 {
     new SimulationSession(form);
-    if (ProjectSession* session = ProjectSession::of(navigator)) {
-        session->setSimulationProvider([form = QPointer<SimulationForm>(form)]() -> std::optional<engine::SimulationEntries> {
-            if (form == nullptr)
-                return std::nullopt;
-            return form->entries();
-        });
-    }
     QObject::connect(form, &SimulationForm::startRequested, form, [&navigator, form] { startSimulation(navigator, *form); });
     QObject::connect(form, &SimulationForm::cancelRequested, form, [form] { sessionOf(*form)->cancel(); });
     QObject::connect(form, &SimulationForm::importRequested, form, [&navigator, form] { importPassengers(navigator, *form); });

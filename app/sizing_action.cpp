@@ -3,14 +3,12 @@
 #include "app/analysis_action.h"
 #include "app/export_record_collector.h"
 #include "app/project_session.h"
-#include "app/sizing_entries.h"
 #include "app/workbook_actions.h"
 #include "engine/display_text.h"
 #include "engine/sizing_minimums.h"
 #include "engine/sizing_search.h"
 #include "results/sizing_form.h"
 #include "wizard/elevator_parameters_form.h"
-#include "wizard/wizard_state.h"
 
 #include <QPointer>
 
@@ -40,25 +38,25 @@ void adopt(Navigator& navigator, const engine::SizingCandidate& candidate)
 
 bool isSizingEntry(const engine::Refusal& refusal) { return refusal.entry.starts_with("sizing."); }
 
-// The search on the input forms as they stand, with these sizing entries.
+// The search on the project as it stands, with these sizing entries.
 engine::SizingResult runSizingWithEntries(const Navigator& navigator, const engine::SizingEntries& entries)
 {
-    return engine::runSizingSearch(gatherInputs(navigator), entries);
+    return engine::runSizingSearch(engine::inputsInEffect(ProjectSession::of(navigator)->project()), entries);
 }
 
 }  // namespace
 
 void runSizingFromForms(Navigator& navigator)
 {
-    const engine::AnalysisInputs inputs = gatherInputs(navigator);
+    const project::Project& project = ProjectSession::of(navigator)->project();
+    const engine::AnalysisInputs inputs = engine::inputsInEffect(project);
     auto* sizing = navigator.formAs<SizingForm>(FormId::Form7);
-    const engine::SizingEntries presets =
-        engine::presetSizingEntries(inputs);
-    // A form shown for the first time starts from the opened project's entries, if any.
-    const engine::SizingEntries start = sizing != nullptr ? presets : savedSizingEntries(navigator).value_or(presets);
+    const engine::SizingEntries presets = engine::presetSizingEntries(inputs);
+    // A form shown for the first time starts from the project's entries, if any.
+    const engine::SizingEntries start = sizing != nullptr ? presets : project.sizing.value_or(presets);
     // The button checks the input forms; targets the sizing form holds that it refuses are
     // its own to show, so they are not what keeps it closed.
-    engine::SizingEntries entries = sizing != nullptr ? sizing->entries() : start;
+    engine::SizingEntries entries = sizing != nullptr && project.sizing ? *project.sizing : start;
     if (!engine::readSizingEntries(entries))
         entries = presets;
     // A refusal of the sizing entries themselves (every chosen speed too slow for the fire
@@ -73,11 +71,9 @@ void runSizingFromForms(Navigator& navigator)
     const bool fresh = sizing == nullptr || sizing->buildingType() != buildingTypeOf(inputs);
     sizing = qobject_cast<SizingForm*>(navigator.load(FormId::Form7));
     sizing->setBuildingType(buildingTypeOf(inputs), engine::presetMinimums(inputs));
-    if (fresh) {
+    if (fresh)
         sizing->setEntries(start);
-        if (ProjectSession* session = ProjectSession::of(navigator); session != nullptr && !session->sizingEntries())
-            session->setSizingPresets(sizing->entries());
-    } else
+    else
         sizing->refresh();
     navigator.hide(FormId::Form4);
     navigator.show(FormId::Form7);
@@ -87,14 +83,6 @@ SizingForm* wireSizingForm(SizingForm* form, Navigator& navigator)
 {
     form->setSearch(
         [&navigator](const engine::SizingEntries& entries) { return runSizingWithEntries(navigator, entries); });
-    // A saved project keeps the form's entries while it is loaded.
-    if (ProjectSession* session = ProjectSession::of(navigator)) {
-        session->setSizingProvider([form = QPointer<SizingForm>(form)]() -> std::optional<engine::SizingEntries> {
-            if (form == nullptr)
-                return std::nullopt;
-            return form->entries();
-        });
-    }
     QObject::connect(form, &SizingForm::adoptRequested, form,
                      [&navigator](const engine::SizingCandidate& candidate) { adopt(navigator, candidate); });
     QObject::connect(form, &SizingForm::backRequested, form, [&navigator] {

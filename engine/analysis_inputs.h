@@ -19,6 +19,8 @@ struct ProjectData {
     std::string floorsServed;                    // N1
     std::string totalPopulation;                 // Text1
     std::optional<PopulationSpread> spread;      // Option3 / Option4
+
+    bool operator==(const ProjectData&) const = default;
 };
 
 // The floor population form's entries: element i is served floor i + 1.
@@ -26,6 +28,8 @@ struct ProjectData {
 struct FloorPopulation {
     std::vector<std::string> floorPopulations;   // Text1(0) ...
     std::string storedTotal;                     // Text2, the rounded total stored by OK
+
+    bool operator==(const FloorPopulation&) const = default;
 };
 
 // The elevator parameters form's entries.
@@ -46,12 +50,16 @@ struct ElevatorParameters {
     std::string carCount;                        // TEXT1(7)
     bool machineRoomRequested = false;           // Check4
     std::string finishingWeight;                 // Text2
+
+    bool operator==(const ElevatorParameters&) const = default;
 };
 
 struct AnalysisInputs {
     ProjectData project;
     FloorPopulation floors;
     ElevatorParameters elevator;
+
+    bool operator==(const AnalysisInputs&) const = default;
 };
 
 // The value of the longest leading number of an entered text. Blanks, tabs and

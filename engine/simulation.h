@@ -48,6 +48,10 @@ struct SimulationSetup {
 std::variant<Refusal, SimulationSetup> checkSimulation(const AnalysisInputs& inputs,
                                                        const SimulationEntries& entries,
                                                        double defaultDemandPercent);
+// The same with the calculation's outcome for these inputs already at hand.
+std::variant<Refusal, SimulationSetup> checkSimulation(const AnalysisInputs& inputs,
+                                                       const SimulationEntries& entries,
+                                                       double defaultDemandPercent, const AnalysisOutcome& analysis);
 
 // Waiting times in 24 bins of 5 s, [0, 5) ... [115, 120), and one of 120 s and over.
 inline constexpr std::size_t kWaitBins = 25;

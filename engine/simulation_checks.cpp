@@ -128,6 +128,13 @@ std::variant<Refusal, SimulationSetup> checkSimulation(const AnalysisInputs& inp
                                                        const SimulationEntries& entries,
                                                        double defaultDemandPercent)
 {
+    return checkSimulation(inputs, entries, defaultDemandPercent, runAnalysis(inputs));
+}
+
+std::variant<Refusal, SimulationSetup> checkSimulation(const AnalysisInputs& inputs,
+                                                       const SimulationEntries& entries,
+                                                       double defaultDemandPercent, const AnalysisOutcome& analysis)
+{
     const auto checkedEntries = checkEntries(inputs, true);
     if (const auto* refusal = std::get_if<Refusal>(&checkedEntries))
         return *refusal;
@@ -136,7 +143,7 @@ std::variant<Refusal, SimulationSetup> checkSimulation(const AnalysisInputs& inp
         return refuse("elevator.fixedConfiguration", "模拟需要确定的额定载重和电梯台数");
     // The calculation's own refusals of its figures (a run with no duration, a figure that
     // cannot be formed) hold for the simulation too.
-    if (const auto analysis = runAnalysis(inputs); const auto* refusal = std::get_if<Refusal>(&analysis))
+    if (const auto* refusal = std::get_if<Refusal>(&analysis))
         return *refusal;
     if (!isWhole(checked.installation.floorsServed))
         return refuse("building.floorsServed", "服务层数应为整数");

@@ -1,7 +1,6 @@
 #include "engine/standard_tables.h"
 
 #include "engine/load_table.h"
-#include "engine/project_entries.h"
 
 namespace trevalo::engine {
 
@@ -68,13 +67,6 @@ ElevatorParameters defaultElevatorParameters(std::optional<BuildingType> type)
     parameters.upPercent = std::string(shares.upPercent);
     parameters.downPercent = std::string(shares.downPercent);
     return parameters;
-}
-
-ElevatorParameters elevatorInEffect(const ProjectEntries& entries)
-{
-    if (entries.elevatorEntered)
-        return entries.inputs.elevator;
-    return defaultElevatorParameters(entries.inputs.project.buildingType);
 }
 
 }  // namespace trevalo::engine

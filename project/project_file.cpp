@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QSaveFile>
 
 namespace trevalo::project {
@@ -25,12 +27,15 @@ ReadResult readProjectFile(const QString& path)
     return projectFromJson(bytes);
 }
 
-QString writeProjectFile(const QString& path, const Project& project)
+namespace {
+
+constexpr const char* kProjectFileMember = "projectFile";
+
+QString writeAtomically(const QString& path, const QByteArray& json)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
-    const QByteArray json = projectToJson(project);
     if (file.write(json) != json.size()) {
         const QString reason = file.errorString();
         file.cancelWriting();
@@ -39,6 +44,29 @@ QString writeProjectFile(const QString& path, const Project& project)
     if (!file.commit())
         return file.errorString();
     return {};
+}
+
+}  // namespace
+
+QString writeProjectFile(const QString& path, const Project& project)
+{
+    return writeAtomically(path, projectToJson(project));
+}
+
+QString writeRecoveryFile(const QString& path, const Project& project, const QString& projectFile)
+{
+    QJsonObject object = QJsonDocument::fromJson(projectToJson(project)).object();
+    if (!projectFile.isEmpty())
+        object.insert(QLatin1String(kProjectFileMember), projectFile);
+    return writeAtomically(path, QJsonDocument(object).toJson());
+}
+
+QString recoveredProjectFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QJsonDocument::fromJson(file.read(kMaxFileBytes)).object().value(QLatin1String(kProjectFileMember)).toString();
 }
 
 }  // namespace trevalo::project

@@ -36,4 +36,10 @@ QString openFailureMessage(const QString& path, const QString& reason);
 // success, otherwise why it failed, in Chinese.
 QString writeProjectFile(const QString& path, const Project& project);
 
+// A recovery file: a project file that also names the project file its entries belong to
+// (none for a project without a file), so recovered entries are of that file again.
+QString writeRecoveryFile(const QString& path, const Project& project, const QString& projectFile);
+// The project file a recovery file names, or none.
+QString recoveredProjectFile(const QString& path);
+
 }  // namespace trevalo::project

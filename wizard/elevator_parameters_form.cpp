@@ -199,6 +199,7 @@ void ElevatorParametersForm::buildFrames()
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_save);
     buttons->addWidget(m_sizing);
+    buttons->addWidget(makeRestoreButton());
     buttons->addStretch();
     buttons->addWidget(m_back);
     buttons->addWidget(m_ok);

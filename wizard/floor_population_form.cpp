@@ -113,14 +113,12 @@ FloorPopulationForm::FloorPopulationForm(Navigator& navigator, QWidget* parent)
     const int totalTop = kFormMargin + frameHeight + kButtonGap;
     const int totalHeight = 2 * fontMetrics().lineSpacing() + 2;
     m_totalLine->setGeometry(kFormMargin, totalTop, frameWidth, totalHeight);
-    const int buttonTop = totalTop + totalHeight + kButtonGap + 4;
+    m_buttonTop = totalTop + totalHeight + kButtonGap + 4;
+    m_commands = {back, ok, exit};
+    // 恢复刚才的输入, when offered, takes a row of its own above the command buttons.
     const int buttonWidth = (frameWidth - 2 * kButtonGap) / 3;
-    int buttonLeft = kFormMargin;
-    for (QPushButton* button : {back, ok, exit}) {
-        button->setGeometry(buttonLeft, buttonTop, buttonWidth, kButtonHeight);
-        buttonLeft += buttonWidth + kButtonGap;
-    }
-    setFixedSize(kFormMargin + frameWidth + kFormMargin, buttonTop + kButtonHeight + kFormMargin);
+    makeRestoreButton()->setGeometry(kFormMargin, m_buttonTop, 2 * buttonWidth + kButtonGap, kButtonHeight);
+    restoreOfferChanged(false);
 
     setTabOrder(back, ok);
     setTabOrder(ok, exit);
@@ -153,6 +151,19 @@ void FloorPopulationForm::showEvent(QShowEvent* event)
     // The building data may have changed while the form was hidden.
     refreshTotalLine();
     WizardForm::showEvent(event);
+}
+
+void FloorPopulationForm::restoreOfferChanged(bool offered)
+{
+    const int frameWidth = m_totalLine->width();
+    const int buttonWidth = (frameWidth - 2 * kButtonGap) / 3;
+    const int top = m_buttonTop + (offered ? kButtonHeight + kButtonGap : 0);
+    int buttonLeft = kFormMargin;
+    for (QPushButton* button : m_commands) {
+        button->setGeometry(buttonLeft, top, buttonWidth, kButtonHeight);
+        buttonLeft += buttonWidth + kButtonGap;
+    }
+    setFixedSize(kFormMargin + frameWidth + kFormMargin, top + kButtonHeight + kFormMargin);
 }
 
 void FloorPopulationForm::refreshTotalLine()

@@ -54,6 +54,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void restoreOfferChanged(bool offered) override;
 
 private:
     void layOutRows(int floors);
@@ -70,6 +71,8 @@ private:
     QScrollBar* m_scroll = nullptr;
     QLineEdit* m_total = nullptr;
     QLabel* m_totalLine = nullptr;
+    std::array<QPushButton*, 3> m_commands{};  // 上一步, 确定, 终止退出
+    int m_buttonTop = 0;
     std::vector<QLineEdit*> m_entries;
     std::vector<QLabel*> m_labels;
     std::array<int, kRows> m_rowTopTwips{};

@@ -66,6 +66,8 @@ void Navigator::unload(FormId id)
         return;
     QPointer<QWidget> dying = it->second;
     m_forms.erase(it);
+    if (dying)
+        emit formUnloading(id, dying);
     if (dying) {
         // Unload is asked from the form's own click handler, so deletion is deferred;
         // the form leaves the screen and the navigator's books at once.

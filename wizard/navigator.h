@@ -50,6 +50,9 @@ public:
 
 signals:
     void formLoaded(trevalo::FormId id, QWidget* form);
+    // unload() has discarded the form: it is no longer loaded, but holds every entry until
+    // its deferred deletion.
+    void formUnloading(trevalo::FormId id, QWidget* form);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

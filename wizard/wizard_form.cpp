@@ -22,6 +22,22 @@ void WizardForm::setDefaultButton(QPushButton* button)
         button->setDefault(true);
 }
 
+QPushButton* WizardForm::makeRestoreButton()
+{
+    m_restore = makeCommandButton(QStringLiteral("RestoreInput"), QStringLiteral("恢复刚才的输入"), this);
+    m_restore->hide();
+    connect(m_restore, &QPushButton::clicked, this, &WizardForm::restoreRequested);
+    return m_restore;
+}
+
+void WizardForm::offerRestore(bool offered)
+{
+    if (m_restore == nullptr || restoreOffered() == offered)
+        return;
+    m_restore->setVisible(offered);
+    restoreOfferChanged(offered);
+}
+
 void WizardForm::keyPressEvent(QKeyEvent* event)
 {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;

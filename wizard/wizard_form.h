@@ -21,12 +21,25 @@ public:
 
     QPushButton* defaultButton() const { return m_defaultButton; }
 
+    // Shows or hides 恢复刚才的输入 on a form that 上一步 discards: its entries come back
+    // with one click while the form, shown afresh, is untouched. Forms without it ignore this.
+    void offerRestore(bool offered);
+    bool restoreOffered() const { return m_restore != nullptr && !m_restore->isHidden(); }
+
+signals:
+    void restoreRequested();
+
 protected:
     void setDefaultButton(QPushButton* button);
     void keyPressEvent(QKeyEvent* event) override;
+    // The form's 恢复刚才的输入 button, hidden until offered; the form places it.
+    QPushButton* makeRestoreButton();
+    // Called when the button is shown or hidden, for a form that makes room for it.
+    virtual void restoreOfferChanged(bool /*offered*/) {}
 
 private:
     QPointer<QPushButton> m_defaultButton;
+    QPushButton* m_restore = nullptr;
 };
 
 // Creates a control under its control name, passing the rest to its constructor.

@@ -42,13 +42,15 @@ private slots:
     void programsRunningAtOnceKeepApart();
     void visitingAFormChangesNothing_data();
     void visitingAFormChangesNothing();
+    void discardedEntriesComeBack_data();
+    void discardedEntriesComeBack();
 
 private:
     ProjectSession& session() { return *ProjectSession::of(m_driver->navigator()); }
     QString path(const QString& name) const { return m_folder.filePath(name); }
     // A program with the worked example entered and kept in the project name, then the car
-    // count changed.
-    void startEdited(const QString& name);
+    // count changed; remembering its entries for the next run when told to.
+    void startEdited(const QString& name, bool remember = false);
     void press(FormId id, QKeyCombination keys);
     static void forget()
     {
@@ -116,9 +118,11 @@ void ProjectKeepingTest::answer()
     }
 }
 
-void ProjectKeepingTest::startEdited(const QString& name)
+void ProjectKeepingTest::startEdited(const QString& name, bool remember)
 {
     m_driver = std::make_unique<ProgramDriver>();
+    if (remember)
+        rememberProjects(session());
     session().setLastFolder(m_folder.path());
     m_driver->enterBuilding({});
     m_driver->enterElevator({});
@@ -138,17 +142,25 @@ void ProjectKeepingTest::press(FormId id, QKeyCombination keys)
 
 void ProjectKeepingTest::unsavedChangesAreAskedAbout_data()
 {
+    QTest::addColumn<bool>("hasFile");
     QTest::addColumn<QString>("way");
     QTest::addColumn<QString>("answer");
     for (const char* way : {"终止退出", "结束", "close box", "打开项目"}) {
-        QTest::addRow("%s, 保存", way) << way << "保存";
-        QTest::addRow("%s, 不保存", way) << way << "不保存";
-        QTest::addRow("%s, 取消", way) << way << "取消";
+        QTest::addRow("%s, 保存", way) << true << way << "保存";
+        QTest::addRow("%s, 不保存", way) << true << way << "不保存";
+        QTest::addRow("%s, 取消", way) << true << way << "取消";
     }
+    for (const char* way : {"终止退出", "close box"}) {
+        QTest::addRow("without a file, %s, 保存", way) << false << way << "保存";
+        QTest::addRow("without a file, %s, 不保存", way) << false << way << "不保存";
+        QTest::addRow("without a file, %s, 取消", way) << false << way << "取消";
+    }
+    QTest::addRow("without a file, 打开项目, 取消") << false << "打开项目" << "取消";
 }
 
 void ProjectKeepingTest::unsavedChangesAreAskedAbout()
 {
+    QFETCH(bool, hasFile);
     QFETCH(QString, way);
     QFETCH(QString, answer);
     QStringList buttons;
@@ -157,14 +169,21 @@ void ProjectKeepingTest::unsavedChangesAreAskedAbout()
             buttons << button->text();
     });
     catcher.answerWith(answer);
-    startEdited(QStringLiteral("keep.trevalo"));
-    const QByteArray saved = contentOf(path(QStringLiteral("keep.trevalo")));
+    const QString file = hasFile ? QStringLiteral("keep.trevalo") : QStringLiteral("new.trevalo");
+    startEdited(hasFile ? file : QString(), !hasFile);
+    const QString recovery = hasFile ? QString() : ProjectMemory::of(session())->recoveryPath();
+    if (!hasFile)
+        QTRY_VERIFY(QFile::exists(recovery));
+    const QByteArray saved = contentOf(path(file));
     if (way == QStringLiteral("结束"))
         m_driver->pressAnalysisOk();
     if (way == QStringLiteral("打开项目"))
         m_driver->navigator().show(FormId::Form2);
     const QByteArray edited = session().currentJson();
     const QStringList before = visibleForms();
+    // A save is asked where (without a file); a project to open is not chosen.
+    if (way != QStringLiteral("打开项目"))
+        m_dialogAnswers = {file};
 
     if (way == QStringLiteral("终止退出"))
         m_driver->click(FormId::Form4, QStringLiteral("Command3"));
@@ -175,16 +194,25 @@ void ProjectKeepingTest::unsavedChangesAreAskedAbout()
     else
         m_driver->click(FormId::Form2, QStringLiteral("OpenProject"));
 
-    QCOMPARE(catcher.texts(), QStringList{QStringLiteral("项目“keep.trevalo”已修改。是否保存修改？")});
+    const QString question = hasFile ? QStringLiteral("项目“keep.trevalo”已修改。是否保存修改？")
+                                     : QStringLiteral("项目“测试项目”尚未保存。是否保存？");
+    QCOMPARE(catcher.texts(), QStringList{question});
     QCOMPARE(catcher.titles(), QStringList{QStringLiteral("Trevalo")});
     buttons.sort();
     QCOMPARE(buttons, (QStringList{"不保存", "保存", "取消"}));
-    QCOMPARE(contentOf(path(QStringLiteral("keep.trevalo"))), answer == QStringLiteral("保存") ? edited : saved);
+    QCOMPARE(contentOf(path(file)), answer == QStringLiteral("保存") ? edited : saved);
+    const QString saveAsked = hasFile || answer != QStringLiteral("保存") ? QString() : QStringLiteral("保存项目 测试项目.trevalo");
+    m_asked.removeAll(saveAsked);
     const bool wentOn = visibleForms().isEmpty() || m_asked == QStringList{QStringLiteral("打开项目 ")};
     QCOMPARE(wentOn, answer != QStringLiteral("取消"));
     if (!wentOn) {
         QCOMPARE(visibleForms(), before);
         QCOMPARE(m_asked, QStringList());
+    }
+    if (!hasFile) {
+        // The work stays kept for the next run until it is given up or saved.
+        ProjectMemory::of(session())->finish();
+        QCOMPARE(QFile::exists(recovery), answer == QStringLiteral("取消"));
     }
 }
 
@@ -228,10 +256,11 @@ void ProjectKeepingTest::fileCommands_data()
     QTest::newRow("Save As onto another file not replaced asks again")
         << true << form4 << "Ctrl+Shift+S" << QStringList{"other.trevalo", ""} << "取消"
         << QStringList{"保存项目 own.trevalo", "保存项目 other.trevalo"} << "";
+    // A project without a file is unsaved work: given up (不保存) before another is chosen.
     QTest::newRow("Ctrl+O of the single result asks which file")
-        << false << form5 << "Ctrl+O" << QStringList{""} << "" << opened << "";
-    QTest::newRow("Ctrl+O of the parameters asks") << false << form4 << "Ctrl+O" << QStringList{""} << "" << opened << "";
-    QTest::newRow("打开项目… asks") << false << form2 << "OpenProject" << QStringList{""} << "" << opened << "";
+        << false << form5 << "Ctrl+O" << QStringList{""} << "不保存" << opened << "";
+    QTest::newRow("Ctrl+O of the parameters asks") << false << form4 << "Ctrl+O" << QStringList{""} << "不保存" << opened << "";
+    QTest::newRow("打开项目… asks") << false << form2 << "OpenProject" << QStringList{""} << "不保存" << opened << "";
 }
 
 void ProjectKeepingTest::fileCommands()
@@ -284,7 +313,8 @@ void ProjectKeepingTest::entriesOfAnUnsavedRunAreOffered()
     rememberProjects(session());
     m_driver->click(FormId::Form2, QStringLiteral("RecoverInput"));
     QCOMPARE(inputEntries(m_driver->navigator()), typed);
-    QCOMPARE(shownTitle(*m_driver->form(FormId::Form4)), QStringLiteral("Trevalo"));
+    // Recovered entries are unsaved work until they are in a file.
+    QCOMPARE(shownTitle(*m_driver->form(FormId::Form4)), QStringLiteral("Trevalo*"));
     QVERIFY(m_driver->control<QPushButton>(FormId::Form2, QStringLiteral("RecoverInput"))->isHidden());
     // Saved to a file, the entries need no keeping.
     QVERIFY(saveProjectFile(session(), path(QStringLiteral("kept.trevalo")), nullptr));
@@ -334,7 +364,7 @@ void ProjectKeepingTest::programsRunningAtOnceKeepApart()
     const ProjectMemory after(session(), dataFolder);
     QCOMPARE(QFileInfo(after.recoveryPath()).fileName(), QStringLiteral("recovery-2.trevalo"));
     // Entries a run left in a later file (it crashed beside another) are offered by the next run.
-    QVERIFY(project::writeProjectFile(dataFolder + "/recovery-5.trevalo", session().currentProject()).isEmpty());
+    QVERIFY(project::writeProjectFile(dataFolder + "/recovery-5.trevalo", session().projectToKeep()).isEmpty());
     const ProjectMemory next(session(), dataFolder);
     QCOMPARE(QFileInfo(next.recoveryPath()).fileName(), QStringLiteral("recovery-5.trevalo"));
 }
@@ -377,6 +407,68 @@ void ProjectKeepingTest::visitingAFormChangesNothing()
         m_driver->type(FormId(form), entry, QStringLiteral("7"));
     QCOMPARE(session().hasUnsavedChanges(), modified);
     QTRY_COMPARE(shownTitle(*m_driver->form(FormId(form))).contains('*'), modified);
+}
+
+void ProjectKeepingTest::discardedEntriesComeBack_data()
+{
+    QTest::addColumn<int>("form");
+    QTest::addColumn<QString>("typed");  // into the form shown afresh; empty: 恢复刚才的输入 pressed
+    const int floors = int(FormId::Form3), elevator = int(FormId::Form4);
+    QTest::newRow("elevator parameters brought back") << elevator << "";
+    QTest::newRow("elevator parameters given up by typing afresh") << elevator << "45";
+    QTest::newRow("floor rows brought back") << floors << "";
+    QTest::newRow("floor rows given up by typing afresh") << floors << "45";
+}
+
+// 上一步 discards the form as designed, but what it held comes back with one click, and is
+// kept for the next run at once, until the form shown afresh is changed.
+void ProjectKeepingTest::discardedEntriesComeBack()
+{
+    QFETCH(int, form);
+    QFETCH(QString, typed);
+    const FormId id = FormId(form);
+    m_driver = std::make_unique<ProgramDriver>();
+    rememberProjects(session());
+    const QString recovery = ProjectMemory::of(session())->recoveryPath();
+    m_driver->enterBuilding(BuildingEntries{"Option2", "3", "0", true, {"100", "120", "80"}});
+    m_driver->enterElevator({});
+    if (id == FormId::Form3) {
+        // The floor rows are shown again from the building data form.
+        m_driver->click(FormId::Form4, QStringLiteral("Command1"));
+        m_driver->click(FormId::Form2, QStringLiteral("Command1"));
+    }
+    // The floors' stored total is no entry: their OK works it out afresh.
+    const auto statesOf = [this, id] {
+        QStringList states = controlStates(*m_driver->form(id));
+        states.removeIf([](const QString& state) { return state.startsWith(QLatin1String("Form3.Text2 ")); });
+        return states;
+    };
+    const QStringList entered = statesOf();
+    const project::Project beforeBack = session().projectToKeep();
+
+    m_driver->click(id, QStringLiteral("Command1"));
+    QVERIFY(m_driver->form(id) == nullptr);
+    // Kept at once: a crash from here on loses nothing.
+    QCOMPARE(project::readProjectFile(recovery).project, std::optional(beforeBack));
+    m_driver->click(FormId::Form2, QStringLiteral("Command1"));
+    if (id == FormId::Form4)
+        m_driver->click(FormId::Form3, QStringLiteral("Command2"));
+    auto* restore = m_driver->control<QPushButton>(id, QStringLiteral("RestoreInput"));
+    QVERIFY(restore != nullptr && restore->isVisible());
+    QVERIFY(statesOf() != entered);
+    if (typed.isEmpty()) {
+        m_driver->clickButton(restore);
+        QCOMPARE(statesOf(), entered);
+        QVERIFY(restore->isHidden());
+        return;
+    }
+    m_driver->type(id, id == FormId::Form3 ? QStringLiteral("Text1_0") : QStringLiteral("TEXT1_0"), typed);
+    QTRY_VERIFY(restore->isHidden());
+    const auto kept = [&] { return project::readProjectFile(recovery).project.value_or(project::Project{}).inputs; };
+    if (id == FormId::Form3)
+        QTRY_COMPARE(kept().floors.floorPopulations.at(0), typed.toStdString());
+    else
+        QTRY_COMPARE(kept().elevator.travel, typed.toStdString());
 }
 
 QTEST_MAIN(ProjectKeepingTest)

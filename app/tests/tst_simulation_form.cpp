@@ -65,11 +65,11 @@ void SimulationFormTest::runsTheListedPassengers()
     QVERIFY(!form()->figureText(8, 2).isEmpty());
     QVERIFY(form()->verdictText().isEmpty());  // the presets set no waiting time target
     // What a save would write holds the form's entries and list.
-    const project::Project project = ProjectSession::of(m_driver->navigator())->currentProject();
+    const project::Project project = ProjectSession::of(m_driver->navigator())->project();
     QCOMPARE(project.simulation->dwell, std::string("1"));
     QCOMPARE(project.simulation->passengers.size(), std::size_t(4));
     m_driver->click(FormId::Form8, QStringLiteral("Command6"));
-    QCOMPARE(ProjectSession::of(m_driver->navigator())->currentProject().simulation->passengers.size(), std::size_t(0));
+    QCOMPARE(ProjectSession::of(m_driver->navigator())->project().simulation->passengers.size(), std::size_t(0));
     m_driver->click(FormId::Form8, QStringLiteral("Command3"));
     QCOMPARE(visibleForms(), QStringList{QStringLiteral("Form5")});
 }
