@@ -92,8 +92,7 @@ QByteArray singleJson(const engine::AnalysisInputs& inputs, const engine::Single
                         {"hcPercentPerCar", result.figures.handlingPercent},
                         {"hcPercentGroup", result.figures.groupPercent}};
     for (std::size_t i = 0; i < result.valueTexts.size(); ++i) {
-        const bool shown = i < 6 || (i == 6 ? result.structuralLoadShown : result.pitAndHeadroomShown);
-        if (shown)
+        if (result.valueShown(i))
             values[QString::number(i)] = text(result.valueTexts[i]);
     }
     if (result.structuralLoadShown)
@@ -158,7 +157,7 @@ QByteArray refusalJson(const engine::Refusal& refusal)
     return OrderedObject()
         .add("result", QStringLiteral("notice"))
         .add("notice", noticeText(refusal.notice))
-        .add("entry", textOrNull(refusal.entry))
+        .add("entry", textOrNull(refusal.entry.path()))
         .add("reason", textOrNull(refusal.reason))
         .finished();
 }

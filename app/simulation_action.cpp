@@ -5,7 +5,6 @@
 #include "app/simulation_runner.h"
 #include "app/workbook_actions.h"
 #include "engine/simulation_targets.h"
-#include "engine/waiting_time.h"
 #include "project/passenger_csv.h"
 #include "results/simulation_form.h"
 #include "wizard/entry_marks.h"
@@ -42,8 +41,7 @@ SimulationSession* sessionOf(SimulationForm& form) { return form.findChild<Simul
 
 CalculatedFigures calculatedFigures(const engine::SingleResult& result)
 {
-    return {result.figures.roundTripTime, result.figures.interval, result.figures.groupPercent,
-            engine::averageWaitingTime(result.steps.upPassengers, result.steps.persons, result.figures.interval)};
+    return {result.figures.roundTripTime, result.figures.interval, result.figures.groupPercent, result.awt};
 }
 
 void startSimulation(Navigator& navigator, SimulationForm& form)

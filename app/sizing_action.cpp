@@ -36,7 +36,11 @@ void adopt(Navigator& navigator, const engine::SizingCandidate& candidate)
     runAnalysisFromForms(navigator);
 }
 
-bool isSizingEntry(const engine::Refusal& refusal) { return refusal.entry.starts_with("sizing."); }
+bool isSizingEntry(const engine::Refusal& refusal)
+{
+    const auto id = refusal.entry.id();
+    return id && engine::entryInfo(*id).section == engine::EntrySection::Sizing;
+}
 
 // The search on the project as it stands, with these sizing entries.
 engine::SizingResult runSizingWithEntries(const Navigator& navigator, const engine::SizingEntries& entries)

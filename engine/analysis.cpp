@@ -10,6 +10,7 @@
 #include "engine/machine_room.h"
 #include "engine/population_model.h"
 #include "engine/round_trip.h"
+#include "engine/waiting_time.h"
 
 #include <cmath>
 
@@ -34,6 +35,7 @@ SingleResult singleResult(const CaseResult& figures, const CalculationSteps& ste
     result.figures = figures;
     result.steps = steps;
     result.machineRoom = machineRoom;
+    result.awt = averageWaitingTime(steps.upPassengers, steps.persons, figures.interval);
     result.valueTexts = {figureText(figures.roundTripTime), figureText(figures.interval),
                          figureText(figures.handlingCapacity), figureText(figures.groupCapacity),
                          figureText(figures.handlingPercent), figureText(figures.groupPercent),

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/analysis_inputs.h"
+#include "engine/entry_ids.h"
 #include "engine/figures.h"
 #include "engine/load_table.h"
 #include "engine/notice.h"
@@ -17,9 +18,9 @@ namespace trevalo::engine {
 struct Refusal {
     Notice notice = Notice::InputError;
     bool clearDoorWidth = false;  // the door width entry is emptied and focused
-    // The entry at fault, named as the project file names it ("elevator.upPercent"), and one
-    // short sentence on what is wrong with it; both empty when no single entry is at fault.
-    std::string entry;
+    // The entry at fault and one short sentence on what is wrong with it; both empty when no
+    // single entry is at fault.
+    EntryRef entry;
     std::string reason;
 };
 
@@ -31,9 +32,15 @@ struct SingleResult {
     CaseResult figures;
     CalculationSteps steps;
     MachineRoomFigures machineRoom;
+    // The average waiting time estimated from the interval, s; empty where the estimate does
+    // not apply (the car leaves the main floor more than 80 % full).
+    std::optional<double> awt;
     std::array<std::string, 9> valueTexts;
     bool structuralLoadShown = false;
     bool pitAndHeadroomShown = false;
+    // Whether value i is shown: the six traffic figures always, the structural load when it
+    // was asked for, pit depth and headroom when the shaft table lists the speed.
+    bool valueShown(std::size_t i) const { return i < 6 || (i == 6 ? structuralLoadShown : pitAndHeadroomShown); }
     std::vector<std::string> notes;  // on entries that look mistyped; shown beside the figures
 };
 

@@ -13,7 +13,7 @@ namespace trevalo::engine {
 
 namespace {
 
-Refusal refuse(Notice notice, std::string entry, std::string reason)
+Refusal refuse(Notice notice, EntryRef entry, std::string reason)
 {
     return Refusal{notice, notice == Notice::DoorWidthNonStandard, std::move(entry), std::move(reason)};
 }
@@ -21,7 +21,7 @@ Refusal refuse(Notice notice, std::string entry, std::string reason)
 // An entry is missing only when it holds no character at all: blanks count as filled.
 struct Required {
     const std::string* text;
-    const char* entry;
+    EntryId entry;
     const char* reason;
 };
 
@@ -36,31 +36,31 @@ std::optional<Refusal> firstMissing(std::initializer_list<Required> entries)
 std::optional<Refusal> incompleteElevator(const AnalysisInputs& inputs, bool decided)
 {
     const ElevatorParameters& e = inputs.elevator;
-    if (auto missing = firstMissing({{&e.travel, "elevator.travel", "请输入行程"},
-                                     {&e.floorHeight, "elevator.floorHeight", "请输入平均层高"},
-                                     {&e.doorWidth, "elevator.doorWidth", "请输入开门宽度"},
-                                     {&e.lossPercent, "elevator.lossPercent", "请输入损失时间百分比"},
-                                     {&e.upPercent, "elevator.upPercent", "请输入上行百分比"},
-                                     {&e.ratedSpeed, "elevator.ratedSpeed", "请输入额定速度"},
-                                     {&e.downPercent, "elevator.downPercent", "请输入下行百分比"}}))
+    if (auto missing = firstMissing({{&e.travel, EntryId::Travel, "请输入行程"},
+                                     {&e.floorHeight, EntryId::FloorHeight, "请输入平均层高"},
+                                     {&e.doorWidth, EntryId::DoorWidth, "请输入开门宽度"},
+                                     {&e.lossPercent, EntryId::LossPercent, "请输入损失时间百分比"},
+                                     {&e.upPercent, EntryId::UpPercent, "请输入上行百分比"},
+                                     {&e.ratedSpeed, EntryId::RatedSpeed, "请输入额定速度"},
+                                     {&e.downPercent, EntryId::DownPercent, "请输入下行百分比"}}))
         return missing;
     if (!e.doorType)
-        return refuse(Notice::IncompleteInput, "elevator.doorType", "请选择开门方式");
+        return refuse(Notice::IncompleteInput, EntryId::DoorType, "请选择开门方式");
     if (e.expressZoneSet && e.expressDistance.empty())
-        return refuse(Notice::IncompleteInput, "elevator.expressDistance", "请输入快速通行区距离");
+        return refuse(Notice::IncompleteInput, EntryId::ExpressDistance, "请输入快速通行区距离");
     if (decided) {
-        if (auto missing = firstMissing({{&e.carCount, "elevator.carCount", "请输入电梯台数"},
-                                         {&e.ratedLoad, "elevator.ratedLoad", "请输入额定载重"}}))
+        if (auto missing = firstMissing({{&e.carCount, EntryId::CarCount, "请输入电梯台数"},
+                                         {&e.ratedLoad, EntryId::RatedLoad, "请输入额定载重"}}))
             return missing;
     }
     if (e.machineRoomRequested && e.finishingWeight.empty())
-        return refuse(Notice::IncompleteInput, "elevator.finishingWeight", "请输入装修重量");
+        return refuse(Notice::IncompleteInput, EntryId::FinishingWeight, "请输入装修重量");
     return std::nullopt;
 }
 
 // A share of car capacity lies between nothing and the whole car: a car cannot carry more
 // than its rated persons in one direction.
-std::optional<Refusal> shareOutOfRange(double percent, const char* entry, const char* name)
+std::optional<Refusal> shareOutOfRange(double percent, EntryId entry, const char* name)
 {
     if (percent < 0)
         return refuse(Notice::InputError, entry, std::string(name) + "不能小于 0");
@@ -93,14 +93,14 @@ std::variant<Refusal, CheckedEntries> checkElevator(const AnalysisInputs& inputs
     installation.travel = leadingNumber(e.travel);
     installation.lossPercent = leadingNumber(e.lossPercent);
     if (installation.ratedSpeed <= 0)
-        return refuse(Notice::InputError, "elevator.ratedSpeed", "额定速度应大于 0");
+        return refuse(Notice::InputError, EntryId::RatedSpeed, "额定速度应大于 0");
 
     const PopulationSpread spread = *inputs.project.spread;
     installation.population = total;
     if (installation.population <= 0) {
         if (spread == PopulationSpread::Even)
-            return refuse(Notice::InputError, "building.totalPopulation", "楼宇总人数应大于 0");
-        return refuse(Notice::InputError, "floorPopulations", "各层人数合计应大于 0");
+            return refuse(Notice::InputError, EntryId::TotalPopulation, "楼宇总人数应大于 0");
+        return refuse(Notice::InputError, EntryId::FloorPopulations, "各层人数合计应大于 0");
     }
 
     installation.doorType = *e.doorType;
@@ -108,7 +108,7 @@ std::variant<Refusal, CheckedEntries> checkElevator(const AnalysisInputs& inputs
     if (installation.doorType == DoorType::FourPanelCentre)
         width /= 2;
     if (width < 800 || width > 1500) {
-        return refuse(Notice::DoorWidthNonStandard, "elevator.doorWidth",
+        return refuse(Notice::DoorWidthNonStandard, EntryId::DoorWidth,
                       installation.doorType == DoorType::FourPanelCentre ? "4CO 开门宽度的一半应在 800 至 1500 mm 之间"
                                                                          : "开门宽度应在 800 至 1500 mm 之间");
     }
@@ -118,7 +118,7 @@ std::variant<Refusal, CheckedEntries> checkElevator(const AnalysisInputs& inputs
         checked.ratedLoad = leadingNumber(e.ratedLoad);
         checked.cars = leadingNumber(e.carCount);
         if (checked.cars <= 0)
-            return refuse(Notice::InputError, "elevator.carCount", "电梯台数应大于 0");
+            return refuse(Notice::InputError, EntryId::CarCount, "电梯台数应大于 0");
     }
 
     // The traffic model needs at least one served floor, floor populations between nothing
@@ -130,26 +130,26 @@ std::variant<Refusal, CheckedEntries> checkElevator(const AnalysisInputs& inputs
     population.upPercent = leadingNumber(e.upPercent);
     population.downPercent = leadingNumber(e.downPercent);
     if (!(population.floorsServed >= 1))
-        return refuse(Notice::InputError, "building.floorsServed", "停留层数至少为 1");
+        return refuse(Notice::InputError, EntryId::FloorsServed, "停留层数至少为 1");
     population.spread = spread;
     if (spread == PopulationSpread::PerFloor) {
         population.floorValues = floorValues(inputs.floors, population.floorsServed);
         for (std::size_t i = 0; i < population.floorValues.size(); ++i) {
             const double value = population.floorValues[i];
             if (!(value >= 0 && value <= population.total)) {
-                return refuse(Notice::InputError, "floorPopulations[" + std::to_string(i) + "]",
+                return refuse(Notice::InputError, EntryRef::floorRow(i),
                               floorRowCaption(static_cast<int>(i)) + "应在 0 至各层合计之间");
             }
         }
     }
-    if (auto refused = shareOutOfRange(population.upPercent, "elevator.upPercent", "上行百分比"))
+    if (auto refused = shareOutOfRange(population.upPercent, EntryId::UpPercent, "上行百分比"))
         return *refused;
-    if (auto refused = shareOutOfRange(population.downPercent, "elevator.downPercent", "下行百分比"))
+    if (auto refused = shareOutOfRange(population.downPercent, EntryId::DownPercent, "下行百分比"))
         return *refused;
     if (installation.lossPercent < 0)
-        return refuse(Notice::InputError, "elevator.lossPercent", "损失时间百分比不能小于 0");
+        return refuse(Notice::InputError, EntryId::LossPercent, "损失时间百分比不能小于 0");
     if (decided && checked.ratedLoad < 0)
-        return refuse(Notice::InputError, "elevator.ratedLoad", "额定载重不能小于 0");
+        return refuse(Notice::InputError, EntryId::RatedLoad, "额定载重不能小于 0");
 
     installation.expressZoneSet = e.expressZoneSet;
     if (e.expressZoneSet)
@@ -162,7 +162,7 @@ std::variant<Refusal, CheckedEntries> checkElevator(const AnalysisInputs& inputs
 
 Refusal runDistanceRefusal()
 {
-    return refuse(Notice::InputError, "elevator.travel", "行程与层高、层数或快速通行区距离不相符");
+    return refuse(Notice::InputError, EntryId::Travel, "行程与层高、层数或快速通行区距离不相符");
 }
 
 std::vector<std::string> floorTotalLines(const ProjectData& project, const std::vector<std::string>& floorPopulations)
@@ -184,20 +184,20 @@ std::string floorRowCaption(int row) { return "第 " + std::to_string(row + 1) +
 std::variant<Refusal, BuildingChecks> checkBuildingData(const ProjectData& project)
 {
     if (!project.buildingType)
-        return refuse(Notice::IncompleteInput, "building.buildingType", "请选择建筑类型");
-    if (auto missing = firstMissing({{&project.floorsServed, "building.floorsServed", "请输入电梯停留层数"},
-                                     {&project.totalPopulation, "building.totalPopulation", "请输入楼宇总人数"}}))
+        return refuse(Notice::IncompleteInput, EntryId::BuildingType, "请选择建筑类型");
+    if (auto missing = firstMissing({{&project.floorsServed, EntryId::FloorsServed, "请输入电梯停留层数"},
+                                     {&project.totalPopulation, EntryId::TotalPopulation, "请输入楼宇总人数"}}))
         return *missing;
     if (!project.spread)
-        return refuse(Notice::IncompleteInput, "building.spread", "请选择人数分配方式");
+        return refuse(Notice::IncompleteInput, EntryId::Spread, "请选择人数分配方式");
     // A count beyond the 16-bit range cannot be held, so it is refused like a count beyond
     // the form's bound rather than carried on as a wrong number.
     const auto floors = toInt16(leadingNumber(project.floorsServed));
     if (!floors || *floors > kMostFloors)
-        return refuse(Notice::FloorsOutOfRange, "building.floorsServed",
+        return refuse(Notice::FloorsOutOfRange, EntryId::FloorsServed,
                       "停留层数不能超过 " + std::to_string(kMostFloors));
     if (*project.spread == PopulationSpread::PerFloor && *floors > kMostFloorsPerFloorEntry)
-        return refuse(Notice::FloorsOutOfRange, "building.floorsServed",
+        return refuse(Notice::FloorsOutOfRange, EntryId::FloorsServed,
                       "逐层输入人数时停留层数不能超过 " + std::to_string(kMostFloorsPerFloorEntry));
     return BuildingChecks{int{*floors}, *project.spread};
 }
@@ -212,7 +212,7 @@ std::variant<Refusal, std::int32_t> checkFloorPopulation(const ProjectData& proj
         const double entry = row < floorPopulations.size() ? leadingNumber(floorPopulations[row]) : 0;
         total = std::nearbyint(total + entry);
         if (!(total >= std::numeric_limits<std::int32_t>::min() && total <= std::numeric_limits<std::int32_t>::max()))
-            return refuse(Notice::InputError, "floorPopulations", "各层人数合计超出范围");
+            return refuse(Notice::InputError, EntryId::FloorPopulations, "各层人数合计超出范围");
     }
     return static_cast<std::int32_t>(total);
 }

@@ -6,8 +6,6 @@ namespace trevalo::engine {
 
 namespace {
 
-constexpr double kStandardGravity = 9.80665;  // m/s2, kg to N
-
 struct ShaftRow {
     double speed;
     double pitDepth;
@@ -30,18 +28,18 @@ MachineRoomFigures machineRoomFigures(double ratedLoad, double travel, double ra
                                       double finishingWeight)
 {
     MachineRoomFigures figures;
-    figures.ropeCount = ratedSpeed <= 2.5 && ratedLoad <= 1300 ? 4 : 6;
+    figures.ropeCount = ratedSpeed <= kFourRopeSpeed && ratedLoad <= kFourRopeLoad ? 4 : 6;
     // The car weighs twice its rated load plus its finishing; the counterweight
     // balances the car and half the rated load.
     figures.ratedLoad = ratedLoad;
     figures.finishingWeight = finishingWeight;
     figures.carWeight = 2 * ratedLoad + finishingWeight;
-    figures.counterweight = figures.carWeight + 0.5 * ratedLoad;
-    // Each rope runs twice the travel at 50 kg per 100 m.
-    figures.ropeWeight = figures.ropeCount * (2 * travel) * 50 / 100;
-    // 1500 kg allows for the machine's weight; 1.25 is the safety factor on the static load.
+    figures.counterweight = figures.carWeight + kCounterweightShare * ratedLoad;
+    // Each rope runs twice the travel.
+    figures.ropeWeight = figures.ropeCount * (2 * travel) * kRopeWeightPer100m / 100;
     figures.structuralLoad =
-        1.25 * (1500 + 2 * (figures.carWeight + figures.ropeWeight + ratedLoad + figures.counterweight));
+        kStructuralLoadFactor *
+        (kMachineWeight + 2 * (figures.carWeight + figures.ropeWeight + ratedLoad + figures.counterweight));
     figures.structuralForce = figures.structuralLoad * kStandardGravity / 1000;
     // Speeds between the tabulated ones have no determined pit depth or headroom.
     for (const ShaftRow& row : kShaft) {

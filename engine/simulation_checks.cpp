@@ -17,7 +17,7 @@ constexpr double kMostWhole = 32767;
 // Arrivals of all replications together that the simulation keeps in memory at the most.
 constexpr double kMostExpectedPassengers = 5e7;
 
-Refusal refuse(const char* entry, std::string reason)
+Refusal refuse(EntryId entry, std::string reason)
 {
     return Refusal{Notice::InputError, false, entry, std::move(reason)};
 }
@@ -49,28 +49,28 @@ std::optional<Refusal> readEntries(const SimulationEntries& entries, double defa
     // Only the random arrivals need a demand; a typed one is checked all the same.
     const bool demandNeeded = entries.passengers.empty() || !entries.demandPercent.empty();
     if (demandNeeded && !(demand && *demand > 0 && std::isfinite(*demand)))
-        return refuse("simulation.demandPercent", "客流需求应大于 0%");
+        return refuse(EntryId::DemandPercent, "客流需求应大于 0%");
     setup.demandPercent = demand.value_or(0);
     const auto minutes = inRange(entries.minutes, 60, 10, 240);
     if (!minutes)
-        return refuse("simulation.minutes", "模拟时长应在 10 至 240 分钟之间");
+        return refuse(EntryId::Minutes, "模拟时长应在 10 至 240 分钟之间");
     setup.duration = *minutes * 60;
     const auto limit = inRange(entries.loadingLimit, 80, 0, 100);
     if (!limit || *limit == 0)
-        return refuse("simulation.loadingLimit", "装载上限应大于 0% 且不超过 100%");
+        return refuse(EntryId::LoadingLimit, "装载上限应大于 0% 且不超过 100%");
     setup.loadingLimit = *limit;
     const auto dwell = inRange(entries.dwell, 10, 0, 120);
     if (!dwell)
-        return refuse("simulation.dwell", "停留时间应在 0 至 120 秒之间");
+        return refuse(EntryId::Dwell, "停留时间应在 0 至 120 秒之间");
     setup.dwell = *dwell;
     const auto replications = inRange(entries.replications, 10, 1, 1000);
     if (!replications || !isWhole(*replications))
-        return refuse("simulation.replications", "重复次数应为 1 至 1000 之间的整数");
+        return refuse(EntryId::Replications, "重复次数应为 1 至 1000 之间的整数");
     setup.replications = static_cast<int>(*replications);
     // Any whole number that a 64-bit integer holds.
     const auto seed = inRange(entries.seed, 1, -0x1p63, 0x1p63);
     if (!seed || !isWhole(*seed) || *seed == 0x1p63)
-        return refuse("simulation.seed", "随机种子应为整数");
+        return refuse(EntryId::Seed, "随机种子应为整数");
     setup.seed = static_cast<std::uint64_t>(static_cast<std::int64_t>(*seed));
     return std::nullopt;
 }
@@ -82,9 +82,9 @@ std::optional<Refusal> readPassengerList(const std::vector<PassengerEntry>& list
         const PassengerEntry& entry = list[row];
         const std::string rowName = "第 " + std::to_string(row + 1) + " 行：";
         if (!(entry.arrival >= 0 && std::isfinite(entry.arrival)))
-            return refuse("simulation.passengers", rowName + "到达时间不应小于零");
+            return refuse(EntryId::Passengers, rowName + "到达时间不应小于零");
         if (!(isWhole(entry.floor) && entry.floor >= 1 && entry.floor <= floors))
-            return refuse("simulation.passengers",
+            return refuse(EntryId::Passengers,
                           rowName + "目的楼层应为 1 至 " + std::to_string(setup.levels.size()) + " 之间的整数");
         setup.passengerList.push_back({entry.arrival, static_cast<int>(entry.floor)});
     }
@@ -109,7 +109,7 @@ std::optional<Refusal> deriveBuilding(const CheckedEntries& checked, SimulationS
     const auto longest = runDuration(setup.ratedSpeed, std::abs(setup.levels.back() - setup.levels.front()) +
                                                            std::abs(setup.levels.front()));
     if (!levelsFinite || !std::isfinite(setup.ratedSpeed) || !longest || !std::isfinite(*longest))
-        return refuse("elevator.travel", "行程、层高或速度超出可模拟的范围");
+        return refuse(EntryId::Travel, "行程、层高或速度超出可模拟的范围");
 
     const DoorTimes doors = doorTimesOf(installation);
     setup.doorTime = std::max(0.0, doors.perStop);
@@ -140,15 +140,15 @@ std::variant<Refusal, SimulationSetup> checkSimulation(const AnalysisInputs& inp
         return *refusal;
     const CheckedEntries& checked = std::get<CheckedEntries>(checkedEntries);
     if (!inputs.elevator.fixedConfiguration)
-        return refuse("elevator.fixedConfiguration", "模拟需要确定的额定载重和电梯台数");
+        return refuse(EntryId::FixedConfiguration, "模拟需要确定的额定载重和电梯台数");
     // The calculation's own refusals of its figures (a run with no duration, a figure that
     // cannot be formed) hold for the simulation too.
     if (const auto* refusal = std::get_if<Refusal>(&analysis))
         return *refusal;
     if (!isWhole(checked.installation.floorsServed))
-        return refuse("building.floorsServed", "服务层数应为整数");
+        return refuse(EntryId::FloorsServed, "服务层数应为整数");
     if (!(isWhole(checked.cars) && checked.cars <= kMostWhole))
-        return refuse("elevator.carCount", "电梯台数应为不超过 32767 的整数");
+        return refuse(EntryId::CarCount, "电梯台数应为不超过 32767 的整数");
 
     SimulationSetup setup;
     if (auto refusal = readEntries(entries, defaultDemandPercent, setup))
@@ -168,10 +168,10 @@ std::variant<Refusal, SimulationSetup> checkSimulation(const AnalysisInputs& inp
     setup.arrivalRate = setup.demandPercent / 100 * setup.population / 300;
     const double expected = setup.arrivalRate * setup.duration * setup.replications;
     if (!(expected <= kMostExpectedPassengers))
-        return refuse("simulation.demandPercent", "需求过大：模拟的乘客人数超出上限");
+        return refuse(EntryId::DemandPercent, "需求过大：模拟的乘客人数超出上限");
     const double weightSum = std::accumulate(setup.floorWeights.begin(), setup.floorWeights.end(), 0.0);
     if (!setup.floorWeights.empty() && !(weightSum > 0 && std::isfinite(weightSum)))
-        return refuse("floorPopulations", "各层人数之和应大于零");
+        return refuse(EntryId::FloorPopulations, "各层人数之和应大于零");
     return setup;
 }
 

@@ -87,50 +87,50 @@ std::vector<SizingCandidate> closest(const std::vector<SizingCandidate>& evaluat
 
 std::variant<Refusal, SizingTargets> checkSizingEntries(const SizingEntries& entries)
 {
-    const auto refuse = [](const char* entry, std::string reason) {
+    const auto refuse = [](EntryId entry, std::string reason) {
         return Refusal{Notice::InputError, false, entry, std::move(reason)};
     };
     SizingTargets read;
     const auto hc = positiveEntry(entries.hcPercent);
     if (!hc)
-        return refuse("sizing.hcPercent", "运载能力目标应大于 0");
+        return refuse(EntryId::SizingHcPercent, "运载能力目标应大于 0");
     const auto interval = positiveEntry(entries.interval);
     if (!interval)
-        return refuse("sizing.interval", "间隔目标应大于 0");
+        return refuse(EntryId::SizingInterval, "间隔目标应大于 0");
     read.targets.hcPercent = *hc;
     read.targets.interval = *interval;
     if (!entries.awt.empty()) {
         read.targets.awt = positiveEntry(entries.awt);
         if (!read.targets.awt)
-            return refuse("sizing.awt", "平均候梯时间目标应大于 0，或留空");
+            return refuse(EntryId::SizingAwt, "平均候梯时间目标应大于 0，或留空");
     }
     const auto cars = toInt16(leadingNumber(entries.maxCars));
     if (!cars || *cars < 1 || *cars > kMostSizingCars)
-        return refuse("sizing.maxCars", "最多台数应为 1 至 16 的整数");
+        return refuse(EntryId::SizingMaxCars, "最多台数应为 1 至 16 的整数");
     read.maxCars = *cars;
     for (const std::string& text : entries.speeds) {
         const auto speed = positiveEntry(text);
         if (!speed)
-            return refuse("sizing.speeds", "每个试算速度都应大于 0");
+            return refuse(EntryId::SizingSpeeds, "每个试算速度都应大于 0");
         read.speeds.push_back(*speed);
     }
     if (read.speeds.empty())
-        return refuse("sizing.speeds", "请至少选择一个试算速度");
+        return refuse(EntryId::SizingSpeeds, "请至少选择一个试算速度");
     if (!entries.leastCars.empty()) {
         const auto least = toInt16(leadingNumber(entries.leastCars));
         if (!least || *least < 1 || *least > kMostSizingCars)
-            return refuse("sizing.leastCars", "最少台数应为 1 至 16 的整数，或留空");
+            return refuse(EntryId::SizingLeastCars, "最少台数应为 1 至 16 的整数，或留空");
         // A least above the most would leave nothing to try.
         if (*least > read.maxCars)
-            return refuse("sizing.leastCars", "最少台数不能大于最多台数");
+            return refuse(EntryId::SizingLeastCars, "最少台数不能大于最多台数");
         read.leastCars = *least;
     }
     if (!entries.leastLoad.empty()) {
         const double least = leadingNumber(entries.leastLoad);
         if (!(least >= 0 && std::isfinite(least)))
-            return refuse("sizing.leastLoad", "最小载重不能小于 0，或留空");
+            return refuse(EntryId::SizingLeastLoad, "最小载重不能小于 0，或留空");
         if (least > kLargestLoad)
-            return refuse("sizing.leastLoad", "最小载重不能大于最大的标准载重 " + figureText(kLargestLoad) + " kg");
+            return refuse(EntryId::SizingLeastLoad, "最小载重不能大于最大的标准载重 " + figureText(kLargestLoad) + " kg");
         read.leastLoad = least;
     }
     std::sort(read.speeds.begin(), read.speeds.end());
@@ -181,7 +181,7 @@ SizingResult runSizingSearch(const AnalysisInputs& inputs, const SizingEntries& 
     }
     // With no speed left there is nothing to try: the entry to change is the speeds.
     if (outcome.tooSlowSpeeds.size() == targets->speeds.size())
-        return Refusal{Notice::InputError, false, "sizing.speeds",
+        return Refusal{Notice::InputError, false, EntryId::SizingSpeeds,
                        "所选速度均不能满足消防电梯首层至顶层运行时间不大于 " +
                            figureText(*outcome.minimums.fireLiftRunTime) + " 秒的要求，请选择更高的速度"};
     outcome.evaluated.reserve(static_cast<std::size_t>(targets->maxCars) * loads->size() * targets->speeds.size());

@@ -1,7 +1,6 @@
 #include "engine/target_verdict.h"
 
 #include "engine/sizing_search.h"
-#include "engine/waiting_time.h"
 
 namespace trevalo::engine {
 
@@ -21,10 +20,9 @@ std::optional<TargetVerdict> targetVerdict(const AnalysisInputs& inputs,
     const auto chosen = chosenTargets(inputs.project.buildingType, sizing);
     if (!chosen)
         return std::nullopt;
-    const auto waiting = averageWaitingTime(result.steps.upPassengers, result.steps.persons, result.figures.interval);
     return TargetVerdict{chosen->targets, chosen->sources,
-                         checkTargets(chosen->targets, result.figures.groupPercent, result.figures.interval, waiting),
-                         waiting};
+                         checkTargets(chosen->targets, result.figures.groupPercent, result.figures.interval, result.awt),
+                         result.awt};
 }
 
 const char* verdictText(bool met) { return met ? "满足" : "不满足"; }

@@ -1,5 +1,6 @@
 #include "engine/display_text.h"
 #include "engine/group_size.h"
+#include "engine/machine_room.h"
 #include "engine/target_verdict.h"
 #include "engine/waiting_time.h"
 #include "export/calculation_builder.h"
@@ -122,18 +123,21 @@ void writeMachineRoom(SheetBuilder& sheet, const engine::SingleResult& result, b
     if (structuralLoadRequested) {
         sheet.number(sheet.row("Q_e", "输入载重", "输入，不按 75 kg 取整", "kg"), value, room.ratedLoad, kAsEntered);
         sheet.number(sheet.row("f", "装修重量", "输入", "kg"), value, room.finishingWeight, kAsEntered);
-        sheet.number(sheet.row("n_r", "钢丝绳根数", "v ≤ 2.5 m/s 且 Q_e ≤ 1300 kg：4 根；否则 6 根", "根"), value,
-                     room.ropeCount, kAsEntered);
+        const std::string ropeRule = "v ≤ " + shown(engine::kFourRopeSpeed) + " m/s 且 Q_e ≤ " +
+                                     shown(engine::kFourRopeLoad) + " kg：4 根；否则 6 根";
+        sheet.number(sheet.row("n_r", "钢丝绳根数", ropeRule, "根"), value, room.ropeCount, kAsEntered);
         sheet.number(sheet.row("c", "轿厢重量", "c = 2 × Q_e + f", "kg"), value, room.carWeight, kAsEntered);
-        sheet.number(sheet.row("w", "对重重量", "w = c + 0.5 × Q_e", "kg"), value, room.counterweight, kAsEntered);
-        sheet.number(sheet.row("r", "钢丝绳重量", "r = n_r × 2 × H × 50 / 100（每 100 m 重 50 kg）", "kg"), value,
-                     room.ropeWeight, kAsEntered);
-        sheet.number(sheet.row("G_m", "曳引机等设备重量", "取值", "kg"), value, 1500, kAsEntered);
-        sheet.number(sheet.row("γ", "荷载系数", "取值", ""), value, 1.25, kAsEntered);
+        sheet.number(sheet.row("w", "对重重量", "w = c + " + shown(engine::kCounterweightShare) + " × Q_e", "kg"), value,
+                     room.counterweight, kAsEntered);
+        const std::string rope = shown(engine::kRopeWeightPer100m);
+        sheet.number(sheet.row("r", "钢丝绳重量", "r = n_r × 2 × H × " + rope + " / 100（每 100 m 重 " + rope + " kg）", "kg"),
+                     value, room.ropeWeight, kAsEntered);
+        sheet.number(sheet.row("G_m", "曳引机等设备重量", "取值", "kg"), value, engine::kMachineWeight, kAsEntered);
+        sheet.number(sheet.row("γ", "荷载系数", "取值", ""), value, engine::kStructuralLoadFactor, kAsEntered);
         sheet.number(sheet.row("W_s", "电梯机房的结构荷载", "W_s = γ × (G_m + 2 × (c + r + Q_e + w))", "kg"), value,
                      room.structuralLoad, kResult);
-        sheet.number(sheet.row("W_s", "电梯机房的结构荷载", "W_s × 9.80665 / 1000", "kN"), value, room.structuralForce,
-                     kResult);
+        const std::string toForce = "W_s × " + engine::shortestText(engine::kStandardGravity) + " / 1000";
+        sheet.number(sheet.row("W_s", "电梯机房的结构荷载", toForce, "kN"), value, room.structuralForce, kResult);
     } else {
         sheet.row("W_s", "电梯机房的结构荷载", "未要求计算（未勾选“计算电梯机房结构荷载”）", "");
     }
@@ -159,8 +163,8 @@ void writeEstimates(SheetBuilder& sheet, const CalculationHeader& header, const 
                               "P_up / CC < 0.5：AWT = 0.4 × INT；0.5 ≤ P_up / CC ≤ 0.8："
                               "AWT = (0.4 + (1.8 × P_up / CC − 0.77)²) × INT",
                               "s");
-    if (const auto waiting = engine::averageWaitingTime(steps.upPassengers, steps.persons, interval))
-        sheet.number(awt, value, *waiting, kResult);
+    if (result.awt)
+        sheet.number(awt, value, *result.awt, kResult);
     else
         sheet.text(awt, value, ratio > kRatioLimit ? "不适用：P_up/CC 超出 0.8" : "不适用");
     sheet.row("", "备注", kEstimateNote, "");

@@ -143,8 +143,7 @@ SheetModel calculationSheet(const CalculationHeader& header, const engine::Singl
 
     sheet.section("结果（与结果窗口显示一致）");
     for (std::size_t i = 0; i < result.valueTexts.size(); ++i) {
-        const bool shown = i < 6 || (i == 6 && result.structuralLoadShown) || (i > 6 && result.pitAndHeadroomShown);
-        if (shown)
+        if (result.valueShown(i))
             sheet.text(sheet.row("", kResultNames[i], "", ""), kValueColumn, result.valueTexts[i]);
     }
 

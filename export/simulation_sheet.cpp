@@ -2,7 +2,6 @@
 
 #include "engine/display_text.h"
 #include "engine/simulation_targets.h"
-#include "engine/waiting_time.h"
 
 #include <array>
 #include <string>
@@ -83,8 +82,7 @@ void writeFigures(RowWriter& out, const SimulationRecord& record)
 {
     const engine::SimulationSummary& s = record.summary;
     const engine::CaseResult& calculated = record.analysis.figures;
-    const auto estimate = engine::averageWaitingTime(record.analysis.steps.upPassengers, record.analysis.steps.persons,
-                                                     calculated.interval);
+    const std::optional<double>& estimate = record.analysis.awt;
     struct Figure {
         const char* caption;
         std::optional<double> simulated;

@@ -1,5 +1,7 @@
 #include "project/project_file.h"
 
+#include "engine/entry_ids.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -14,6 +16,7 @@ namespace {
 
 using engine::BuildingType;
 using engine::DoorType;
+using engine::EntryId;
 using engine::PopulationSpread;
 
 constexpr const char* kFormatName = "trevalo-project";
@@ -31,6 +34,19 @@ constexpr Names<DoorType> kDoorTypes{{{"2CO", DoorType::TwoPanelCentre},
                                       {"4CO", DoorType::FourPanelCentre}}};
 
 QJsonValue text(const std::string& value) { return QString::fromStdString(value); }
+
+// An entry's key in its section's object, and its dotted path from the root.
+QLatin1String keyOf(EntryId id)
+{
+    const std::string_view key = engine::entryKey(id);
+    return QLatin1String(key.data(), static_cast<qsizetype>(key.size()));
+}
+
+QString pathOf(EntryId id)
+{
+    const std::string_view path = engine::entryInfo(id).path;
+    return QString::fromLatin1(path.data(), static_cast<qsizetype>(path.size()));
+}
 
 template <class Enum, std::size_t N>
 QJsonValue nameOf(const std::optional<Enum>& value, const std::array<std::pair<const char*, Enum>, N>& names)
@@ -53,22 +69,22 @@ QJsonArray texts(const std::vector<std::string>& values)
 QJsonObject elevatorJson(const engine::ElevatorParameters& e)
 {
     return QJsonObject{
-        {QLatin1String("travel"), text(e.travel)},
-        {QLatin1String("floorHeight"), text(e.floorHeight)},
-        {QLatin1String("expressZoneSet"), e.expressZoneSet},
-        {QLatin1String("expressDistance"), text(e.expressDistance)},
-        {QLatin1String("doorType"), nameOf(e.doorType, kDoorTypes)},
-        {QLatin1String("doorWidth"), text(e.doorWidth)},
-        {QLatin1String("advanceOpening"), e.advanceOpening},
-        {QLatin1String("lossPercent"), text(e.lossPercent)},
-        {QLatin1String("upPercent"), text(e.upPercent)},
-        {QLatin1String("downPercent"), text(e.downPercent)},
-        {QLatin1String("ratedSpeed"), text(e.ratedSpeed)},
-        {QLatin1String("fixedConfiguration"), e.fixedConfiguration},
-        {QLatin1String("ratedLoad"), text(e.ratedLoad)},
-        {QLatin1String("carCount"), text(e.carCount)},
-        {QLatin1String("machineRoomRequested"), e.machineRoomRequested},
-        {QLatin1String("finishingWeight"), text(e.finishingWeight)},
+        {keyOf(EntryId::Travel), text(e.travel)},
+        {keyOf(EntryId::FloorHeight), text(e.floorHeight)},
+        {keyOf(EntryId::ExpressZoneSet), e.expressZoneSet},
+        {keyOf(EntryId::ExpressDistance), text(e.expressDistance)},
+        {keyOf(EntryId::DoorType), nameOf(e.doorType, kDoorTypes)},
+        {keyOf(EntryId::DoorWidth), text(e.doorWidth)},
+        {keyOf(EntryId::AdvanceOpening), e.advanceOpening},
+        {keyOf(EntryId::LossPercent), text(e.lossPercent)},
+        {keyOf(EntryId::UpPercent), text(e.upPercent)},
+        {keyOf(EntryId::DownPercent), text(e.downPercent)},
+        {keyOf(EntryId::RatedSpeed), text(e.ratedSpeed)},
+        {keyOf(EntryId::FixedConfiguration), e.fixedConfiguration},
+        {keyOf(EntryId::RatedLoad), text(e.ratedLoad)},
+        {keyOf(EntryId::CarCount), text(e.carCount)},
+        {keyOf(EntryId::MachineRoomRequested), e.machineRoomRequested},
+        {keyOf(EntryId::FinishingWeight), text(e.finishingWeight)},
     };
 }
 
@@ -80,9 +96,26 @@ public:
     bool failed() const { return !m_reason.isEmpty(); }
     QString reason() const { return m_reason; }
 
-    QJsonObject object(const QJsonObject& parent, const char* key, const QString& path)
+    std::string text(const QJsonObject& parent, EntryId id) { return text(parent, keyOf(id), pathOf(id)); }
+    bool flag(const QJsonObject& parent, EntryId id) { return flag(parent, keyOf(id), pathOf(id)); }
+    std::vector<std::string> texts(const QJsonObject& parent, EntryId id)
     {
-        const QJsonValue value = parent.value(QLatin1String(key));
+        return texts(parent, keyOf(id), pathOf(id));
+    }
+    std::vector<engine::PassengerEntry> passengers(const QJsonObject& parent, EntryId id)
+    {
+        return passengers(parent, keyOf(id), pathOf(id));
+    }
+    template <class Enum, std::size_t N>
+    std::optional<Enum> choice(const QJsonObject& parent, EntryId id,
+                               const std::array<std::pair<const char*, Enum>, N>& names)
+    {
+        return choice(parent, keyOf(id), pathOf(id), names);
+    }
+
+    QJsonObject object(const QJsonObject& parent, QLatin1String key, const QString& path)
+    {
+        const QJsonValue value = parent.value(key);
         if (absent(value))
             return {};
         if (!value.isObject())
@@ -90,9 +123,9 @@ public:
         return value.toObject();
     }
 
-    std::string text(const QJsonObject& parent, const char* key, const QString& path)
+    std::string text(const QJsonObject& parent, QLatin1String key, const QString& path)
     {
-        const QJsonValue value = parent.value(QLatin1String(key));
+        const QJsonValue value = parent.value(key);
         if (absent(value))
             return {};
         if (!value.isString())
@@ -100,9 +133,9 @@ public:
         return value.toString().toStdString();
     }
 
-    bool flag(const QJsonObject& parent, const char* key, const QString& path)
+    bool flag(const QJsonObject& parent, QLatin1String key, const QString& path)
     {
-        const QJsonValue value = parent.value(QLatin1String(key));
+        const QJsonValue value = parent.value(key);
         if (absent(value))
             return false;
         if (!value.isBool())
@@ -110,9 +143,9 @@ public:
         return value.toBool();
     }
 
-    std::vector<std::string> texts(const QJsonObject& parent, const char* key, const QString& path)
+    std::vector<std::string> texts(const QJsonObject& parent, QLatin1String key, const QString& path)
     {
-        const QJsonValue value = parent.value(QLatin1String(key));
+        const QJsonValue value = parent.value(key);
         std::vector<std::string> result;
         if (absent(value))
             return result;
@@ -130,9 +163,9 @@ public:
     }
 
     // [arrival seconds, destination floor] pairs; each a JSON number or a text holding one.
-    std::vector<engine::PassengerEntry> passengers(const QJsonObject& parent, const char* key, const QString& path)
+    std::vector<engine::PassengerEntry> passengers(const QJsonObject& parent, QLatin1String key, const QString& path)
     {
-        const QJsonValue value = parent.value(QLatin1String(key));
+        const QJsonValue value = parent.value(key);
         std::vector<engine::PassengerEntry> result;
         if (absent(value))
             return result;
@@ -153,10 +186,10 @@ public:
     }
 
     template <class Enum, std::size_t N>
-    std::optional<Enum> choice(const QJsonObject& parent, const char* key, const QString& path,
+    std::optional<Enum> choice(const QJsonObject& parent, QLatin1String key, const QString& path,
                                const std::array<std::pair<const char*, Enum>, N>& names)
     {
-        const QJsonValue value = parent.value(QLatin1String(key));
+        const QJsonValue value = parent.value(key);
         if (absent(value))
             return std::nullopt;
         QStringList allowed;
@@ -207,25 +240,24 @@ QString formatProblem(const QJsonObject& root)
 
 engine::ElevatorParameters elevatorOf(MemberReader& read, const QJsonObject& root)
 {
-    const QJsonObject e = read.object(root, "elevator", QStringLiteral("elevator"));
-    const auto member = [](const char* key) { return QStringLiteral("elevator.%1").arg(QLatin1String(key)); };
+    const QJsonObject e = read.object(root, QLatin1String("elevator"), QStringLiteral("elevator"));
     engine::ElevatorParameters p;
-    p.travel = read.text(e, "travel", member("travel"));
-    p.floorHeight = read.text(e, "floorHeight", member("floorHeight"));
-    p.expressZoneSet = read.flag(e, "expressZoneSet", member("expressZoneSet"));
-    p.expressDistance = read.text(e, "expressDistance", member("expressDistance"));
-    p.doorType = read.choice(e, "doorType", member("doorType"), kDoorTypes);
-    p.doorWidth = read.text(e, "doorWidth", member("doorWidth"));
-    p.advanceOpening = read.flag(e, "advanceOpening", member("advanceOpening"));
-    p.lossPercent = read.text(e, "lossPercent", member("lossPercent"));
-    p.upPercent = read.text(e, "upPercent", member("upPercent"));
-    p.downPercent = read.text(e, "downPercent", member("downPercent"));
-    p.ratedSpeed = read.text(e, "ratedSpeed", member("ratedSpeed"));
-    p.fixedConfiguration = read.flag(e, "fixedConfiguration", member("fixedConfiguration"));
-    p.ratedLoad = read.text(e, "ratedLoad", member("ratedLoad"));
-    p.carCount = read.text(e, "carCount", member("carCount"));
-    p.machineRoomRequested = read.flag(e, "machineRoomRequested", member("machineRoomRequested"));
-    p.finishingWeight = read.text(e, "finishingWeight", member("finishingWeight"));
+    p.travel = read.text(e, EntryId::Travel);
+    p.floorHeight = read.text(e, EntryId::FloorHeight);
+    p.expressZoneSet = read.flag(e, EntryId::ExpressZoneSet);
+    p.expressDistance = read.text(e, EntryId::ExpressDistance);
+    p.doorType = read.choice(e, EntryId::DoorType, kDoorTypes);
+    p.doorWidth = read.text(e, EntryId::DoorWidth);
+    p.advanceOpening = read.flag(e, EntryId::AdvanceOpening);
+    p.lossPercent = read.text(e, EntryId::LossPercent);
+    p.upPercent = read.text(e, EntryId::UpPercent);
+    p.downPercent = read.text(e, EntryId::DownPercent);
+    p.ratedSpeed = read.text(e, EntryId::RatedSpeed);
+    p.fixedConfiguration = read.flag(e, EntryId::FixedConfiguration);
+    p.ratedLoad = read.text(e, EntryId::RatedLoad);
+    p.carCount = read.text(e, EntryId::CarCount);
+    p.machineRoomRequested = read.flag(e, EntryId::MachineRoomRequested);
+    p.finishingWeight = read.text(e, EntryId::FinishingWeight);
     return p;
 }
 
@@ -234,15 +266,15 @@ std::optional<engine::SizingEntries> sizingOf(MemberReader& read, const QJsonObj
     const QJsonValue value = root.value(QLatin1String("sizing"));
     if (value.isUndefined() || value.isNull())
         return std::nullopt;
-    const QJsonObject s = read.object(root, "sizing", QStringLiteral("sizing"));
+    const QJsonObject s = read.object(root, QLatin1String("sizing"), QStringLiteral("sizing"));
     engine::SizingEntries sizing;
-    sizing.hcPercent = read.text(s, "hcPercent", QStringLiteral("sizing.hcPercent"));
-    sizing.interval = read.text(s, "interval", QStringLiteral("sizing.interval"));
-    sizing.awt = read.text(s, "awt", QStringLiteral("sizing.awt"));
-    sizing.maxCars = read.text(s, "maxCars", QStringLiteral("sizing.maxCars"));
-    sizing.speeds = read.texts(s, "speeds", QStringLiteral("sizing.speeds"));
-    sizing.leastCars = read.text(s, "leastCars", QStringLiteral("sizing.leastCars"));
-    sizing.leastLoad = read.text(s, "leastLoad", QStringLiteral("sizing.leastLoad"));
+    sizing.hcPercent = read.text(s, EntryId::SizingHcPercent);
+    sizing.interval = read.text(s, EntryId::SizingInterval);
+    sizing.awt = read.text(s, EntryId::SizingAwt);
+    sizing.maxCars = read.text(s, EntryId::SizingMaxCars);
+    sizing.speeds = read.texts(s, EntryId::SizingSpeeds);
+    sizing.leastCars = read.text(s, EntryId::SizingLeastCars);
+    sizing.leastLoad = read.text(s, EntryId::SizingLeastLoad);
     return sizing;
 }
 
@@ -251,16 +283,15 @@ std::optional<engine::SimulationEntries> simulationOf(MemberReader& read, const 
     const QJsonValue value = root.value(QLatin1String("simulation"));
     if (value.isUndefined() || value.isNull())
         return std::nullopt;
-    const QJsonObject s = read.object(root, "simulation", QStringLiteral("simulation"));
-    const auto member = [](const char* key) { return QStringLiteral("simulation.%1").arg(QLatin1String(key)); };
+    const QJsonObject s = read.object(root, QLatin1String("simulation"), QStringLiteral("simulation"));
     engine::SimulationEntries simulation;
-    simulation.demandPercent = read.text(s, "demandPercent", member("demandPercent"));
-    simulation.minutes = read.text(s, "minutes", member("minutes"));
-    simulation.loadingLimit = read.text(s, "loadingLimit", member("loadingLimit"));
-    simulation.dwell = read.text(s, "dwell", member("dwell"));
-    simulation.replications = read.text(s, "replications", member("replications"));
-    simulation.seed = read.text(s, "seed", member("seed"));
-    simulation.passengers = read.passengers(s, "passengers", member("passengers"));
+    simulation.demandPercent = read.text(s, EntryId::DemandPercent);
+    simulation.minutes = read.text(s, EntryId::Minutes);
+    simulation.loadingLimit = read.text(s, EntryId::LoadingLimit);
+    simulation.dwell = read.text(s, EntryId::Dwell);
+    simulation.replications = read.text(s, EntryId::Replications);
+    simulation.seed = read.text(s, EntryId::Seed);
+    simulation.passengers = read.passengers(s, EntryId::Passengers);
     return simulation;
 }
 
@@ -270,13 +301,13 @@ QJsonObject simulationJson(const engine::SimulationEntries& s)
     for (const engine::PassengerEntry& passenger : s.passengers)
         passengers.append(QJsonArray{passenger.arrival, passenger.floor});
     return QJsonObject{
-        {QLatin1String("demandPercent"), text(s.demandPercent)},
-        {QLatin1String("minutes"), text(s.minutes)},
-        {QLatin1String("loadingLimit"), text(s.loadingLimit)},
-        {QLatin1String("dwell"), text(s.dwell)},
-        {QLatin1String("replications"), text(s.replications)},
-        {QLatin1String("seed"), text(s.seed)},
-        {QLatin1String("passengers"), passengers},
+        {keyOf(EntryId::DemandPercent), text(s.demandPercent)},
+        {keyOf(EntryId::Minutes), text(s.minutes)},
+        {keyOf(EntryId::LoadingLimit), text(s.loadingLimit)},
+        {keyOf(EntryId::Dwell), text(s.dwell)},
+        {keyOf(EntryId::Replications), text(s.replications)},
+        {keyOf(EntryId::Seed), text(s.seed)},
+        {keyOf(EntryId::Passengers), passengers},
     };
 }
 
@@ -289,25 +320,25 @@ QByteArray projectToJson(const Project& project)
     root[QLatin1String("format")] = QLatin1String(kFormatName);
     root[QLatin1String("version")] = kFormatVersion;
     root[QLatin1String("building")] = QJsonObject{
-        {QLatin1String("projectName"), text(b.projectName)},
-        {QLatin1String("buildingType"), nameOf(b.buildingType, kBuildingTypes)},
-        {QLatin1String("floorsServed"), text(b.floorsServed)},
-        {QLatin1String("totalPopulation"), text(b.totalPopulation)},
-        {QLatin1String("spread"), nameOf(b.spread, kSpreads)},
+        {keyOf(EntryId::ProjectName), text(b.projectName)},
+        {keyOf(EntryId::BuildingType), nameOf(b.buildingType, kBuildingTypes)},
+        {keyOf(EntryId::FloorsServed), text(b.floorsServed)},
+        {keyOf(EntryId::TotalPopulation), text(b.totalPopulation)},
+        {keyOf(EntryId::Spread), nameOf(b.spread, kSpreads)},
     };
-    root[QLatin1String("floorPopulations")] = texts(project.inputs.floors.floorPopulations);
+    root[keyOf(EntryId::FloorPopulations)] = texts(project.inputs.floors.floorPopulations);
     if (project.elevatorEntered)
         root[QLatin1String("elevator")] = elevatorJson(project.inputs.elevator);
     if (project.sizing) {
         const engine::SizingEntries& s = *project.sizing;
         root[QLatin1String("sizing")] = QJsonObject{
-            {QLatin1String("hcPercent"), text(s.hcPercent)},
-            {QLatin1String("interval"), text(s.interval)},
-            {QLatin1String("awt"), text(s.awt)},
-            {QLatin1String("maxCars"), text(s.maxCars)},
-            {QLatin1String("speeds"), texts(s.speeds)},
-            {QLatin1String("leastCars"), text(s.leastCars)},
-            {QLatin1String("leastLoad"), text(s.leastLoad)},
+            {keyOf(EntryId::SizingHcPercent), text(s.hcPercent)},
+            {keyOf(EntryId::SizingInterval), text(s.interval)},
+            {keyOf(EntryId::SizingAwt), text(s.awt)},
+            {keyOf(EntryId::SizingMaxCars), text(s.maxCars)},
+            {keyOf(EntryId::SizingSpeeds), texts(s.speeds)},
+            {keyOf(EntryId::SizingLeastCars), text(s.leastCars)},
+            {keyOf(EntryId::SizingLeastLoad), text(s.leastLoad)},
         };
     }
     if (project.simulation)
@@ -329,14 +360,14 @@ ReadResult projectFromJson(const QByteArray& json)
 
     MemberReader read;
     Project project;
-    const QJsonObject b = read.object(root, "building", QStringLiteral("building"));
+    const QJsonObject b = read.object(root, QLatin1String("building"), QStringLiteral("building"));
     engine::ProjectData& building = project.inputs.project;
-    building.projectName = read.text(b, "projectName", QStringLiteral("building.projectName"));
-    building.buildingType = read.choice(b, "buildingType", QStringLiteral("building.buildingType"), kBuildingTypes);
-    building.floorsServed = read.text(b, "floorsServed", QStringLiteral("building.floorsServed"));
-    building.totalPopulation = read.text(b, "totalPopulation", QStringLiteral("building.totalPopulation"));
-    building.spread = read.choice(b, "spread", QStringLiteral("building.spread"), kSpreads);
-    project.inputs.floors.floorPopulations = read.texts(root, "floorPopulations", QStringLiteral("floorPopulations"));
+    building.projectName = read.text(b, EntryId::ProjectName);
+    building.buildingType = read.choice(b, EntryId::BuildingType, kBuildingTypes);
+    building.floorsServed = read.text(b, EntryId::FloorsServed);
+    building.totalPopulation = read.text(b, EntryId::TotalPopulation);
+    building.spread = read.choice(b, EntryId::Spread, kSpreads);
+    project.inputs.floors.floorPopulations = read.texts(root, EntryId::FloorPopulations);
     project.elevatorEntered = root.contains(QLatin1String("elevator")) && !root.value(QLatin1String("elevator")).isNull();
     project.inputs.elevator = elevatorOf(read, root);
     project.sizing = sizingOf(read, root);

@@ -186,14 +186,9 @@ QString SingleResultForm::configurationText() const { return m_configuration->te
 
 void SingleResultForm::showFigures(const engine::SingleResult& result)
 {
-    for (std::size_t i = 0; i <= 5; ++i)
-        m_values[i]->setCaption(QString::fromStdString(result.valueTexts[i]));
-    if (result.structuralLoadShown)
-        m_values[6]->setCaption(QString::fromStdString(result.valueTexts[6]));
-    if (result.pitAndHeadroomShown) {
-        m_values[7]->setCaption(QString::fromStdString(result.valueTexts[7]));
-        m_values[8]->setCaption(QString::fromStdString(result.valueTexts[8]));
-    }
+    for (std::size_t i = 0; i < m_values.size(); ++i)
+        if (result.valueShown(i))
+            m_values[i]->setCaption(QString::fromStdString(result.valueTexts[i]));
     const auto tooltips = figureTooltips(result);
     for (std::size_t i = 0; i < m_values.size(); ++i)
         m_values[i]->setToolTip(tooltips[i]);

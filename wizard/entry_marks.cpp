@@ -7,8 +7,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include <array>
-#include <string_view>
 
 namespace trevalo {
 
@@ -17,40 +15,17 @@ namespace {
 constexpr const char* kMarked = "trevaloRefusedEntry";
 constexpr const char* kPlainToolTip = "trevaloPlainToolTip";
 
-struct NamedControl {
-    std::string_view entry;
-    FormId form;
-    const char* objectName;
-};
-
-constexpr std::array<NamedControl, 26> kControls{{
-    {"building.projectName", FormId::Form2, "Text2"},
-    {"building.buildingType", FormId::Form2, "Option1"},
-    {"building.floorsServed", FormId::Form2, "N1"},
-    {"building.totalPopulation", FormId::Form2, "Text1"},
-    {"building.spread", FormId::Form2, "Option3"},
-    {"floorPopulations", FormId::Form3, "Text1_0"},
-    {"elevator.travel", FormId::Form4, "TEXT1_0"},
-    {"elevator.floorHeight", FormId::Form4, "TEXT1_1"},
-    {"elevator.expressDistance", FormId::Form4, "TEXT1_2"},
-    {"elevator.lossPercent", FormId::Form4, "TEXT1_3"},
-    {"elevator.upPercent", FormId::Form4, "TEXT1_4"},
-    {"elevator.downPercent", FormId::Form4, "TEXT1_5"},
-    {"elevator.carCount", FormId::Form4, "TEXT1_7"},
-    {"elevator.doorType", FormId::Form4, "Option1_0"},
-    {"elevator.doorWidth", FormId::Form4, "Combo2"},
-    {"elevator.ratedSpeed", FormId::Form4, "Combo1"},
-    {"elevator.ratedLoad", FormId::Form4, "Combo3"},
-    {"elevator.fixedConfiguration", FormId::Form4, "Check3"},
-    {"elevator.finishingWeight", FormId::Form4, "Text2"},
-    {"simulation.demandPercent", FormId::Form8, "Text1_0"},
-    {"simulation.minutes", FormId::Form8, "Text1_1"},
-    {"simulation.loadingLimit", FormId::Form8, "Text1_2"},
-    {"simulation.dwell", FormId::Form8, "Text1_3"},
-    {"simulation.replications", FormId::Form8, "Text1_4"},
-    {"simulation.seed", FormId::Form8, "Text1_5"},
-    {"simulation.passengers", FormId::Form8, "PassengerList"},
-}};
+FormId formOf(engine::EntrySection section)
+{
+    switch (section) {
+    case engine::EntrySection::Building: return FormId::Form2;
+    case engine::EntrySection::FloorPopulations: return FormId::Form3;
+    case engine::EntrySection::Elevator: return FormId::Form4;
+    case engine::EntrySection::Sizing: return FormId::Form7;
+    case engine::EntrySection::Simulation: return FormId::Form8;
+    }
+    return FormId::Form1;
+}
 
 void unmark(QWidget* control)
 {
@@ -63,22 +38,21 @@ void unmark(QWidget* control)
 
 }  // namespace
 
-std::optional<EntryControl> entryControl(const std::string& entry)
+EntryControl entryControl(engine::EntryId entry)
 {
-    // A floor row: "floorPopulations[i]" is row i of the floor population form.
-    constexpr std::string_view kFloorRow = "floorPopulations[";
-    if (entry.starts_with(kFloorRow) && entry.ends_with(']')) {
-        const std::string index = entry.substr(kFloorRow.size(), entry.size() - kFloorRow.size() - 1);
-        bool ok = false;
-        const int row = QString::fromStdString(index).toInt(&ok);
-        if (!ok || row < 0)
-            return std::nullopt;
-        return EntryControl{FormId::Form3, QStringLiteral("Text1_%1").arg(row)};
-    }
-    for (const NamedControl& control : kControls)
-        if (control.entry == entry)
-            return EntryControl{control.form, QString::fromLatin1(control.objectName)};
-    return std::nullopt;
+    const engine::EntryInfo& info = engine::entryInfo(entry);
+    return EntryControl{formOf(info.section),
+                        QString::fromLatin1(info.control.data(), static_cast<qsizetype>(info.control.size()))};
+}
+
+std::optional<EntryControl> entryControl(const engine::EntryRef& entry)
+{
+    if (!entry.id())
+        return std::nullopt;
+    // A floor row: row i of the floor population form.
+    if (const auto row = entry.row())
+        return EntryControl{FormId::Form3, QStringLiteral("Text1_%1").arg(*row)};
+    return entryControl(*entry.id());
 }
 
 bool isMarkedRefused(const QWidget& control) { return control.property(kMarked).toBool(); }

@@ -6,7 +6,6 @@
 #include <QString>
 
 #include <optional>
-#include <string>
 
 class QWidget;
 
@@ -14,13 +13,14 @@ namespace trevalo {
 
 class Navigator;
 
-// Where an entry is typed: its form and its control's name, by the project file's name of
-// the entry ("elevator.upPercent" is TEXT1(4) of Form4). Empty for a name no control holds.
+// Where an entry is typed: its form and its control's name (the up share is TEXT1(4) of
+// Form4, floor row i is Text1(i) of Form3). Empty for a refusal that names no entry.
 struct EntryControl {
     FormId form;
     QString objectName;
 };
-std::optional<EntryControl> entryControl(const std::string& entry);
+EntryControl entryControl(engine::EntryId entry);
+std::optional<EntryControl> entryControl(const engine::EntryRef& entry);
 
 // Marks a refused entry's control: a red frame and the reason as its tooltip, until the user
 // edits it. With `focus` the control takes the focus and its text is selected.

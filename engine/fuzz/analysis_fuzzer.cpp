@@ -25,20 +25,26 @@ bool isPlainNumber(const std::string& text)
 }
 
 // Whether a named entry of the building data or the elevator parameters was left empty.
-bool leftEmpty(const AnalysisInputs& inputs, const std::string& entry)
+bool leftEmpty(const AnalysisInputs& inputs, const EntryRef& entry)
 {
     const ProjectData& p = inputs.project;
     const ElevatorParameters& e = inputs.elevator;
-    if (entry == "building.buildingType" || entry == "building.spread" || entry == "elevator.doorType")
-        return entry == "building.buildingType" ? !p.buildingType : entry == "building.spread" ? !p.spread : !e.doorType;
-    const std::map<std::string, const std::string*> texts{
-        {"building.floorsServed", &p.floorsServed}, {"building.totalPopulation", &p.totalPopulation},
-        {"elevator.travel", &e.travel}, {"elevator.floorHeight", &e.floorHeight}, {"elevator.doorWidth", &e.doorWidth},
-        {"elevator.lossPercent", &e.lossPercent}, {"elevator.upPercent", &e.upPercent},
-        {"elevator.ratedSpeed", &e.ratedSpeed}, {"elevator.downPercent", &e.downPercent},
-        {"elevator.expressDistance", &e.expressDistance}, {"elevator.carCount", &e.carCount},
-        {"elevator.ratedLoad", &e.ratedLoad}, {"elevator.finishingWeight", &e.finishingWeight}};
-    const auto found = texts.find(entry);
+    if (!entry.id() || entry.row())
+        return false;
+    switch (*entry.id()) {
+    case EntryId::BuildingType: return !p.buildingType;
+    case EntryId::Spread: return !p.spread;
+    case EntryId::DoorType: return !e.doorType;
+    default: break;
+    }
+    const std::map<EntryId, const std::string*> texts{
+        {EntryId::FloorsServed, &p.floorsServed}, {EntryId::TotalPopulation, &p.totalPopulation},
+        {EntryId::Travel, &e.travel}, {EntryId::FloorHeight, &e.floorHeight}, {EntryId::DoorWidth, &e.doorWidth},
+        {EntryId::LossPercent, &e.lossPercent}, {EntryId::UpPercent, &e.upPercent},
+        {EntryId::RatedSpeed, &e.ratedSpeed}, {EntryId::DownPercent, &e.downPercent},
+        {EntryId::ExpressDistance, &e.expressDistance}, {EntryId::CarCount, &e.carCount},
+        {EntryId::RatedLoad, &e.ratedLoad}, {EntryId::FinishingWeight, &e.finishingWeight}};
+    const auto found = texts.find(*entry.id());
     return found != texts.end() && found->second->empty();
 }
 
@@ -53,7 +59,7 @@ bool checkRefusal(const AnalysisInputs& inputs, const Outcome& outcome)
         require(refusal->entry.empty() == refusal->reason.empty(), "a named entry has a reason");
         require(refusal->notice != Notice::IncompleteInput || leftEmpty(inputs, refusal->entry),
                 "an incomplete entry is empty");
-        require(refusal->notice != Notice::FloorsOutOfRange || refusal->entry == "building.floorsServed",
+        require(refusal->notice != Notice::FloorsOutOfRange || refusal->entry == EntryRef(EntryId::FloorsServed),
                 "the floors notice names the floors");
     }
     return refusal != nullptr;
@@ -67,8 +73,8 @@ void check(const AnalysisInputs& inputs, const AnalysisOutcome& outcome)
         for (std::size_t i = 0; i < 6; ++i)
             require(isPlainNumber(single->valueTexts[i]), "every shown figure is a plain number");
         for (std::size_t i = 6; i < 9; ++i) {
-            const bool shown = i == 6 ? single->structuralLoadShown : single->pitAndHeadroomShown;
-            require(shown ? isPlainNumber(single->valueTexts[i]) : single->valueTexts[i].empty(), "shown texts");
+            require(single->valueShown(i) ? isPlainNumber(single->valueTexts[i]) : single->valueTexts[i].empty(),
+                    "shown texts");
         }
         return;
     }

@@ -208,7 +208,7 @@ TEST_P(Checks, TheFirstFailingCheckGivesItsNoticeAndNamesItsEntry)
     const auto outcome = runAnalysis(inputsOf(GetParam().entries));
     const auto* refusal = std::get_if<Refusal>(&outcome);
     EXPECT_EQ(refusal ? std::optional(refusal->notice) : std::nullopt, GetParam().notice);
-    EXPECT_EQ(refusal ? refusal->entry : "", GetParam().entry);
+    EXPECT_EQ(refusal ? refusal->entry.path() : "", GetParam().entry);
     // A refusal that names an entry says what is wrong with it.
     EXPECT_EQ(refusal && refusal->reason.empty(), refusal && refusal->entry.empty());
     // Only the door width refusal empties the width entry.

@@ -33,7 +33,7 @@ TEST_P(BuildingData, AcceptsWhatTheFormAccepts)
     const auto checked = checkBuildingData(c.project);
     if (const auto* refusal = std::get_if<Refusal>(&checked)) {
         ASSERT_EQ(std::optional(refusal->notice), c.notice);
-        EXPECT_EQ(refusal->entry, c.entry);
+        EXPECT_EQ(refusal->entry.path(), c.entry);
         EXPECT_FALSE(refusal->reason.empty());
         EXPECT_FALSE(refusal->clearDoorWidth);
         return;
@@ -98,7 +98,7 @@ TEST_P(FloorTotals, AddTheRowsTheFloorsCover)
     if (const auto* refusal = std::get_if<Refusal>(&checked)) {
         EXPECT_EQ(c.total, std::nullopt);
         EXPECT_EQ(refusal->notice, Notice::InputError);
-        EXPECT_EQ(refusal->entry, "floorPopulations");
+        EXPECT_EQ(refusal->entry.path(), "floorPopulations");
         EXPECT_FALSE(refusal->reason.empty());
         return;
     }

@@ -29,12 +29,12 @@ TEST_P(SimulationEntryChecks, RefuseWhatIsOutOfRangeAndNameTheEntry)
     const auto result = checkSimulation(inputsOf(row.building), row.entries, row.defaultDemand);
     const auto* refusal = std::get_if<Refusal>(&result);
     if (!row.entry) {
-        EXPECT_EQ(refusal, nullptr) << refusal->entry;
+        EXPECT_EQ(refusal, nullptr) << refusal->entry.path();
         return;
     }
     ASSERT_NE(refusal, nullptr);
     EXPECT_EQ(refusal->notice, row.notice);
-    EXPECT_EQ(refusal->entry, row.entry);
+    EXPECT_EQ(refusal->entry.path(), row.entry);
     EXPECT_NE(refusal->reason.find(row.reasonPart), std::string::npos) << refusal->reason;
     EXPECT_FALSE(refusal->reason.empty());
 }

@@ -19,7 +19,7 @@ SimulationSetup setupOf(const Entries& building, const SimulationEntries& entrie
 {
     const auto result = checkSimulation(inputsOf(building), entries, 12);
     if (const auto* refusal = std::get_if<Refusal>(&result)) {
-        ADD_FAILURE() << "refused: " << refusal->entry << ' ' << refusal->reason;
+        ADD_FAILURE() << "refused: " << refusal->entry.path() << ' ' << refusal->reason;
         return {};
     }
     return std::get<SimulationSetup>(result);

@@ -37,7 +37,7 @@ SimulationSummary simulated(const Entries& building, const SimulationEntries& en
 {
     const auto setup = checkSimulation(inputsOf(building), entries, 12);
     if (const auto* refusal = std::get_if<Refusal>(&setup))
-        ADD_FAILURE() << "refused: " << refusal->entry << ' ' << refusal->reason;
+        ADD_FAILURE() << "refused: " << refusal->entry.path() << ' ' << refusal->reason;
     return simulate(std::get<SimulationSetup>(setup), true);
 }
 

@@ -102,7 +102,7 @@ TEST(SizingMinimums, EverySpeedTooSlowIsRefused)
     const SizingResult result = runSizingSearch(inputsOf(building), entries);
     const auto* refusal = std::get_if<Refusal>(&result);
     ASSERT_NE(refusal, nullptr);
-    EXPECT_EQ(refusal->entry, "sizing.speeds");
+    EXPECT_EQ(refusal->entry.path(), "sizing.speeds");
     EXPECT_NE(refusal->reason.find("60 秒"), std::string::npos);
 }
 

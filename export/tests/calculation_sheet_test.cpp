@@ -1,4 +1,5 @@
 #include "engine/tests/case_name.h"
+#include "engine/waiting_time.h"
 #include "export/calculation_sheet.h"
 #include "export/export_records.h"
 #include "export/workbook_layout.h"
@@ -56,6 +57,7 @@ TEST_P(Estimates, WaitingTimeAndGrade)
     result.steps.persons = 10;
     result.steps.upPassengers = c.upPassengers;
     result.figures.interval = c.interval;
+    result.awt = engine::averageWaitingTime(c.upPassengers, result.steps.persons, c.interval);
     CalculationHeader header;
     header.officeBuilding = c.office;
     const SheetModel sheet = calculationSheet(header, result, std::nullopt);
@@ -203,6 +205,7 @@ TEST_P(Conclusion, EachFigureAgainstItsTarget)
     result.steps.upPassengers = 3;
     result.figures.groupPercent = c.groupPercent;
     result.figures.interval = c.interval;
+    result.awt = 0.4 * c.interval;
     // The targets as the sizing entries give them, judged as the result form judges them.
     engine::AnalysisInputs inputs;
     inputs.project.buildingType = engine::BuildingType::Residential;

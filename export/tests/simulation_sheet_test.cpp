@@ -20,6 +20,7 @@ SimulationRecord randomArrivals()
     r.analysis.steps.upPassengers = 3;
     r.analysis.steps.persons = 10;
     r.analysis.figures.interval = 40;
+    r.analysis.awt = 16;
     r.analysis.figures.roundTripTime = 160;
     r.analysis.figures.groupCapacity = 50;
     r.analysis.figures.groupPercent = 10;
