@@ -6,7 +6,6 @@
 #include "app/sizing_entries.h"
 #include "app/workbook_actions.h"
 #include "engine/simulation_targets.h"
-#include "engine/waiting_time.h"
 #include "project/passenger_csv.h"
 #include "results/simulation_form.h"
 #include "wizard/entry_marks.h"
@@ -42,12 +41,6 @@ public:
 
 SimulationSession* sessionOf(SimulationForm& form) { return form.findChild<SimulationSession*>(); }
 
-CalculatedFigures calculatedFigures(const engine::SingleResult& result)
-{
-    return {result.figures.roundTripTime, result.figures.interval, result.figures.groupPercent,
-            engine::averageWaitingTime(result.steps.upPassengers, result.steps.persons, result.figures.interval)};
-}
-
 void startSimulation(Navigator& navigator, SimulationForm& form)
 {
     SimulationSession* session = sessionOf(form);
@@ -68,7 +61,7 @@ void startSimulation(Navigator& navigator, SimulationForm& form)
     const auto* result = std::get_if<engine::SingleResult>(&outcome);
     if (result == nullptr)
         return;
-    const CalculatedFigures calculated = calculatedFigures(*result);
+    const engine::SingleResult calculated = *result;
     const std::optional<double> target = engine::simulationAwtTarget(inputs, sizing);
     form.setRunning(true);
     QPointer<SimulationForm> shown(&form);
