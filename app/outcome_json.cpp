@@ -1,13 +1,11 @@
 #include "app/outcome_json.h"
 
+#include "engine/json_writer.h"
 #include "engine/load_table_text.h"
 #include "engine/target_verdict.h"
 #include "wizard/notices.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-
+#include <span>
 #include <string>
 #include <variant>
 #include <vector>
@@ -16,150 +14,144 @@ namespace trevalo {
 
 namespace {
 
-QJsonValue text(const std::string& value) { return QString::fromStdString(value); }
+using engine::JsonWriter;
+constexpr auto kCompact = JsonWriter::Spacing::Compact;
 
-QJsonValue textOrNull(const std::string& value) { return value.empty() ? QJsonValue() : text(value); }
-
-QJsonValue numberOrNull(const std::optional<double>& value) { return value ? QJsonValue(*value) : QJsonValue(); }
-
-// QJsonObject orders its keys by name; the printed objects keep theirs in the order given,
-// so that a script reading the start of an object finds what it always found there.
-class OrderedObject {
-public:
-    OrderedObject& add(const char* key, const QJsonValue& value)
-    {
-        if (!m_text.isEmpty())
-            m_text += ", ";
-        m_text += '"' + QByteArray(key) + "\": " + compact(value);
-        return *this;
-    }
-    QByteArray finished()
-    {
-        add("format", QStringLiteral("trevalo-result"));
-        add("version", 1);
-        return '{' + m_text + '}';
-    }
-
-private:
-    static QByteArray compact(const QJsonValue& value)
-    {
-        // A value alone is written as the one element of an array.
-        return QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact).chopped(1).mid(1);
-    }
-
-    QByteArray m_text;
-};
-
-QJsonArray texts(const std::vector<std::string>& values)
+// The result's objects and arrays inside the top level are written without spaces, their
+// members in the order of their names.
+JsonWriter report(const char* result)
 {
-    QJsonArray array;
+    JsonWriter json = engine::resultReport(JsonWriter::Numbers::WholeInFull);
+    json.key("result").string(result);
+    return json;
+}
+
+QByteArray finished(JsonWriter& json)
+{
+    json.endObject();
+    return QByteArray::fromStdString(json.text());
+}
+
+void textOrNull(JsonWriter& json, const std::string& value)
+{
+    if (value.empty())
+        json.null();
+    else
+        json.string(value);
+}
+
+void texts(JsonWriter& json, std::span<const std::string> values)
+{
+    json.beginArray(kCompact);
     for (const std::string& value : values)
-        array.append(text(value));
-    return array;
+        json.string(value);
+    json.endArray();
 }
 
-QJsonObject judged(const QJsonValue& value, double target, const std::string& source, std::optional<double> margin,
-                   bool met)
+void judged(JsonWriter& json, const std::optional<double>& value, double target, const std::string& source,
+            std::optional<double> margin, bool met)
 {
-    return {{"value", value},   {"target", target},         {"source", text(source)},
-            {"margin", numberOrNull(margin)}, {"met", met}, {"text", engine::verdictText(met)}};
+    json.beginObject(kCompact);
+    json.key("margin").number(margin).key("met").boolean(met).key("source").string(source);
+    json.key("target").number(target).key("text").string(engine::verdictText(met)).key("value").number(value);
+    json.endObject();
 }
 
-QJsonValue verdictJson(const engine::TargetVerdict& verdict, const engine::SingleResult& result)
+void verdictJson(JsonWriter& json, const engine::TargetVerdict& verdict, const engine::SingleResult& result)
 {
     const engine::TargetCheck& check = verdict.check;
-    QJsonObject object{
-        {"hcPercent", judged(result.figures.groupPercent, verdict.targets.hcPercent, verdict.sources.hcPercent,
-                             check.hcMargin, check.hcMet)},
-        {"interval", judged(result.figures.interval, verdict.targets.interval, verdict.sources.interval,
-                            check.intervalMargin, check.intervalMet)},
-        {"met", check.allMet()},
-        {"text", engine::verdictText(check.allMet())},
-    };
+    json.beginObject(kCompact).key("awt");
     // No preset has a waiting time target: one is always the user's.
-    object["awt"] = verdict.targets.awt ? QJsonValue(judged(numberOrNull(verdict.awt), *verdict.targets.awt, "用户设定",
-                                                            check.awtMargin, check.awtMet.value_or(false)))
-                                        : QJsonValue();
-    return object;
+    if (verdict.targets.awt)
+        judged(json, verdict.awt, *verdict.targets.awt, "用户设定", check.awtMargin, check.awtMet.value_or(false));
+    else
+        json.null();
+    json.key("hcPercent");
+    judged(json, result.figures.groupPercent, verdict.targets.hcPercent, verdict.sources.hcPercent, check.hcMargin,
+           check.hcMet);
+    json.key("interval");
+    judged(json, result.figures.interval, verdict.targets.interval, verdict.sources.interval, check.intervalMargin,
+           check.intervalMet);
+    json.key("met").boolean(check.allMet()).key("text").string(engine::verdictText(check.allMet()));
+    json.endObject();
 }
 
 QByteArray singleJson(const engine::AnalysisInputs& inputs, const engine::SingleResult& result,
                       const std::optional<engine::SizingEntries>& sizing)
 {
-    QJsonObject values;
-    QJsonObject figures{{"rtt", result.figures.roundTripTime},       {"interval", result.figures.interval},
-                        {"hcPerCar", result.figures.handlingCapacity}, {"hcGroup", result.figures.groupCapacity},
-                        {"hcPercentPerCar", result.figures.handlingPercent},
-                        {"hcPercentGroup", result.figures.groupPercent}};
+    JsonWriter json = report("single");
+    json.key("Label7").beginObject(kCompact);
     for (std::size_t i = 0; i < result.valueTexts.size(); ++i) {
         if (result.valueShown(i))
-            values[QString::number(i)] = text(result.valueTexts[i]);
+            json.key(std::to_string(i)).string(result.valueTexts[i]);
     }
+    json.endObject();
+    const engine::CaseResult& f = result.figures;
+    json.key("figures").beginObject(kCompact);
+    json.key("hcGroup").number(f.groupCapacity).key("hcPerCar").number(f.handlingCapacity);
+    json.key("hcPercentGroup").number(f.groupPercent).key("hcPercentPerCar").number(f.handlingPercent);
+    if (result.pitAndHeadroomShown)
+        json.key("headroom").number(result.machineRoom.headroom);
+    json.key("interval").number(f.interval);
+    if (result.pitAndHeadroomShown)
+        json.key("pitDepth").number(result.machineRoom.pitDepth);
+    json.key("rtt").number(f.roundTripTime);
     if (result.structuralLoadShown)
-        figures["structuralLoad"] = result.machineRoom.structuralLoad;
-    if (result.pitAndHeadroomShown) {
-        figures["pitDepth"] = numberOrNull(result.machineRoom.pitDepth);
-        figures["headroom"] = numberOrNull(result.machineRoom.headroom);
-    }
-    const auto verdict = engine::targetVerdict(inputs, sizing, result);
-    return OrderedObject()
-        .add("result", QStringLiteral("single"))
-        .add("Label7", values)
-        .add("figures", figures)
-        .add("verdict", verdict ? verdictJson(*verdict, result) : QJsonValue())
-        .add("notes", texts(result.notes))
-        .finished();
+        json.key("structuralLoad").number(result.machineRoom.structuralLoad);
+    json.endObject();
+    json.key("verdict");
+    if (const auto verdict = engine::targetVerdict(inputs, sizing, result))
+        verdictJson(json, *verdict, result);
+    else
+        json.null();
+    texts(json.key("notes"), result.notes);
+    return finished(json);
 }
 
 QByteArray tableJson(const engine::LoadTable& table)
 {
-    QJsonArray headers;
-    for (const std::string& header : engine::loadTableHeaderTexts(table))
-        headers.append(text(header));
-    QJsonArray rows;
-    QJsonArray figures;
+    JsonWriter json = report("table");
+    texts(json.key("headers"), engine::loadTableHeaderTexts(table));
+    json.key("rows").beginArray(kCompact);
     for (int row = 0; row < engine::kLoadTableRows; ++row) {
-        const auto r = static_cast<std::size_t>(row);
         if (row == 0 && !table.rowZeroShown) {
-            rows.append(QJsonValue::Null);
+            json.null();
             continue;
         }
-        QJsonArray cells{text(engine::loadTableRowKey(row))};
-        for (const std::string& cell : table.cellTexts[r])
-            cells.append(text(cell));
-        rows.append(cells);
-        if (const auto& figure = table.rows[r]) {
-            figures.append(QJsonObject{{"load", figure->load},
-                                       {"persons", engine::tableRowPersons(row)},
-                                       {"upPassengers", figure->upPassengers},
-                                       {"downPassengers", figure->downPassengers},
-                                       {"rtt", figure->roundTripTime},
-                                       {"hcPercent", figure->handlingPercent},
-                                       {"hcPersons", figure->handlingCapacity},
-                                       {"upStops", figure->upStops},
-                                       {"highestReversal", double{figure->highestReversal}}});
-        }
+        json.beginArray(kCompact).string(engine::loadTableRowKey(row));
+        for (const std::string& cell : table.cellTexts[static_cast<std::size_t>(row)])
+            json.string(cell);
+        json.endArray();
     }
-    return OrderedObject()
-        .add("result", QStringLiteral("table"))
-        .add("headers", headers)
-        .add("rows", rows)
-        .add("figures", figures)
-        .add("verdict", QJsonValue())
-        .add("notes", texts(table.notes))
-        .finished();
+    json.endArray();
+    json.key("figures").beginArray(kCompact);
+    for (int row = 0; row < engine::kLoadTableRows; ++row) {
+        const auto& figure = table.rows[static_cast<std::size_t>(row)];
+        if (!figure || (row == 0 && !table.rowZeroShown))
+            continue;
+        json.beginObject(kCompact);
+        json.key("downPassengers").number(figure->downPassengers).key("hcPercent").number(figure->handlingPercent);
+        json.key("hcPersons").number(figure->handlingCapacity).key("highestReversal").number(figure->highestReversal);
+        json.key("load").number(figure->load).key("persons").number(engine::tableRowPersons(row));
+        json.key("rtt").number(figure->roundTripTime).key("upPassengers").number(figure->upPassengers);
+        json.key("upStops").number(figure->upStops);
+        json.endObject();
+    }
+    json.endArray();
+    json.key("verdict").null();
+    texts(json.key("notes"), table.notes);
+    return finished(json);
 }
 
 }  // namespace
 
 QByteArray refusalJson(const engine::Refusal& refusal)
 {
-    return OrderedObject()
-        .add("result", QStringLiteral("notice"))
-        .add("notice", noticeText(refusal.notice))
-        .add("entry", textOrNull(refusal.entry.path()))
-        .add("reason", textOrNull(refusal.reason))
-        .finished();
+    JsonWriter json = report("notice");
+    json.key("notice").string(noticeText(refusal.notice).toStdString());
+    textOrNull(json.key("entry"), refusal.entry.path());
+    textOrNull(json.key("reason"), refusal.reason);
+    return finished(json);
 }
 
 QByteArray outcomeJson(const engine::AnalysisInputs& inputs, const engine::AnalysisOutcome& outcome,

@@ -11,8 +11,8 @@
 namespace trevalo {
 
 // What the command line prints, one JSON object each, in the keys' fixed order: first the
-// result form's captions as the forms show them, then the unrounded figures, the verdict on
-// the design targets, the notes and the format. The sizing entries choose the targets.
+// format, then the result form's captions as the forms show them, the unrounded figures, the
+// verdict on the design targets and the notes. The sizing entries choose the targets.
 QByteArray outcomeJson(const engine::AnalysisInputs& inputs, const engine::AnalysisOutcome& outcome,
                        const std::optional<engine::SizingEntries>& sizing);
 // A refused run: the notice the forms show and the entry at fault with what is wrong with it.

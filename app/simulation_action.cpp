@@ -39,11 +39,6 @@ public:
 
 SimulationSession* sessionOf(SimulationForm& form) { return form.findChild<SimulationSession*>(); }
 
-CalculatedFigures calculatedFigures(const engine::SingleResult& result)
-{
-    return {result.figures.roundTripTime, result.figures.interval, result.figures.groupPercent, result.awt};
-}
-
 void startSimulation(Navigator& navigator, SimulationForm& form)
 {
     SimulationSession* session = sessionOf(form);
@@ -65,7 +60,7 @@ void startSimulation(Navigator& navigator, SimulationForm& form)
     const auto* result = std::get_if<engine::SingleResult>(&outcome);
     if (result == nullptr)
         return;
-    const CalculatedFigures calculated = calculatedFigures(*result);
+    const engine::SingleResult calculated = *result;
     const std::optional<double> target = engine::simulationAwtTarget(inputs, project.sizing);
     form.setRunning(true);
     QPointer<SimulationForm> shown(&form);

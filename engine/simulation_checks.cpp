@@ -2,8 +2,10 @@
 
 #include "engine/analysis_checks.h"
 #include "engine/run_model.h"
+#include "engine/simulation_entry_table.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numeric>
 #include <string>
@@ -34,44 +36,28 @@ std::optional<double> entryValue(const std::string& text, double fallback)
     return leadingNumber(text);
 }
 
-std::optional<double> inRange(const std::string& text, double fallback, double low, double high)
-{
-    const auto value = entryValue(text, fallback);
-    if (!value || !(*value >= low && *value <= high))
-        return std::nullopt;
-    return value;
-}
-
 std::optional<Refusal> readEntries(const SimulationEntries& entries, double defaultDemandPercent,
                                    SimulationSetup& setup)
 {
-    const auto demand = entryValue(entries.demandPercent, defaultDemandPercent);
-    // Only the random arrivals need a demand; a typed one is checked all the same.
-    const bool demandNeeded = entries.passengers.empty() || !entries.demandPercent.empty();
-    if (demandNeeded && !(demand && *demand > 0 && std::isfinite(*demand)))
-        return refuse(EntryId::DemandPercent, "客流需求应大于 0%");
-    setup.demandPercent = demand.value_or(0);
-    const auto minutes = inRange(entries.minutes, 60, 10, 240);
-    if (!minutes)
-        return refuse(EntryId::Minutes, "模拟时长应在 10 至 240 分钟之间");
-    setup.duration = *minutes * 60;
-    const auto limit = inRange(entries.loadingLimit, 80, 0, 100);
-    if (!limit || *limit == 0)
-        return refuse(EntryId::LoadingLimit, "装载上限应大于 0% 且不超过 100%");
-    setup.loadingLimit = *limit;
-    const auto dwell = inRange(entries.dwell, 10, 0, 120);
-    if (!dwell)
-        return refuse(EntryId::Dwell, "停留时间应在 0 至 120 秒之间");
-    setup.dwell = *dwell;
-    const auto replications = inRange(entries.replications, 10, 1, 1000);
-    if (!replications || !isWhole(*replications))
-        return refuse(EntryId::Replications, "重复次数应为 1 至 1000 之间的整数");
-    setup.replications = static_cast<int>(*replications);
-    // Any whole number that a 64-bit integer holds.
-    const auto seed = inRange(entries.seed, 1, -0x1p63, 0x1p63);
-    if (!seed || !isWhole(*seed) || *seed == 0x1p63)
-        return refuse(EntryId::Seed, "随机种子应为整数");
-    setup.seed = static_cast<std::uint64_t>(static_cast<std::int64_t>(*seed));
+    std::array<double, kSimulationEntryCount> values{};
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const SimulationEntryRow& row = simulationEntryRows()[i];
+        const std::string& text = entries.*row.text;
+        const auto value = entryValue(text, row.fallback.value_or(defaultDemandPercent));
+        // Only the random arrivals need a demand; a typed one is checked all the same.
+        const bool needed = static_cast<SimulationEntry>(i) != SimulationEntry::Demand || entries.passengers.empty() ||
+                            !text.empty();
+        if (needed && !(value && accepts(row, *value)))
+            return refuse(row.id, row.reason);
+        values[i] = value.value_or(0);
+    }
+    const auto taken = [&values](SimulationEntry entry) { return values[static_cast<std::size_t>(entry)]; };
+    setup.demandPercent = taken(SimulationEntry::Demand);
+    setup.duration = taken(SimulationEntry::Minutes) * 60;
+    setup.loadingLimit = taken(SimulationEntry::LoadingLimit);
+    setup.dwell = taken(SimulationEntry::Dwell);
+    setup.replications = static_cast<int>(taken(SimulationEntry::Replications));
+    setup.seed = static_cast<std::uint64_t>(static_cast<std::int64_t>(taken(SimulationEntry::Seed)));
     return std::nullopt;
 }
 

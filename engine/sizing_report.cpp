@@ -1,57 +1,59 @@
 #include "engine/sizing_report.h"
 
 #include "engine/display_text.h"
+#include "engine/json_writer.h"
 
 namespace trevalo::engine {
 
 namespace {
 
-std::string quoted(const std::string& text) { return '"' + text + '"'; }
-
-std::string figure(const std::optional<double>& value)
+void figure(JsonWriter& json, const std::optional<double>& value)
 {
-    return value ? quoted(figureText(*value)) : std::string("null");
+    if (value)
+        json.string(figureText(*value));
+    else
+        json.null();
 }
 
-std::string margins(const SizingCandidate& candidate, const DesignTargets& targets)
+void margins(JsonWriter& json, const SizingCandidate& candidate, const DesignTargets& targets)
 {
-    std::string text = ", \"margins\": {\"hcPercent\": " + quoted(figureText(candidate.check.hcMargin)) +
-                       ", \"interval\": " + quoted(figureText(candidate.check.intervalMargin));
+    json.key("margins").beginObject();
+    json.key("hcPercent").string(figureText(candidate.check.hcMargin));
+    json.key("interval").string(figureText(candidate.check.intervalMargin));
     if (targets.awt)
-        text += ", \"awt\": " + figure(candidate.check.awtMargin);
-    return text + "}";
-}
-
-std::string optionalNumber(const std::optional<double>& value)
-{
-    return value ? shortestText(*value) : std::string("null");
+        figure(json.key("awt"), candidate.check.awtMargin);
+    json.endObject();
 }
 
 // The same figures unrounded, for a script to compare.
-std::string figures(const SizingCandidate& c, const SizingOutcome& outcome)
+void figures(JsonWriter& json, const SizingCandidate& c, const SizingOutcome& outcome)
 {
-    std::string text = ", \"figures\": {\"rtt\": " + shortestText(c.roundTripTime) + ", \"interval\": " + shortestText(c.interval) +
-                       ", \"hcPercent\": " + shortestText(c.groupPercent) + ", \"awt\": " + optionalNumber(c.awt);
+    json.key("figures").beginObject();
+    json.key("rtt").number(c.roundTripTime).key("interval").number(c.interval);
+    json.key("hcPercent").number(c.groupPercent).key("awt").number(c.awt);
     if (!outcome.met) {
-        text += ", \"margins\": {\"hcPercent\": " + shortestText(c.check.hcMargin) +
-                ", \"interval\": " + shortestText(c.check.intervalMargin);
+        json.key("margins").beginObject();
+        json.key("hcPercent").number(c.check.hcMargin).key("interval").number(c.check.intervalMargin);
         if (outcome.targets.targets.awt)
-            text += ", \"awt\": " + optionalNumber(c.check.awtMargin);
-        text += "}";
+            json.key("awt").number(c.check.awtMargin);
+        json.endObject();
     }
-    return text + "}";
+    json.endObject();
 }
 
-std::string candidateJson(const SizingCandidate& c, const SizingOutcome& outcome)
+void candidate(JsonWriter& json, const SizingCandidate& c, const SizingOutcome& outcome)
 {
-    std::string text = "{\"cars\": " + std::to_string(c.cars) + ", \"load\": " + shortestText(c.load) +
-                       ", \"persons\": " + shortestText(c.persons) + ", \"speed\": " + shortestText(c.speed) +
-                       ",\n    \"rtt\": " + quoted(figureText(c.roundTripTime)) +
-                       ", \"interval\": " + quoted(figureText(c.interval)) +
-                       ", \"hcPercent\": " + quoted(figureText(c.groupPercent)) + ", \"awt\": " + figure(c.awt);
+    json.beginObject();
+    json.key("cars").whole(c.cars).key("load").number(c.load).key("persons").number(c.persons);
+    json.key("speed").number(c.speed);
+    json.newLine(4).key("rtt").string(figureText(c.roundTripTime));
+    json.key("interval").string(figureText(c.interval));
+    json.key("hcPercent").string(figureText(c.groupPercent));
+    figure(json.key("awt"), c.awt);
     if (!outcome.met)
-        text += margins(c, outcome.targets.targets);
-    return text + figures(c, outcome) + "}";
+        margins(json, c, outcome.targets.targets);
+    figures(json, c, outcome);
+    json.endObject();
 }
 
 }  // namespace
@@ -59,19 +61,22 @@ std::string candidateJson(const SizingCandidate& c, const SizingOutcome& outcome
 std::string sizingReportJson(const SizingOutcome& outcome)
 {
     const SizingTargets& t = outcome.targets;
-    std::string speeds;
-    for (double speed : t.speeds)
-        speeds += (speeds.empty() ? "" : ", ") + shortestText(speed);
-    std::string text = std::string("{\"met\": ") + (outcome.met ? "true" : "false") + ",\n";
-    text += " \"targets\": {\"hcPercent\": " + shortestText(t.targets.hcPercent) +
-            ", \"interval\": " + shortestText(t.targets.interval) +
-            ", \"awt\": " + (t.targets.awt ? shortestText(*t.targets.awt) : std::string("null")) +
-            ", \"maxCars\": " + std::to_string(t.maxCars) + ", \"speeds\": [" + speeds + "]},\n";
-    text += " \"candidates\": [";
-    for (std::size_t i = 0; i < outcome.listed.size(); ++i)
-        text += std::string(i == 0 ? "\n   " : ",\n   ") + candidateJson(outcome.listed[i], outcome);
-    text += outcome.listed.empty() ? "]" : "\n ]";
-    return text + ",\n \"format\": \"trevalo-result\", \"version\": 1}\n";
+    JsonWriter json = resultReport();
+    json.key("met").boolean(outcome.met);
+    json.newLine(1).key("targets").beginObject();
+    json.key("hcPercent").number(t.targets.hcPercent).key("interval").number(t.targets.interval);
+    json.key("awt").number(t.targets.awt).key("maxCars").whole(t.maxCars);
+    json.key("speeds").beginArray();
+    for (const double speed : t.speeds)
+        json.number(speed);
+    json.endArray().endObject();
+    json.newLine(1).key("candidates").beginArray();
+    for (const SizingCandidate& c : outcome.listed)
+        candidate(json.newLine(3), c, outcome);
+    if (!outcome.listed.empty())
+        json.newLine(1);
+    json.endArray().endObject();
+    return json.text() + '\n';
 }
 
 }  // namespace trevalo::engine

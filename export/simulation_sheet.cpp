@@ -1,10 +1,11 @@
 #include "export/workbook_layout.h"
 
 #include "engine/display_text.h"
+#include "engine/simulated_figures.h"
 #include "engine/simulation_targets.h"
 
-#include <array>
 #include <string>
+#include <vector>
 
 namespace trevalo::workbook {
 
@@ -28,7 +29,7 @@ public:
     }
 
     // Texts across the row; an empty text leaves its cell empty.
-    void texts(std::initializer_list<std::string> cells, bool bold = false)
+    void texts(const std::vector<std::string>& cells, bool bold = false)
     {
         int column = 1;
         for (const std::string& text : cells) {
@@ -41,7 +42,7 @@ public:
     }
 
     // A number in the row written last, or a dash where there is none.
-    void number(int column, const std::optional<double>& value, const char* format)
+    void number(int column, const std::optional<double>& value, const std::string& format)
     {
         if (value)
             m_sheet.writeNumber({m_row - 1, column}, *value, format);
@@ -78,66 +79,52 @@ void writeEntries(RowWriter& out, const SimulationRecord& record)
                "", listed ? "" : "前 " + engine::figureText(setup.warmUp) + " 秒不计入统计"});
 }
 
+// A figure's number format, to the decimals the form shows it with.
+std::string numberFormat(int decimals) { return decimals > 0 ? "0." + std::string(static_cast<std::size_t>(decimals), '0') : "0"; }
+
 void writeFigures(RowWriter& out, const SimulationRecord& record)
 {
-    const engine::SimulationSummary& s = record.summary;
-    const engine::CaseResult& calculated = record.analysis.figures;
-    const std::optional<double>& estimate = record.analysis.awt;
-    struct Figure {
-        const char* caption;
-        std::optional<double> simulated;
-        std::optional<double> calculated;
-        bool compared;  // the calculation has the figure, or a dash where its estimate does not apply
-        const char* format;
-    };
-    const std::array<Figure, 14> figures{{
-        {"平均候梯时间 AWT (秒)", s.awt, estimate, true, "0.00"},
-        {"AWT 95% 置信区间半宽 (秒)", s.awtHalfWidth, std::nullopt, false, "0.00"},
-        {"候梯时间中位数 P50 (秒)", s.p50, std::nullopt, false, "0.00"},
-        {"候梯时间 P90 (秒)", s.p90, std::nullopt, false, "0.00"},
-        {"候梯时间 P95 (秒)", s.p95, std::nullopt, false, "0.00"},
-        {"最长候梯时间 (秒)", s.maxWait, std::nullopt, false, "0.00"},
-        {"平均到达目的层时间 ATTD (秒)", s.attd, std::nullopt, false, "0.00"},
-        {"平均载客 (人)", s.averageLoad, std::nullopt, false, "0.00"},
-        {"平均发车间隔 HS (秒)", s.interval, calculated.interval, true, "0.00"},
-        {"平均往返时间 RTT (秒)", s.rtt, calculated.roundTripTime, true, "0.00"},
-        {"5分钟内运载人数 HC (人)", s.handlingCapacity, calculated.groupCapacity, true, "0.00"},
-        {"5分钟内运载人数百分比 HC (%)", s.hcPercent, calculated.groupPercent, true, "0.00"},
-        {"最长排队 (人)", s.maxQueue, std::nullopt, false, "0.00"},
-        {"统计乘客 (人)", static_cast<double>(s.passengers), std::nullopt, false, "0"},
-    }};
     out.heading("仿真结果");
     out.texts({"项目", "仿真", "计算"}, true);
-    for (const Figure& figure : figures) {
-        out.texts({figure.caption});
-        out.number(2, figure.simulated, figure.format);
-        if (figure.compared)
-            out.number(3, figure.calculated, figure.format);
+    for (const engine::SimulatedFigure& figure : engine::simulatedFigures()) {
+        const std::string format = numberFormat(figure.decimals);
+        out.texts({engine::figureCaption(figure)});
+        out.number(2, engine::simulatedValue(figure, record.summary), format);
+        if (figure.calculated != nullptr)
+            out.number(3, engine::calculatedValue(figure, record.analysis), format);
     }
-    if (const auto met = engine::simulatedAwtMet(s, record.awtTarget))
+    if (const auto met = engine::simulatedAwtMet(record.summary, record.awtTarget))
         out.texts({"平均候梯时间目标 ≤ " + engine::figureText(*record.awtTarget) + " 秒", engine::verdictText(*met)});
 }
 
+// Each replication's figures in a row: the counts of passengers first, as texts.
 void writeReplications(RowWriter& out, const engine::SimulationSummary& s)
 {
     out.heading("各次仿真");
-    out.texts({"次", "乘客", "AWT", "P50", "P90", "P95", "最长候梯", "ATTD", "平均载客", "间隔", "RTT", "HC", "HC (%)",
-               "最长排队"},
-              true);
-    using Field = std::optional<double> engine::ReplicationFigures::*;
-    constexpr std::array<Field, 12> kFields{
-        &engine::ReplicationFigures::awt,         &engine::ReplicationFigures::p50,
-        &engine::ReplicationFigures::p90,         &engine::ReplicationFigures::p95,
-        &engine::ReplicationFigures::maxWait,     &engine::ReplicationFigures::attd,
-        &engine::ReplicationFigures::averageLoad, &engine::ReplicationFigures::interval,
-        &engine::ReplicationFigures::rtt,         &engine::ReplicationFigures::handlingCapacity,
-        &engine::ReplicationFigures::hcPercent,   &engine::ReplicationFigures::maxQueue,
-    };
+    std::vector<std::string> heads{"次"};
+    std::vector<const engine::SimulatedFigure*> counts;
+    std::vector<const engine::SimulatedFigure*> figures;
+    for (const engine::SimulatedFigure& figure : engine::simulatedFigures()) {
+        if (figure.role == engine::FigureRole::Count)
+            counts.push_back(&figure);
+        else if (figure.perReplication != nullptr)
+            figures.push_back(&figure);
+    }
+    for (const auto* figure : counts)
+        heads.emplace_back(figure->shortCaption);
+    for (const auto* figure : figures)
+        heads.emplace_back(figure->shortCaption);
+    out.texts(heads, true);
     for (std::size_t i = 0; i < s.perReplication.size(); ++i) {
-        const engine::ReplicationFigures& figures = s.perReplication[i];
-        out.texts({std::to_string(i + 1), std::to_string(figures.passengers)});
-        for (std::size_t field = 0; field < kFields.size(); ++field)
-            out.number(static_cast<int>(field) + 3, figures.*kFields[field], "0.00");
+        const engine::ReplicationFigures& replication = s.perReplication[i];
+        std::vector<std::string> texts{std::to_string(i + 1)};
+        for (const auto* figure : counts)
+            texts.push_back(std::to_string(static_cast<std::int64_t>(
+                engine::replicationValue(*figure, replication).value_or(0))));
+        out.texts(texts);
+        int column = static_cast<int>(texts.size());
+        for (const auto* figure : figures)
+            out.number(++column, engine::replicationValue(*figure, replication), numberFormat(figure->decimals));
     }
 }
 

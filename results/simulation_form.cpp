@@ -1,5 +1,6 @@
 #include "results/simulation_form.h"
 
+#include "engine/simulated_figures.h"
 #include "results/form_style.h"
 #include "results/wait_histogram.h"
 
@@ -15,28 +16,6 @@
 namespace trevalo {
 
 namespace {
-
-struct EntryRow {
-    const char* caption;
-    const char* unit;
-    const char* placeholder;  // the default the engine takes for an empty entry
-};
-
-constexpr std::array<EntryRow, SimulationForm::kEntryCount> kEntryRows{{
-    {"客流需求", "%（5分钟内到达人数占总人数）", ""},
-    {"仿真时长", "分钟", "60"},
-    {"装载上限", "%（额定人数）", "80"},
-    {"停留时间", "秒（首位乘客上车后开门）", "10"},
-    {"重复次数", "次", "10"},
-    {"随机种子", "（整数）", "1"},
-}};
-
-constexpr std::array<const char*, 13> kFigureCaptions{
-    "平均候梯时间 AWT (秒)", "候梯时间中位数 P50 (秒)", "候梯时间 P90 (秒)", "候梯时间 P95 (秒)",
-    "最长候梯时间 (秒)", "平均到达目的层时间 ATTD (秒)", "平均载客 (人)", "平均发车间隔 HS (秒)",
-    "平均往返时间 RTT (秒)", "5分钟内运载人数 HC (人)", "5分钟内运载人数百分比 HC (%)", "最长排队 (人)",
-    "统计乘客 (人)",
-};
 
 QString number(const std::optional<double>& value, int decimals)
 {
@@ -72,11 +51,12 @@ SimulationForm::SimulationForm(QWidget* parent) : QWidget(parent)
     entriesFrame->setObjectName(QStringLiteral("Frame1"));
     auto* entryGrid = new QGridLayout(entriesFrame);
     for (int i = 0; i < kEntryCount; ++i) {
-        const EntryRow& row = kEntryRows[static_cast<std::size_t>(i)];
+        const engine::SimulationEntryRow& row = engine::simulationEntryRows()[static_cast<std::size_t>(i)];
         auto* entry = new QLineEdit(entriesFrame);
         entry->setObjectName(QStringLiteral("Text1_%1").arg(i));
         entry->setFixedWidth(70);
-        entry->setPlaceholderText(QString::fromUtf8(row.placeholder));
+        // The default an empty entry takes; the demand's is the project's, set when known.
+        entry->setPlaceholderText(row.fallback ? QString::number(*row.fallback) : QString());
         entryGrid->addWidget(new QLabel(QString::fromUtf8(row.caption), entriesFrame), i, 0);
         entryGrid->addWidget(entry, i, 1);
         entryGrid->addWidget(new QLabel(QString::fromUtf8(row.unit), entriesFrame), i, 2);
@@ -118,8 +98,11 @@ SimulationForm::SimulationForm(QWidget* parent) : QWidget(parent)
     figureGrid->setVerticalSpacing(2);
     figureGrid->addWidget(makeCell(QStringLiteral("仿真"), figuresFrame, false), 0, 1);
     figureGrid->addWidget(makeCell(QStringLiteral("计算"), figuresFrame, false), 0, 2);
-    for (std::size_t i = 0; i < kFigureCaptions.size(); ++i) {
-        std::array<QLabel*, 3> row{makeCell(QString::fromUtf8(kFigureCaptions[i]), figuresFrame, true),
+    for (const engine::SimulatedFigure& figure : engine::simulatedFigures()) {
+        if (figure.role == engine::FigureRole::HalfWidth)
+            continue;
+        const std::size_t i = m_figures.size();
+        std::array<QLabel*, 3> row{makeCell(QString::fromStdString(engine::figureCaption(figure)), figuresFrame, true),
                                    makeCell(QString(), figuresFrame, false), makeCell(QString(), figuresFrame, false)};
         for (int column = 0; column < 3; ++column) {
             row[static_cast<std::size_t>(column)]->setObjectName(QStringLiteral("Figure%1_%2").arg(i).arg(column));
@@ -161,18 +144,18 @@ SimulationForm::SimulationForm(QWidget* parent) : QWidget(parent)
 
 void SimulationForm::setEntries(const engine::SimulationEntries& entries)
 {
-    const std::array<const std::string*, kEntryCount> texts{&entries.demandPercent, &entries.minutes,
-                                                            &entries.loadingLimit,  &entries.dwell,
-                                                            &entries.replications,  &entries.seed};
-    for (std::size_t i = 0; i < texts.size(); ++i)
-        m_entries[i]->setText(QString::fromStdString(*texts[i]));
+    for (std::size_t i = 0; i < m_entries.size(); ++i)
+        m_entries[i]->setText(QString::fromStdString(entries.*engine::simulationEntryRows()[i].text));
     setPassengers(entries.passengers);
 }
 
 engine::SimulationEntries SimulationForm::entries() const
 {
-    const auto text = [this](int i) { return m_entries[static_cast<std::size_t>(i)]->text().trimmed().toStdString(); };
-    return {text(0), text(1), text(2), text(3), text(4), text(5), m_passengers};
+    engine::SimulationEntries entries;
+    for (std::size_t i = 0; i < m_entries.size(); ++i)
+        entries.*engine::simulationEntryRows()[i].text = m_entries[i]->text().trimmed().toStdString();
+    entries.passengers = m_passengers;
+    return entries;
 }
 
 void SimulationForm::setPassengers(std::vector<engine::PassengerEntry> passengers)
@@ -219,23 +202,26 @@ void SimulationForm::showProgress(int done, int total)
     m_status->clear();
 }
 
-void SimulationForm::showSummary(const engine::SimulationSummary& s, const CalculatedFigures& calculated,
+void SimulationForm::showSummary(const engine::SimulationSummary& s, const engine::SingleResult& calculated,
                                  const std::optional<AwtVerdict>& verdict)
 {
-    const QString awt = s.awt && s.awtHalfWidth ? QStringLiteral("%1 ± %2").arg(number(s.awt, 1), number(s.awtHalfWidth, 1))
-                                                : number(s.awt, 1);
-    const std::array<QString, 13> simulated{
-        awt, number(s.p50, 1), number(s.p90, 1), number(s.p95, 1), number(s.maxWait, 1), number(s.attd, 1),
-        number(s.averageLoad, 2), number(s.interval, 1), number(s.rtt, 1), number(s.handlingCapacity, 1),
-        number(s.hcPercent, 2), number(s.maxQueue, 1), QString::number(s.passengers)};
-    for (std::size_t i = 0; i < simulated.size(); ++i) {
-        m_figures[i][1]->setText(simulated[i]);
-        m_figures[i][2]->clear();
+    std::size_t row = 0;
+    std::optional<double> above;
+    for (const engine::SimulatedFigure& figure : engine::simulatedFigures()) {
+        const std::optional<double> value = engine::simulatedValue(figure, s);
+        if (figure.role == engine::FigureRole::HalfWidth) {
+            if (above && value)
+                m_figures[row - 1][1]->setText(m_figures[row - 1][1]->text() + QStringLiteral(" ± ") +
+                                               number(value, figure.decimals));
+            continue;
+        }
+        m_figures[row][1]->setText(number(value, figure.decimals));
+        m_figures[row][2]->setText(figure.calculated != nullptr
+                                       ? number(engine::calculatedValue(figure, calculated), figure.decimals)
+                                       : QString());
+        above = value;
+        ++row;
     }
-    m_figures[0][2]->setText(number(calculated.awt, 1));
-    m_figures[7][2]->setText(number(calculated.interval, 1));
-    m_figures[8][2]->setText(number(calculated.rtt, 1));
-    m_figures[10][2]->setText(number(calculated.hcPercent, 2));
     m_histogram->setCounts(s.histogram);
     m_verdict->setText(verdict ? QStringLiteral("平均候梯时间目标 ≤ %1 秒：%2")
                                      .arg(QString::number(verdict->target),

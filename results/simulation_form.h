@@ -1,7 +1,8 @@
 #pragma once
 
+#include "engine/analysis.h"
 #include "engine/simulation.h"
-#include "engine/simulation_entries.h"
+#include "engine/simulation_entry_table.h"
 
 #include <QWidget>
 
@@ -18,14 +19,6 @@ namespace trevalo {
 
 class WaitHistogram;
 
-// The round trip calculation's own figures, shown beside the simulated ones.
-struct CalculatedFigures {
-    double rtt = 0;
-    double interval = 0;
-    double hcPercent = 0;      // the group's, % of the population in five minutes
-    std::optional<double> awt;  // the estimate, where it applies
-};
-
 // The waiting time target and whether the simulated average wait meets it.
 struct AwtVerdict {
     double target = 0;
@@ -39,7 +32,7 @@ struct AwtVerdict {
 class SimulationForm : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kEntryCount = 6;
+    static constexpr int kEntryCount = static_cast<int>(engine::kSimulationEntryCount);
 
     explicit SimulationForm(QWidget* parent = nullptr);
 
@@ -55,7 +48,8 @@ public:
     void showProgress(int done, int total);
     bool isRunning() const { return m_running; }
 
-    void showSummary(const engine::SimulationSummary& summary, const CalculatedFigures& calculated,
+    // The simulated figures beside the calculation's own, where it has them.
+    void showSummary(const engine::SimulationSummary& summary, const engine::SingleResult& calculated,
                      const std::optional<AwtVerdict>& verdict);
     // No figures: before the first run, after a cancelled one or refused entries.
     void clearSummary(const QString& status = {});

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace trevalo;
@@ -62,7 +63,13 @@ void SimulationFormTest::runsTheListedPassengers()
         QCOMPARE(form()->figureText(row, 1), simulated[row]);
     QCOMPARE(form()->histogram().counts()[0], std::size_t(3));
     QCOMPARE(form()->histogram().counts()[3], std::size_t(1));
-    QVERIFY(!form()->figureText(8, 2).isEmpty());
+    // The calculation's figures beside the wait, interval, round trip time and both capacities, to
+    // the simulated figures' decimals.
+    const QStringList calculatedPattern{"\\d+\\.\\d", "", "", "", "", "", "", "\\d+\\.\\d", "\\d+\\.\\d",
+                                        "\\d+\\.\\d", "\\d+\\.\\d\\d", "", ""};
+    for (int row = 0; row < calculatedPattern.size(); ++row)
+        QVERIFY2(QRegularExpression("^" + calculatedPattern[row] + "$").match(form()->figureText(row, 2)).hasMatch(),
+                 qPrintable(form()->figureText(row, 2)));
     QVERIFY(form()->verdictText().isEmpty());  // the presets set no waiting time target
     // What a save would write holds the form's entries and list.
     const project::Project project = ProjectSession::of(m_driver->navigator())->project();

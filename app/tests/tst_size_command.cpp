@@ -23,7 +23,7 @@ void SizeCommandTest::sizePrintsTheSearch_data()
     // the project): every configuration's figures from the published formulas, ranked.
     Entries e;
     QTest::newRow("presets: 6 %, 60 s, 8 cars at the entered speed") << projectFile(e) << 0 << QByteArray(
-        "{\"met\": true,\n"
+        "{\"format\": \"trevalo-result\", \"version\": 1, \"met\": true,\n"
         " \"targets\": {\"hcPercent\": 6, \"interval\": 60, \"awt\": null, \"maxCars\": 8, \"speeds\": [1.75]},\n"
         " \"candidates\": [\n"
         "   {\"cars\": 2, \"load\": 675, \"persons\": 9, \"speed\": 1.75,\n"
@@ -31,7 +31,7 @@ void SizeCommandTest::sizePrintsTheSearch_data()
         "\"figures\": {\"rtt\": 72.64…");
     e.sizing = sizing("8", "45", "", "2", strings({"1.75"}));
     QTest::newRow("one configuration meets the project's targets") << projectFile(e) << 0 << QByteArray(
-        "{\"met\": true,\n"
+        "{\"format\": \"trevalo-result\", \"version\": 1, \"met\": true,\n"
         " \"targets\": {\"hcPercent\": 8, \"interval\": 45, \"awt\": null, \"maxCars\": 2, \"speeds\": [1.75]},\n"
         " \"candidates\": [\n"
         "   {\"cars\": 2, \"load\": 900, \"persons\": 12, \"speed\": 1.75,\n"
@@ -39,7 +39,7 @@ void SizeCommandTest::sizePrintsTheSearch_data()
         "\"figures\": {\"rtt\": 88.55…");
     e.sizing = sizing("20", "20", "", "2", strings({"1.75"}));
     QTest::newRow("nothing meets them: the closest with their margins") << projectFile(e) << 0 << QByteArray(
-        "{\"met\": false,\n"
+        "{\"format\": \"trevalo-result\", \"version\": 1, \"met\": false,\n"
         " \"targets\": {\"hcPercent\": 20, \"interval\": 20, \"awt\": null, \"maxCars\": 2, \"speeds\": [1.75]},\n"
         " \"candidates\": [\n"
         "   {\"cars\": 2, \"load\": 675, \"persons\": 9, \"speed\": 1.75,\n"
@@ -47,7 +47,7 @@ void SizeCommandTest::sizePrintsTheSearch_data()
         "\"margins\": {\"hcPercent\": \"-12.566\", \"interval\": \"-16.32\"}, \"figures\": {\"rtt\": 72.64…");
     e.sizing = sizing("8", "45", "20", "2", strings({"2.5", "1.75"}));
     QTest::newRow("a waiting time target and two speeds") << projectFile(e) << 0 << QByteArray(
-        "{\"met\": true,\n"
+        "{\"format\": \"trevalo-result\", \"version\": 1, \"met\": true,\n"
         " \"targets\": {\"hcPercent\": 8, \"interval\": 45, \"awt\": 20, \"maxCars\": 2, \"speeds\": [1.75, 2.5]},\n"
         " \"candidates\": [\n"
         "   {\"cars\": 2, \"load\": 675, \"persons\": 9, \"speed\": 2.5,\n"
@@ -55,12 +55,12 @@ void SizeCommandTest::sizePrintsTheSearch_data()
         "\"figures\": {\"rtt\": 64.79…");
     e.sizing = sizing("8", "45", "", "17", strings({"1.75"}));
     QTest::newRow("more than 16 cars") << projectFile(e) << 2
-                                       << QByteArray("{\"result\": \"notice\", \"notice\": \"输入数据有误！\", "
+                                       << QByteArray("{\"format\": \"trevalo-result\", \"version\": 1, \"result\": \"notice\", \"notice\": \"输入数据有误！\", "
                                                      "\"entry\": \"sizing.maxCars\", …");
     Entries noSpread;
     noSpread.spread = QJsonValue::Null;
     QTest::newRow("no spread chosen: the building data form's notice") << projectFile(noSpread) << 2
-        << QByteArray("{\"result\": \"notice\", \"notice\": \"请完整输入数据\", \"entry\": \"building.spread\", …");
+        << QByteArray("{\"format\": \"trevalo-result\", \"version\": 1, \"result\": \"notice\", \"notice\": \"请完整输入数据\", \"entry\": \"building.spread\", …");
 }
 
 void SizeCommandTest::sizePrintsTheSearch()

@@ -139,5 +139,36 @@ const DerivedCase kDerivedCases[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Simulation, DerivedQuantities, testing::ValuesIn(kDerivedCases), CaseName());
 
+struct TakenCase {
+    const char* name;
+    SimulationEntries entries;
+    double demand, duration, loadingLimit, dwell;
+    int replications;
+    std::uint64_t seed;
+};
+
+class TakenValues : public testing::TestWithParam<TakenCase> {};
+
+TEST_P(TakenValues, AreTheEntriesOrTheirDefaults)
+{
+    const TakenCase& row = GetParam();
+    const auto result = checkSimulation(inputsOf({}), row.entries, 12);
+    ASSERT_TRUE(std::holds_alternative<SimulationSetup>(result));
+    const SimulationSetup& setup = std::get<SimulationSetup>(result);
+    EXPECT_EQ(setup.demandPercent, row.demand);
+    EXPECT_EQ(setup.duration, row.duration);
+    EXPECT_EQ(setup.loadingLimit, row.loadingLimit);
+    EXPECT_EQ(setup.dwell, row.dwell);
+    EXPECT_EQ(setup.replications, row.replications);
+    EXPECT_EQ(setup.seed, row.seed);
+}
+
+// Empty entries take the project's demand (12 % here), an hour, 80 %, 10 s and ten runs from seed 1.
+INSTANTIATE_TEST_SUITE_P(Simulation, TakenValues,
+                         testing::Values(TakenCase{"defaults", {}, 12, 3600, 80, 10, 10, 1},
+                                         TakenCase{"typed", {"20", "15", "100", "0", "3", "-7"}, 20, 900, 100, 0, 3,
+                                                   ~std::uint64_t{6}}),
+                         CaseName());
+
 }  // namespace
 }  // namespace trevalo::engine

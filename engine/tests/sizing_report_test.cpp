@@ -32,7 +32,7 @@ TEST(SizingReport, ListsWhatMeetsTheTargets)
     outcome.listed = {candidate(4, 1350, 2.5, 110, 12.25, 11.2, t),
                       candidate(4, 1425, 2.5, 116.25, 12.8125, std::nullopt, t)};
     EXPECT_EQ(sizingReportJson(outcome),
-              "{\"met\": true,\n"
+              "{\"format\": \"trevalo-result\", \"version\": 1, \"met\": true,\n"
               " \"targets\": {\"hcPercent\": 12, \"interval\": 30, \"awt\": null, \"maxCars\": 8, \"speeds\": [2.5]},\n"
               " \"candidates\": [\n"
               "   {\"cars\": 4, \"load\": 1350, \"persons\": 18, \"speed\": 2.5,\n"
@@ -41,7 +41,7 @@ TEST(SizingReport, ListsWhatMeetsTheTargets)
               "   {\"cars\": 4, \"load\": 1425, \"persons\": 19, \"speed\": 2.5,\n"
               "    \"rtt\": \"116.25\", \"interval\": \"29.062\", \"hcPercent\": \"12.812\", \"awt\": null, "
               "\"figures\": {\"rtt\": 116.25, \"interval\": 29.0625, \"hcPercent\": 12.8125, \"awt\": null}}\n"
-              " ],\n \"format\": \"trevalo-result\", \"version\": 1}\n");
+              " ]}\n");
 }
 
 TEST(SizingReport, GivesTheMarginsOfTheClosestWhenNothingMeets)
@@ -51,7 +51,7 @@ TEST(SizingReport, GivesTheMarginsOfTheClosestWhenNothingMeets)
     const DesignTargets& t = outcome.targets.targets;
     outcome.listed = {candidate(2, 750, 1.75, 80, 9.5, 16.25, t), candidate(2, 1800, 2.5, 70, 14, std::nullopt, t)};
     EXPECT_EQ(sizingReportJson(outcome),
-              "{\"met\": false,\n"
+              "{\"format\": \"trevalo-result\", \"version\": 1, \"met\": false,\n"
               " \"targets\": {\"hcPercent\": 15, \"interval\": 30, \"awt\": 20.5, \"maxCars\": 2, \"speeds\": [1.75, 2.5]},\n"
               " \"candidates\": [\n"
               "   {\"cars\": 2, \"load\": 750, \"persons\": 10, \"speed\": 1.75,\n"
@@ -64,7 +64,7 @@ TEST(SizingReport, GivesTheMarginsOfTheClosestWhenNothingMeets)
               "\"margins\": {\"hcPercent\": \"-1\", \"interval\": \"-5\", \"awt\": null}, "
               "\"figures\": {\"rtt\": 70, \"interval\": 35, \"hcPercent\": 14, \"awt\": null, "
               "\"margins\": {\"hcPercent\": -1, \"interval\": -5, \"awt\": null}}}\n"
-              " ],\n \"format\": \"trevalo-result\", \"version\": 1}\n");
+              " ]}\n");
 }
 
 }  // namespace

@@ -75,10 +75,12 @@ TEST(SimulationSheet, EntriesFiguresReplicationsAndWaitingTimes)
         EXPECT_EQ(cell->numberFormat, format) << caption;
     }
 
-    // Beside the simulated figures, the calculation's where it has them, and nothing elsewhere.
-    std::map<std::string, double> calculated{{"平均候梯时间 AWT (秒)", 16}, {"平均发车间隔 HS (秒)", 40},
-                                             {"平均往返时间 RTT (秒)", 160}, {"5分钟内运载人数 HC (人)", 50},
-                                             {"5分钟内运载人数百分比 HC (%)", 10}};
+    // Beside the simulated figures, the calculation's where it has them, and nothing elsewhere;
+    // times and persons to a tenth, the share to a hundredth.
+    std::map<std::string, std::pair<double, std::string>> calculated{
+        {"平均候梯时间 AWT (秒)", {16, "0.0"}},      {"平均发车间隔 HS (秒)", {40, "0.0"}},
+        {"平均往返时间 RTT (秒)", {160, "0.0"}},     {"5分钟内运载人数 HC (人)", {50, "0.0"}},
+        {"5分钟内运载人数百分比 HC (%)", {10, "0.00"}}};
     for (int row = rows.at("项目") + 1; !text(row, 1).empty(); ++row) {
         const SheetCell* beside = sheet.cell({row, 3});
         const auto figure = calculated.find(text(row, 1));
@@ -87,7 +89,8 @@ TEST(SimulationSheet, EntriesFiguresReplicationsAndWaitingTimes)
             continue;
         }
         ASSERT_NE(beside, nullptr) << text(row, 1);
-        EXPECT_EQ(beside->number, figure->second) << text(row, 1);
+        EXPECT_EQ(beside->number, figure->second.first) << text(row, 1);
+        EXPECT_EQ(beside->numberFormat, figure->second.second) << text(row, 1);
         calculated.erase(figure);
     }
     EXPECT_TRUE(calculated.empty());

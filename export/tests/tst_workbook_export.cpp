@@ -352,7 +352,8 @@ void tst_WorkbookExport::sizingWorkbook()
 }
 
 // Through the simulation form's button, after the command line's hand-worked list at 1 m/s and
-// 300 kg: the entries as typed and as taken, the figures, the one replication and the table.
+// 300 kg: the entries as typed and as taken, the figures to the decimals the form shows, the one
+// replication and the table.
 void tst_WorkbookExport::simulationWorkbook()
 {
     ElevatorEntries slow = withShares("30", "20", true);
@@ -368,11 +369,11 @@ void tst_WorkbookExport::simulationWorkbook()
     m_driver->click(FormId::Form8, QStringLiteral("Command4"));
     const QJsonObject figures{
         {"停留时间", QJsonArray{"1", "1", "秒"}}, {"装载上限", QJsonArray{"（默认）", "80"}},
-        {"客流", QJsonArray{"导入的 4 位乘客"}}, {"平均候梯时间 AWT (秒)", QJsonArray{"5.06"}},
-        {"候梯时间 P90 (秒)", QJsonArray{"16.79"}}, {"平均到达目的层时间 ATTD (秒)", QJsonArray{"23.98"}},
-        {"平均发车间隔 HS (秒)", QJsonArray{"18.39"}}, {"平均往返时间 RTT (秒)", QJsonArray{"36.79"}},
+        {"客流", QJsonArray{"导入的 4 位乘客"}}, {"平均候梯时间 AWT (秒)", QJsonArray{"5.1"}},
+        {"候梯时间 P90 (秒)", QJsonArray{"16.8"}}, {"平均到达目的层时间 ATTD (秒)", QJsonArray{"24.0"}},
+        {"平均发车间隔 HS (秒)", QJsonArray{"18.4"}}, {"平均往返时间 RTT (秒)", QJsonArray{"36.8"}},
         {"5分钟内运载人数 HC (人)", QJsonArray{"—"}}, {"统计乘客 (人)", QJsonArray{"4", ""}},
-        {"1", QJsonArray{"4", "5.06", "0.00"}}, {"0–5", QJsonArray{"3", "75.0"}}, {"15–20", QJsonArray{"1", "25.0"}},
+        {"1", QJsonArray{"4", "5.1", "0.0"}}, {"0–5", QJsonArray{"3", "75.0"}}, {"15–20", QJsonArray{"1", "25.0"}},
         {"≥120", QJsonArray{"0", "0.0"}}};
     checkWorkbook({{"simulation", figures}});
 }
