@@ -31,7 +31,7 @@ QString noticeText(engine::Notice notice)
     return {};
 }
 
-void showNotice(engine::Notice notice, QWidget* parent)
+void showNotice(engine::Notice notice, QWidget* parent, const QString& reason)
 {
     if (noticeReceiver()) {
         noticeReceiver()(notice);
@@ -39,6 +39,7 @@ void showNotice(engine::Notice notice, QWidget* parent)
     }
     QMessageBox box(QMessageBox::Information, QStringLiteral("注意"), noticeText(notice), QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("notice"));
+    box.setInformativeText(reason);
     box.exec();
 }
 

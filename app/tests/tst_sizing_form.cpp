@@ -228,6 +228,7 @@ void TestSizingForm::backReturnsToTheParametersUnchanged()
     QVERIFY(m_driver->control<QCheckBox>(FormId::Form7, QStringLiteral("Check1_2"))->isChecked());
 }
 
+    QCOMPARE(catcher.informativeTexts(), QStringList{QStringLiteral("请输入行程")});
 void TestSizingForm::aNewBuildingTypeStartsFromItsPresets()
 {
     m_driver = atParameters(false);
