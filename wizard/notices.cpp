@@ -1,5 +1,6 @@
 #include "wizard/notices.h"
 
+#include <QLabel>
 #include <QMessageBox>
 
 #include <utility>
@@ -40,6 +41,9 @@ void showNotice(engine::Notice notice, QWidget* parent, const QString& reason)
     QMessageBox box(QMessageBox::Information, QStringLiteral("注意"), noticeText(notice), QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("notice"));
     box.setInformativeText(reason);
+    // A reason is one short line; the box's narrow default would break it before its number.
+    if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel")))
+        label->setWordWrap(false);
     box.exec();
 }
 
