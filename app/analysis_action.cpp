@@ -63,10 +63,11 @@ void showRefusal(Navigator& navigator, const engine::Refusal& refusal)
     auto* parameters = navigator.formAs<ElevatorParametersForm>(FormId::Form4);
     if (refusal.clearDoorWidth && parameters != nullptr) {
         // The notice first, then the width emptied and focused, then the mark on it.
-        showNotice(refusal.notice, parameters);
+        const QString reason = QString::fromStdString(refusal.reason);
+        showNotice(refusal.notice, parameters, reason);
         parameters->clearAndFocusDoorWidth();
         if (auto* width = parameters->findChild<QWidget*>(QStringLiteral("Combo2")))
-            markRefusedEntry(*width, QString::fromStdString(refusal.reason), true);
+            markRefusedEntry(*width, reason, true);
         return;
     }
     showRefusalAndMark(navigator, refusal, parameters);

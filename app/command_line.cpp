@@ -8,6 +8,7 @@
 #include <QFile>
 
 #include <cstdio>
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -103,34 +104,38 @@ void printOut(const QString& text)
     std::fputs(text.toUtf8().constData(), stdout);
 }
 
-bool isVerbArgument(const QString& argument)
+// The options every run understands, on a parser of its own.
+void addOptions(QCommandLineParser& parser, const std::vector<Verb>& commands)
 {
-    static const QStringList other{QStringLiteral("-h"), QStringLiteral("--help"), QStringLiteral("--help-all"),
-                                   QStringLiteral("-?"), QStringLiteral("-v"), QStringLiteral("--version")};
-    if (other.contains(argument))
-        return true;
-    for (const Verb& verb : verbs()) {
-        for (const QString& name : verb.names) {
-            const QString option = QStringLiteral("--") + name;
-            if (argument == option || argument.startsWith(option + QLatin1Char('=')))
-                return true;
-        }
-    }
-    return false;
+    parser.addOption(helpOption());
+    parser.addOption(versionOption());
+    for (const Verb& verb : commands)
+        parser.addOption(QCommandLineOption(verb.names, verb.description, QStringLiteral("FILE")));
+    parser.addOption(outputOption());
+    parser.addOption(traceOption());
+}
+
+// The parser names an unknown option without its dashes; the user typed one before a letter
+// and two before a word.
+QString typedOption(const QString& name)
+{
+    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
 }
 
 }  // namespace
 
 bool runsWithoutWindows(int argc, char** argv)
 {
-    for (int i = 1; i < argc; ++i) {
-        const QString argument = QString::fromLocal8Bit(argv[i]);
-        if (argument == QLatin1String("--"))
-            return false;
-        if (isVerbArgument(argument))
-            return true;
-    }
-    return false;
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser parser;
+    const std::vector<Verb> commands = verbs();
+    addOptions(parser, commands);
+    // A command line that cannot be parsed is answered on the terminal, display or not.
+    if (!parser.parse(arguments) || parser.isSet(helpOption()) || parser.isSet(versionOption()))
+        return true;
+    return std::ranges::any_of(commands, [&parser](const Verb& verb) { return parser.isSet(verb.names.constFirst()); });
 }
 
 int runCommandLine(QCoreApplication& application)
@@ -138,20 +143,17 @@ int runCommandLine(QCoreApplication& application)
     QCoreApplication::setApplicationName(QStringLiteral("trevalo"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TREVALO_VERSION));
     QCommandLineParser parser;
-    parser.addOption(helpOption());
-    parser.addOption(versionOption());
     const std::vector<Verb> commands = verbs();
-    for (const Verb& verb : commands)
-        parser.addOption(QCommandLineOption(verb.names, verb.description, QStringLiteral("FILE")));
-    parser.addOption(outputOption());
-    parser.addOption(traceOption());
+    addOptions(parser, commands);
     if (!parser.parse(QCoreApplication::arguments())) {
         // The parser's own message is English.
         const QStringList unknown = parser.unknownOptionNames();
-        const QString message = unknown.isEmpty() ? QStringLiteral("trevalo: 选项缺少值，见 trevalo --help\n")
-                                                  : QStringLiteral("trevalo: 没有选项“%1”，见 trevalo --help\n")
-                                                        .arg(unknown.constFirst());
-        std::fputs(message.toUtf8().constData(), stderr);
+        if (unknown.isEmpty()) {
+            std::fputs("trevalo: 选项缺少值，见 trevalo --help\n", stderr);
+        } else {
+            const QString line = QStringLiteral("trevalo: 未知的选项：%1\n").arg(typedOption(unknown.constFirst()));
+            std::fputs((line + QLatin1Char('\n') + helpText(commands)).toUtf8().constData(), stderr);
+        }
         return kExitUnreadable;
     }
     if (parser.isSet(helpOption())) {

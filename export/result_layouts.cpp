@@ -19,6 +19,7 @@ void writeResultHeading(SheetModel& sheet)
 {
     sheet.write("D4", "Trevalo——结果");
     sheet.setHeading("D4", kResultHeadingSize);
+    sheet.setItalicHeadings();
 }
 
 std::optional<LoadChart> filledRows(const SheetModel& sheet)

@@ -21,7 +21,7 @@ std::optional<CellPosition> parseCellAddress(std::string_view address);
 
 struct SheetCell {
     std::string text;     // as written; an empty text leaves the cell empty
-    int headingSize = 0;  // bold, upright, at this point size; 0: no heading format
+    int headingSize = 0;  // bold at this point size; 0: no heading format
     // A number cell stores the full value and shows it through its number format.
     std::optional<double> number;
     std::string numberFormat;
@@ -86,6 +86,11 @@ public:
     PageSetup& page() { return m_page; }
     const PageSetup& page() const { return m_page; }
 
+    // The headings of the single result and the load table are bold italic; every other
+    // sheet's stand upright, Chinese faces having no italic of their own.
+    void setItalicHeadings() { m_italicHeadings = true; }
+    bool italicHeadings() const { return m_italicHeadings; }
+
     void setFitRange(CellRange range) { m_fitRange = range; }
     const CellRange& fitRange() const { return m_fitRange; }
 
@@ -110,6 +115,7 @@ private:
     std::map<int, double> m_rowHeights;
     std::vector<std::pair<int, int>> m_keptTogether;
     PageSetup m_page;
+    bool m_italicHeadings = false;
 };
 
 }  // namespace trevalo::workbook

@@ -29,19 +29,22 @@ class FormatCache {
 public:
     explicit FormatCache(lxw_workbook* book) : m_book(book) {}
 
-    lxw_format* format(const SheetCell& cell, const std::string& numberFormat)
+    lxw_format* format(const SheetCell& cell, const std::string& numberFormat, bool italicHeading)
     {
-        lxw_format*& format =
-            m_formats[{cell.headingSize, cell.bold, cell.wrapped, cell.centred, cell.signatureLine, numberFormat}];
+        const bool italic = italicHeading && cell.headingSize > 0;
+        lxw_format*& format = m_formats[{cell.headingSize, italic, cell.bold, cell.wrapped, cell.centred,
+                                         cell.signatureLine, numberFormat}];
         if (format == nullptr) {
             format = workbook_add_format(m_book);
             format_set_font_name(format, kFontName);
             // A row grown for wrapped text reads from its top line across.
             format_set_align(format, LXW_ALIGN_VERTICAL_TOP);
-            // Headings stand out by size and weight: Chinese faces have no italic, and a slanted
-            // one only blurs the strokes.
+            // Headings stand out by size and weight; a slanted Chinese face only blurs the
+            // strokes, so only the sheets whose headings are italic by design slant them.
             if (cell.headingSize > 0)
                 format_set_font_size(format, cell.headingSize);
+            if (italic)
+                format_set_italic(format);
             if (cell.headingSize > 0 || cell.bold)
                 format_set_bold(format);
             if (cell.wrapped) {
@@ -59,7 +62,7 @@ public:
 
 private:
     lxw_workbook* m_book;
-    std::map<std::tuple<int, bool, bool, bool, bool, std::string>, lxw_format*> m_formats;
+    std::map<std::tuple<int, bool, bool, bool, bool, bool, std::string>, lxw_format*> m_formats;
 };
 
 constexpr double kDefaultRowHeight = 15;
@@ -69,24 +72,27 @@ lxw_col_t columnIndex(int column) { return static_cast<lxw_col_t>(column - 1); }
 
 bool writeCells(lxw_worksheet* sheet, const SheetModel& model, FormatCache& formats)
 {
+    const auto format = [&formats, &model](const SheetCell& cell, const std::string& numberFormat) {
+        return formats.format(cell, numberFormat, model.italicHeadings());
+    };
     for (const auto& [position, cell] : model.cells()) {
         const lxw_row_t row = rowIndex(position.row);
         const lxw_col_t column = columnIndex(position.column);
         lxw_error error = LXW_NO_ERROR;
         if (cell.mergedThrough > position.column) {
             error = worksheet_merge_range(sheet, row, column, row, columnIndex(cell.mergedThrough), cell.text.c_str(),
-                                          formats.format(cell, {}));
+                                          format(cell, {}));
         } else if (cell.number) {
             error = worksheet_write_number(sheet, row, column, *cell.number,
-                                           formats.format(cell, cell.numberFormat));
+                                           format(cell, cell.numberFormat));
         } else if (cell.text.empty()) {
             if (cell.headingSize > 0 || cell.signatureLine)
-                error = worksheet_write_blank(sheet, row, column, formats.format(cell, {}));
+                error = worksheet_write_blank(sheet, row, column, format(cell, {}));
         } else if (const auto number = plainDecimalNumber(cell.text)) {
             error = worksheet_write_number(sheet, row, column, number->value,
-                                           formats.format(cell, number->numberFormat));
+                                           format(cell, number->numberFormat));
         } else {
-            error = worksheet_write_string(sheet, row, column, cell.text.c_str(), formats.format(cell, {}));
+            error = worksheet_write_string(sheet, row, column, cell.text.c_str(), format(cell, {}));
         }
         if (error != LXW_NO_ERROR)
             return false;

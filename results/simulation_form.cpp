@@ -2,6 +2,7 @@
 
 #include "engine/simulated_figures.h"
 #include "results/form_style.h"
+#include "results/resizable_window.h"
 #include "results/wait_histogram.h"
 
 #include <QGridLayout>
@@ -75,7 +76,7 @@ SimulationForm::SimulationForm(QWidget* parent) : QWidget(parent)
 
     m_histogram = new WaitHistogram(this);
     auto* top = new QHBoxLayout;
-    top->addWidget(entriesFrame, 0);
+    top->addWidget(entriesFrame, 0, Qt::AlignTop);
     top->addWidget(m_histogram, 1);
 
     m_start = makeButton("Command1", QStringLiteral("开始仿真"), this);
@@ -124,13 +125,13 @@ SimulationForm::SimulationForm(QWidget* parent) : QWidget(parent)
     buttons->addWidget(m_export);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
+    // The chart takes the room a larger window gives; the figures keep their lines.
+    layout->addLayout(top, 1);
     layout->addLayout(runRow);
     layout->addWidget(figuresFrame);
     layout->addWidget(m_verdict);
-    layout->addStretch();
     layout->addLayout(buttons);
-    setFixedSize(760, 640);
+    results::makeResizable(*this, QSize(760, 660));
 
     connect(m_start, &QPushButton::clicked, this, &SimulationForm::startRequested);
     connect(m_cancel, &QPushButton::clicked, this, &SimulationForm::cancelRequested);

@@ -4,6 +4,7 @@
 
 #include "engine/sizing_text.h"
 #include "results/form_style.h"
+#include "results/resizable_window.h"
 #include "results/sizing_table_model.h"
 #include "wizard/elevator_parameters_form.h"
 
@@ -90,9 +91,9 @@ SizingForm::SizingForm(QWidget* parent) : QWidget(parent)
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-    m_table->setMinimumHeight(220);
+    m_table->setMinimumHeight(120);
+    results::fitColumnsToRoom(*m_table);
 
     auto* back = makeButton("Command1", QStringLiteral("上一步"), this);
     m_adopt = makeButton("Command2", QStringLiteral("采用"), this);
@@ -116,8 +117,9 @@ SizingForm::SizingForm(QWidget* parent) : QWidget(parent)
     layout->addWidget(m_explanation);
     layout->addWidget(m_table, 1);
     layout->addLayout(buttons);
-    // A fixed design size like the other forms; the list scrolls within it.
-    setFixedSize(780, 620);
+    // Wide enough for every column of a list that misses the targets, margins included; the
+    // list takes whatever room the window is given.
+    results::makeResizable(*this, QSize(980, 620));
 
     for (QLineEdit* entry : {m_hc, m_interval, m_awt, m_maxCars, m_leastCars, m_leastLoad})
         connect(entry, &QLineEdit::textChanged, this, &SizingForm::entriesEdited);

@@ -94,7 +94,7 @@ void markRefusedEntry(QWidget& control, const QString& reason, bool focus)
 
 void showRefusalAndMark(const Navigator& navigator, const engine::Refusal& refusal, QWidget* noticeParent)
 {
-    showNotice(refusal.notice, noticeParent);
+    showNotice(refusal.notice, noticeParent, QString::fromStdString(refusal.reason));
     const auto where = entryControl(refusal.entry);
     if (!where)
         return;

@@ -58,11 +58,23 @@ QSize heldInScrollArea(QWidget& form, const QSize& design, const QSize& room, co
 
 void placeOnScreen(QWidget& form, const QRect& available, const QMargins& decoration)
 {
-    form.adjustSize();
+    // A form that chose the size it opens at keeps it; the others open at their layout's size.
+    if (!form.testAttribute(Qt::WA_Resized))
+        form.adjustSize();
     const QSize design = form.size();
     const QSize room = available.size().shrunkBy(decoration);
     const bool fits = design.width() <= room.width() && design.height() <= room.height();
-    const QSize outer = fits ? form.frameGeometry().size() : heldInScrollArea(form, design, room, decoration);
+    const bool resizable = form.minimumSize() != form.maximumSize();
+    QSize outer;
+    if (fits) {
+        outer = form.frameGeometry().size();
+    } else if (resizable && form.minimumSizeHint().boundedTo(room) == form.minimumSizeHint()) {
+        // A resizable form that can shrink into the room opens at the room's size, no scroll area.
+        form.resize(design.boundedTo(room));
+        outer = form.size().grownBy(decoration);
+    } else {
+        outer = heldInScrollArea(form, design, room, decoration);
+    }
     form.move(available.x() + (available.width() - outer.width()) / 2,
               available.y() + (available.height() - outer.height()) / 2);
 }

@@ -1,5 +1,6 @@
 #include "wizard/notices.h"
 
+#include <QLabel>
 #include <QMessageBox>
 
 #include <utility>
@@ -31,7 +32,7 @@ QString noticeText(engine::Notice notice)
     return {};
 }
 
-void showNotice(engine::Notice notice, QWidget* parent)
+void showNotice(engine::Notice notice, QWidget* parent, const QString& reason)
 {
     if (noticeReceiver()) {
         noticeReceiver()(notice);
@@ -39,6 +40,10 @@ void showNotice(engine::Notice notice, QWidget* parent)
     }
     QMessageBox box(QMessageBox::Information, QStringLiteral("注意"), noticeText(notice), QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("notice"));
+    box.setInformativeText(reason);
+    // A reason is one short line; the box's narrow default would break it before its number.
+    if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel")))
+        label->setWordWrap(false);
     box.exec();
 }
 

@@ -14,8 +14,9 @@ namespace trevalo {
 QString noticeText(engine::Notice notice);
 
 // Shows the notice as a modal information box titled "注意" with one OK button
-// and returns when the user has closed it.
-void showNotice(engine::Notice notice, QWidget* parent);
+// and returns when the user has closed it. A reason (which entry, which limit) goes under the
+// notice's fixed text, so the user reads it without hovering over the marked entry.
+void showNotice(engine::Notice notice, QWidget* parent, const QString& reason = {});
 
 // While one lives, showNotice hands each notice to its receiver instead of showing a box,
 // for a run that has no one to close the box (the command line). Restores the previous

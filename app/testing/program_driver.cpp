@@ -163,6 +163,7 @@ void NoticeCatcher::poll()
                         box->buttons().size() == 1 && ok != nullptr;
     m_titles << box->windowTitle();
     m_texts << box->text();
+    m_informativeTexts << box->informativeText();
     m_otherBoxes += notice ? 0 : 1;
     if (m_observer)
         m_observer(*box);

@@ -78,7 +78,8 @@ private:
     std::unique_ptr<Navigator> m_navigator;
 };
 
-// Answers modal message boxes as they appear: records title and text and counts the boxes
+// Answers modal message boxes as they appear: records title, text and the informative text
+// under it, counts the boxes
 // not styled as a notice (title "注意", information icon, one OK button), shows the box to
 // the optional observer, then presses the button captioned answer, or else OK.
 class NoticeCatcher : public QObject {
@@ -91,6 +92,7 @@ public:
     void answerWith(const QString& caption) { m_answer = caption; }
 
     QStringList texts() const { return m_texts; }
+    QStringList informativeTexts() const { return m_informativeTexts; }
     QStringList titles() const { return m_titles; }
     int otherBoxes() const { return m_otherBoxes; }
 
@@ -101,6 +103,7 @@ private:
     QString m_answer;
     QTimer m_timer;
     QStringList m_texts;
+    QStringList m_informativeTexts;
     QStringList m_titles;
     int m_otherBoxes = 0;
 };

@@ -21,6 +21,8 @@ private slots:
     void simulatePrintsTheFigures();
     void simulateTakesTheHcTargetAsDemand();
     void helpAndVersion();
+    void refusedCommandLine_data();
+    void refusedCommandLine();
 
 private:
     QString write(const QByteArray& content, const QString& name = QStringLiteral("p.trevalo"))
@@ -400,11 +402,43 @@ void CommandLineTest::helpAndVersion()
         const QString word = words.next().captured();
         QVERIFY2(latin.contains(word), qPrintable(word));
     }
-    const Run unknown = trevalo({QStringLiteral("--calculate"), QStringLiteral("a"), QStringLiteral("--frobnicate")});
-    QCOMPARE(unknown.status, 1);
-    QCOMPARE(unknown.err, QStringLiteral("trevalo: 没有选项“frobnicate”，见 trevalo --help\n"));
-    const Run both = trevalo({QStringLiteral("--calculate"), QStringLiteral("a"), QStringLiteral("--export"), QStringLiteral("b")});
-    QCOMPARE(both.status, 1);
+}
+
+// A command line the program cannot follow is answered in one Chinese line on the error
+// stream, with the usage where an option was not understood, and status 1; no display is
+// reached, whether or not a command was asked for.
+void CommandLineTest::refusedCommandLine_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<bool>("usage");
+
+    QTest::newRow("unknown option alone") << QStringList{"--unknown"} << "trevalo: 未知的选项：--unknown" << true;
+    QTest::newRow("unknown option with a value")
+        << QStringList{"--unknown=3"} << "trevalo: 未知的选项：--unknown" << true;
+    QTest::newRow("unknown letter") << QStringList{"-x"} << "trevalo: 未知的选项：-x" << true;
+    QTest::newRow("unknown option after a project to open")
+        << QStringList{"p.trevalo", "--frobnicate"} << "trevalo: 未知的选项：--frobnicate" << true;
+    QTest::newRow("unknown option beside a command")
+        << QStringList{"--calculate", "a", "--frobnicate"} << "trevalo: 未知的选项：--frobnicate" << true;
+    QTest::newRow("command without its file")
+        << QStringList{"--calculate"} << "trevalo: 选项缺少值，见 trevalo --help" << false;
+    QTest::newRow("two commands")
+        << QStringList{"--calculate", "a", "--export", "b"} << "trevalo: 一次只能执行一个命令" << false;
+}
+
+void CommandLineTest::refusedCommandLine()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, line);
+    QFETCH(bool, usage);
+    const Run run = trevalo(arguments);
+    QCOMPARE(run.status, 1);
+    QCOMPARE(run.out, QByteArray());
+    const QStringList lines = run.err.split(QLatin1Char('\n'));
+    QCOMPARE(lines.constFirst(), line);
+    QCOMPARE(run.err.contains(QStringLiteral("用法：trevalo [选项] [FILE]")), usage);
+    QCOMPARE(lines.size() > 2, usage);
 }
 
 QTEST_GUILESS_MAIN(CommandLineTest)

@@ -100,6 +100,7 @@ void SimulationFormTest::refusedEntryIsMarked()
     NoticeCatcher notices;
     m_driver->click(FormId::Form8, QStringLiteral("Command1"));
     QCOMPARE(notices.texts(), QStringList{QStringLiteral("输入数据有误！")});
+    QCOMPARE(notices.informativeTexts(), QStringList{reason});
     auto* entry = m_driver->control<QLineEdit>(FormId::Form8, control);
     QVERIFY(isMarkedRefused(*entry));
     QCOMPARE(entry->toolTip(), reason);

@@ -8,12 +8,15 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <algorithm>
 
 using namespace trevalo;
 using namespace trevalo::testing;
@@ -196,6 +199,21 @@ void TestSizingForm::aTargetChangedReranksAtOnce()
     QCOMPARE(table(*m_driver)->model()->headerData(8, Qt::Horizontal).toString(), QStringLiteral("HC 差距"));
     QCOMPARE(rowTexts(*m_driver, 0), (QStringList{"3", "750/10", "2.5", "135.979", "45.326", "5.516", "18.897", "差",
                                                   "不足 −6.675 %", "不足 −15.326 秒"}));
+    // At the size the form opens at, 980 x 620, every text of the list shows whole, the
+    // margins' too, with no column scrolled out of sight.
+    QWidget* form = m_driver->form(FormId::Form7);
+    form->resize(980, 620);
+    QTableView* view = table(*m_driver);
+    QTRY_VERIFY(view->width() > 900);
+    for (int column = 0; column < view->model()->columnCount(); ++column) {
+        QVERIFY2(view->columnViewportPosition(column) + view->columnWidth(column) <= view->viewport()->width(),
+                 qPrintable(QString::number(column)));
+        const QString header = view->model()->headerData(column, Qt::Horizontal).toString();
+        int widest = view->horizontalHeader()->fontMetrics().horizontalAdvance(header);
+        for (int row = 0; row < view->model()->rowCount(); ++row)
+            widest = std::max(widest, view->fontMetrics().horizontalAdvance(cell(*m_driver, row, column)));
+        QVERIFY2(view->columnWidth(column) > widest, qPrintable(header));
+    }
     QVERIFY(m_driver->control<QLabel>(FormId::Form7, QStringLiteral("Label2"))->isHidden());
     // No speed ticked: the form says its entries are refused and nothing can be adopted.
     m_driver->click(FormId::Form7, QStringLiteral("Check1_4"));
@@ -210,6 +228,7 @@ void TestSizingForm::aFailedCheckKeepsTheParametersForm()
     NoticeCatcher catcher;
     m_driver->click(FormId::Form4, QStringLiteral("Command4"));
     QCOMPARE(catcher.texts(), QStringList{QStringLiteral("请完整输入数据")});
+    QCOMPARE(catcher.informativeTexts(), QStringList{QStringLiteral("请输入行程")});
     QCOMPARE(visibleForms(), QStringList{QStringLiteral("Form4")});
     QVERIFY(m_driver->form(FormId::Form7) == nullptr);
 }

@@ -49,10 +49,16 @@ def check_cells(sheet, expected):
             problems.append(f"{cell.coordinate}: {text!r} stored as text, not as a number")
         if font.name != FONT:
             problems.append(f"{cell.coordinate}: font {font.name!r}")
-        # Headings bold and larger, never italic: Chinese prints upright.
-        if (bool(font.b), bool(font.i), font.sz) != (bool(size), False, size or 11):
+        # The headings bold italic and larger, every other cell plain.
+        if (bool(font.b), bool(font.i), font.sz) != (bool(size), bool(size), size or 11):
             problems.append(f"{cell.coordinate}: bold={font.b} italic={font.i} size={font.sz}, heading {size}")
     return problems
+
+
+def upright(sheets):
+    """The sheets added to the specified one print no italic: a slanted Chinese face blurs."""
+    return [f"{sheet.title}!{cell.coordinate}: italic" for sheet in sheets
+            for row in sheet.iter_rows() for cell in row if cell.value is not None and cell.font.i]
 
 
 def check_widths(sheet, fit_columns):
@@ -165,7 +171,7 @@ def check_sizing(book, path, expected):
     problems = [] if book.sheetnames == ["选型", "全部试算"] else [f"sheets {book.sheetnames}"]
     problems += [f"{address}: {shown_text(sheet[address])!r}, expected {text!r}"
                  for address, text in expected["cells"].items() if shown_text(sheet[address]) != text]
-    problems += check_printed_pages(book, path, expected) + sizing_breaks(sheet, heading)
+    problems += check_printed_pages(book, path, expected) + sizing_breaks(sheet, heading) + upright(book.worksheets)
     if "全部试算" in book.sheetnames:
         problems += check_trials(book, expected)
     last = sheet.max_column
@@ -229,7 +235,7 @@ def check_simulation(book, path, expected):
         problems.append(f"chart references {references}")
     if rich_text(charts[0].title) != "候梯时间分布":
         problems.append(f"chart title {rich_text(charts[0].title)!r}")
-    return problems + check_printed_pages(book, path, expected)
+    return problems + check_printed_pages(book, path, expected) + upright(book.worksheets[1:])
 
 
 def check(path, expected):
@@ -242,7 +248,7 @@ def check(path, expected):
     problems = [] if book.active is sheet else ["the first sheet is not the active sheet"]
     if book.sheetnames[1:] != (["计算书", "图表"] if table else ["计算书"]):
         problems.append(f"sheets {book.sheetnames}")
-    problems += check_cells(sheet, expected) + check_widths(sheet, 13 if table else 5)
+    problems += check_cells(sheet, expected) + check_widths(sheet, 13 if table else 5) + upright(book.worksheets[1:])
     # The single result one page wide; the load table at full size over its pages, its keys and
     # headings on each.
     wanted = ("9", "landscape", None, "$5:$5", "$D:$D") if table else ("9", "landscape", (1, 0), None, None)

@@ -90,6 +90,8 @@ private slots:
             auto* control = m_driver->control<QWidget>(FormId::Form2, marked);
             QCOMPARE(m_driver->form(FormId::Form2)->focusWidget(), control);
             QVERIFY(!control->toolTip().isEmpty());
+            // The box says what the tooltip says.
+            QCOMPARE(catcher.informativeTexts(), QStringList{control->toolTip()});
         }
     }
 
@@ -126,6 +128,7 @@ private slots:
         m_driver->pressAnalysisOk();
 
         QCOMPARE(catcher.texts(), QStringList{notice});
+        QCOMPARE(catcher.informativeTexts(), QStringList{tooltip});
         QCOMPARE(visibleForms(), QStringList{"Form4"});
         auto* marked = m_driver->control<QWidget>(FormId::Form4, control);
         QVERIFY(isMarkedRefused(*marked));
@@ -207,6 +210,7 @@ private slots:
         // Refused, the form stays as it was, the total box untouched.
         const bool refused = stored.isEmpty();
         QCOMPARE(catcher.texts(), refused ? QStringList{QStringLiteral("输入数据有误！")} : QStringList{});
+        QCOMPARE(catcher.informativeTexts(), refused ? QStringList{QStringLiteral("各层人数合计超出范围")} : QStringList{});
         QCOMPARE(form->storedTotal(), refused ? QStringLiteral("Text2") : stored);
         QCOMPARE(visibleForms(), QStringList{refused ? "Form3" : "Form4"});
         QCOMPARE(isMarkedRefused(*form->floorEntry(0)), refused);
