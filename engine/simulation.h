@@ -14,10 +14,12 @@
 
 namespace trevalo::engine {
 
-// One passenger at the main floor: arrival time (s) and destination floor (1 ... N).
+// One passenger: arrival time (s), destination floor and the floor it arrives at (0 ... N,
+// 0 the main floor).
 struct Arrival {
     double time = 0;
     int floor = 0;
+    int origin = 0;
 };
 
 // The simulation's entries after their checks, with what the model derives from them.
@@ -38,6 +40,10 @@ struct SimulationSetup {
     double dwell = 0;         // s
     int replications = 1;
     std::uint64_t seed = 1;
+    // The mix of the random arrivals, % of them: to the floors, from the floors, between them.
+    double incomingPercent = 100;
+    double outgoingPercent = 0;
+    double interfloorPercent = 0;
     std::vector<double> floorWeights;   // U_i as read, floor by floor; empty for an even spread
     std::vector<Arrival> passengerList;  // in order of time; empty: random arrivals
     bool hasPassengerList() const { return !passengerList.empty(); }
@@ -71,6 +77,7 @@ struct TraceRow {
     int car = 0;
     double boardingStart = 0;
     double destinationTime = 0;
+    int origin = 0;
 };
 
 struct SimulationSummary {
