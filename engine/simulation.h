@@ -65,6 +65,24 @@ struct ReplicationFigures {
     std::size_t passengers = 0;  // counted ones
     std::optional<double> awt, p50, p90, p95, maxWait, attd;
     std::optional<double> averageLoad, interval, rtt, handlingCapacity, hcPercent, maxQueue;
+    // The worst five-minute window's mean wait, and (found on its own) mean time to destination.
+    std::optional<double> worstAwt, worstAttd;
+};
+
+// Passengers to the floors from the main floor, from the floors to it, and between floors.
+enum class PassengerKind { Incoming, Outgoing, Interfloor };
+inline constexpr std::size_t kPassengerKinds = 3;
+
+struct KindFigures {
+    std::size_t passengers = 0;  // counted ones
+    std::optional<double> awt, attd;
+};
+
+// The counted passengers who arrived at one floor (0: the main floor).
+struct FloorFigures {
+    int floor = 0;
+    std::size_t passengers = 0;
+    std::optional<double> awt;
 };
 
 // One passenger's way through the simulation; passengers numbered from 1 in arrival order
@@ -85,6 +103,10 @@ struct SimulationSummary {
     std::optional<double> awt, awtHalfWidth, p50, p90, p95, maxWait, attd;
     // Averages over the replications that have the figure.
     std::optional<double> averageLoad, interval, rtt, handlingCapacity, hcPercent, maxQueue;
+    // Over the replications that have them; the half-width as the AWT's.
+    std::optional<double> worstAwt, worstAwtHalfWidth, worstAttd;
+    std::array<KindFigures, kPassengerKinds> byKind{};  // in PassengerKind order
+    std::vector<FloorFigures> perFloor;                 // floors 0 ... N
     std::size_t passengers = 0;  // counted over all replications
     int replications = 0;
     std::array<std::size_t, kWaitBins> histogram{};
