@@ -44,6 +44,7 @@ struct SimulationSetup {
     double incomingPercent = 100;
     double outgoingPercent = 0;
     double interfloorPercent = 0;
+    std::optional<double> awtTarget;  // s, as typed; empty: the project's target
     std::vector<double> floorWeights;   // U_i as read, floor by floor; empty for an even spread
     std::vector<Arrival> passengerList;  // in order of time; empty: random arrivals
     bool hasPassengerList() const { return !passengerList.empty(); }

@@ -2,6 +2,7 @@
 
 #include "engine/analysis_checks.h"
 #include "engine/run_model.h"
+#include "engine/simulation_traffic.h"
 
 #include <algorithm>
 #include <cmath>
@@ -43,7 +44,7 @@ std::optional<double> inRange(const std::string& text, double fallback, double l
 }
 
 std::optional<Refusal> readEntries(const SimulationEntries& entries, double defaultDemandPercent,
-                                   SimulationSetup& setup)
+                                   double defaultLimit, SimulationSetup& setup)
 {
     const auto demand = entryValue(entries.demandPercent, defaultDemandPercent);
     // Only the random arrivals need a demand; a typed one is checked all the same.
@@ -55,7 +56,7 @@ std::optional<Refusal> readEntries(const SimulationEntries& entries, double defa
     if (!minutes)
         return refuse("simulation.minutes", "模拟时长应在 10 至 240 分钟之间");
     setup.duration = *minutes * 60;
-    const auto limit = inRange(entries.loadingLimit, 80, 0, 100);
+    const auto limit = inRange(entries.loadingLimit, defaultLimit, 0, 100);
     if (!limit || *limit == 0)
         return refuse("simulation.loadingLimit", "装载上限应大于 0% 且不超过 100%");
     setup.loadingLimit = *limit;
@@ -81,12 +82,19 @@ std::optional<Refusal> readPassengerList(const std::vector<PassengerEntry>& list
     for (std::size_t row = 0; row < list.size(); ++row) {
         const PassengerEntry& entry = list[row];
         const std::string rowName = "第 " + std::to_string(row + 1) + " 行：";
+        const std::string top = std::to_string(setup.levels.size());
         if (!(entry.arrival >= 0 && std::isfinite(entry.arrival)))
             return refuse("simulation.passengers", rowName + "到达时间不应小于零");
-        if (!(isWhole(entry.floor) && entry.floor >= 1 && entry.floor <= floors))
-            return refuse("simulation.passengers",
-                          rowName + "目的楼层应为 1 至 " + std::to_string(setup.levels.size()) + " 之间的整数");
-        setup.passengerList.push_back({entry.arrival, static_cast<int>(entry.floor)});
+        const bool fromMainFloor = entry.origin == 0;
+        if (!(isWhole(entry.origin) && entry.origin >= 0 && entry.origin <= floors))
+            return refuse("simulation.passengers", rowName + "出发楼层应为 0 至 " + top + " 之间的整数");
+        if (fromMainFloor && !(isWhole(entry.floor) && entry.floor >= 1 && entry.floor <= floors))
+            return refuse("simulation.passengers", rowName + "目的楼层应为 1 至 " + top + " 之间的整数");
+        if (!(isWhole(entry.floor) && entry.floor >= 0 && entry.floor <= floors))
+            return refuse("simulation.passengers", rowName + "目的楼层应为 0 至 " + top + " 之间的整数");
+        if (entry.floor == entry.origin)
+            return refuse("simulation.passengers", rowName + "出发楼层与目的楼层不应相同");
+        setup.passengerList.push_back({entry.arrival, static_cast<int>(entry.floor), static_cast<int>(entry.origin)});
     }
     std::stable_sort(setup.passengerList.begin(), setup.passengerList.end(),
                      [](const Arrival& a, const Arrival& b) { return a.time < b.time; });
@@ -144,9 +152,11 @@ std::variant<Refusal, SimulationSetup> checkSimulation(const AnalysisInputs& inp
         return refuse("elevator.carCount", "电梯台数应为不超过 32767 的整数");
 
     SimulationSetup setup;
-    if (auto refusal = readEntries(entries, defaultDemandPercent, setup))
+    if (auto refusal = readEntries(entries, defaultDemandPercent, defaultLoadingLimit(inputs), setup))
         return *refusal;
     if (auto refusal = deriveBuilding(checked, setup))
+        return *refusal;
+    if (auto refusal = readTrafficEntries(entries, setup))
         return *refusal;
     if (auto refusal = readPassengerList(entries.passengers, setup))
         return *refusal;
