@@ -81,6 +81,71 @@ std::int64_t mostAboard(const std::vector<TraceRow>& trace, int replication)
     return most;
 }
 
+// Ten floors 3 m apart from 3 m, 1 m/s, t_d 4.5 s, t_p 0.95 s, 300 kg: 3 aboard at the 80 % up
+// share. A run of d metres takes d + 2.96984 s; a stop costs 4.5 s after its transfers.
+struct Way {
+    int car;
+    double boardingStart, destinationTime;
+};
+
+struct CallCase {
+    const char* name;
+    const char* cars;
+    std::vector<PassengerEntry> passengers;  // arrival, destination, origin
+    std::vector<Way> ways;                   // in arrival order
+};
+
+class HandWorkedCalls : public testing::TestWithParam<CallCase> {};
+
+TEST_P(HandWorkedCalls, FollowTheGroupControlWorkedOutByHand)
+{
+    const CallCase& row = GetParam();
+    const auto setup = setupOf({.up = "80", .speed = "1", .load = "300", .cars = row.cars}, {.passengers = row.passengers});
+    ASSERT_TRUE(setup);
+    const SimulationSummary summary = simulate(*setup, true);
+    ASSERT_EQ(summary.trace.size(), row.ways.size());
+    for (std::size_t i = 0; i < row.ways.size(); ++i) {
+        SCOPED_TRACE(i + 1);
+        EXPECT_EQ(summary.trace[i].car, row.ways[i].car);
+        EXPECT_NEAR(summary.trace[i].boardingStart, row.ways[i].boardingStart, 1e-9);
+        EXPECT_NEAR(summary.trace[i].destinationTime, row.ways[i].destinationTime, 1e-9);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Simulation, HandWorkedCalls,
+    testing::Values(
+        // The empty loading car takes the call from floor 10 and leaves at 4.5, up to 10 by 37.46984.
+        // The call from floor 5 goes to it on its way: it stops there at 60.88968 going down.
+        CallCase{"pickedUpOnTheWayDown", "1", {{0, 0, 10}, {20, 0, 5}},
+                 {{1, 37.46984, 84.30952}, {1, 60.88968, 84.30952}}},
+        // Floor 4: the two parked cars tie at 14.96984 s and car 2 goes; the loading car would
+        // leave 4.5 s later. Floor 2 at 5 s: parked car 3 is there at 13.96984, before car 2
+        // (20.41984 at floor 4, then 29.38968) or car 1 (18.46984).
+        CallCase{"nearestCarAndLowerNumberOnATie", "3", {{0, 0, 4}, {5, 0, 2}},
+                 {{2, 14.96984, 35.38968}, {3, 13.96984, 28.38968}}},
+        // The loaded car cannot take the call from floor 6, which waits until it leaves at 15.45;
+        // it lets its passenger off at 2, then goes on up to the call and turns down.
+        CallCase{"reversingAtADownCallAbove", "1", {{0, 2}, {1, 0, 6}},
+                 {{1, 0, 24.41984}, {1, 44.83968, 71.25952}}},
+        // Car 2 fills at floor 5 at 20.81984 and leaves the fourth; its call goes to the loading car,
+        // which leaves at 25.31984.
+        CallCase{"fullCarLeavesOneBehind", "2", {{0, 0, 5}, {0, 0, 5}, {0, 0, 5}, {0, 0, 5}},
+                 {{2, 17.96984, 43.28968}, {2, 18.91984, 43.28968}, {2, 19.86984, 43.28968},
+                  {1, 43.28968, 66.70952}}},
+        // The doors at floor 10 close at 38.41984; the second arrives at 40 and the car, still
+        // there, begins a new stop at 42.91984.
+        CallCase{"arrivingInTheDoorTime", "1", {{0, 0, 10}, {40, 0, 10}},
+                 {{1, 37.46984, 81.33968}, {1, 42.91984, 81.33968}}},
+        // The one waiting at the main floor boards when the car, back at 33.88968 with the outgoing
+        // passenger, has let it off and joined the queue.
+        CallCase{"outgoingArrivesWhileAnIncomingWaits", "1", {{0, 0, 3}, {5, 1}},
+                 {{1, 16.46984, 33.88968}, {1, 34.83968, 56.25952}}},
+        // Running home from floor 4 (due at 50.83968), the car takes the call from floor 2 made at 40:
+        // it stops at the main floor, leaves at 55.33968 and is at floor 2 at 64.30952.
+        CallCase{"runningHomeTakesACall", "1", {{0, 4}, {40, 0, 2}}, {{1, 0, 30.41984}, {1, 64.30952, 78.72936}}}),
+    CaseName());
+
 struct MixCase {
     const char* name;
     double incoming, outgoing, interfloor;
