@@ -47,6 +47,11 @@ enum class EntryId {
     Replications,
     Seed,
     Passengers,
+    IncomingPercent,
+    OutgoingPercent,
+    InterfloorPercent,
+    Traffic,
+    AwtTarget,
 };
 
 // The part of the project an entry belongs to; each is typed on a form of its own.
@@ -62,7 +67,7 @@ struct EntryInfo {
     std::string_view control;
 };
 
-inline constexpr std::array<EntryInfo, 36> kEntryCatalogue{{
+inline constexpr std::array<EntryInfo, 41> kEntryCatalogue{{
     {EntryId::ProjectName, EntrySection::Building, "building.projectName", "Text2"},
     {EntryId::BuildingType, EntrySection::Building, "building.buildingType", "Option1"},
     {EntryId::FloorsServed, EntrySection::Building, "building.floorsServed", "N1"},
@@ -99,6 +104,11 @@ inline constexpr std::array<EntryInfo, 36> kEntryCatalogue{{
     {EntryId::Replications, EntrySection::Simulation, "simulation.replications", "Text1_4"},
     {EntryId::Seed, EntrySection::Simulation, "simulation.seed", "Text1_5"},
     {EntryId::Passengers, EntrySection::Simulation, "simulation.passengers", "PassengerList"},
+    {EntryId::IncomingPercent, EntrySection::Simulation, "simulation.incomingPercent", "Text1_6"},
+    {EntryId::OutgoingPercent, EntrySection::Simulation, "simulation.outgoingPercent", "Text1_7"},
+    {EntryId::InterfloorPercent, EntrySection::Simulation, "simulation.interfloorPercent", "Text1_8"},
+    {EntryId::Traffic, EntrySection::Simulation, "simulation.traffic", "Combo1"},
+    {EntryId::AwtTarget, EntrySection::Simulation, "simulation.awtTarget", "Text1_9"},
 }};
 
 // The catalogue lists the entries in the order of the enumeration.

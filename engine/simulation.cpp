@@ -18,7 +18,8 @@ std::vector<TraceRow> traceOf(const ReplicationRun& run, int replication)
     rows.reserve(run.passages.size());
     for (std::size_t i = 0; i < run.passages.size(); ++i) {
         const Passage& p = run.passages[i];
-        rows.push_back({replication + 1, i + 1, p.arrival, p.floor, p.car + 1, p.boardingStart, p.destinationTime});
+        rows.push_back(
+            {replication + 1, i + 1, p.arrival, p.floor, p.car + 1, p.boardingStart, p.destinationTime, p.origin});
     }
     return rows;
 }
@@ -31,6 +32,7 @@ SimulationSummary simulate(const SimulationSetup& setup, bool keepTrace, const s
                            const std::function<void(int done, int total)>& progress)
 {
     const int total = setup.replications;
+    const RunTimes runs(setup.levels, setup.ratedSpeed);
     std::vector<ReplicationTally> tallies(static_cast<std::size_t>(total));
     std::vector<std::vector<TraceRow>> traces(keepTrace ? tallies.size() : 0);
     std::atomic<int> nextReplication{0};
@@ -43,7 +45,7 @@ SimulationSummary simulate(const SimulationSetup& setup, bool keepTrace, const s
         for (int r = nextReplication++; r < total && !isCancelled(cancel); r = nextReplication++) {
             const std::vector<Arrival> arrivals =
                 setup.hasPassengerList() ? setup.passengerList : randomArrivals(setup, r);
-            const ReplicationRun run = runReplication(setup, arrivals, cancel);
+            const ReplicationRun run = runReplication(setup, arrivals, cancel, &runs);
             if (run.cancelled)
                 break;
             const auto index = static_cast<std::size_t>(r);

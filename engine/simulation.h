@@ -14,10 +14,12 @@
 
 namespace trevalo::engine {
 
-// One passenger at the main floor: arrival time (s) and destination floor (1 ... N).
+// One passenger: arrival time (s), destination floor and the floor it arrives at (0 ... N,
+// 0 the main floor).
 struct Arrival {
     double time = 0;
     int floor = 0;
+    int origin = 0;
 };
 
 // The simulation's entries after their checks, with what the model derives from them.
@@ -38,6 +40,11 @@ struct SimulationSetup {
     double dwell = 0;         // s
     int replications = 1;
     std::uint64_t seed = 1;
+    // The mix of the random arrivals, % of them: to the floors, from the floors, between them.
+    double incomingPercent = 100;
+    double outgoingPercent = 0;
+    double interfloorPercent = 0;
+    std::optional<double> awtTarget;  // s, as typed; empty: the project's target
     std::vector<double> floorWeights;   // U_i as read, floor by floor; empty for an even spread
     std::vector<Arrival> passengerList;  // in order of time; empty: random arrivals
     bool hasPassengerList() const { return !passengerList.empty(); }
@@ -63,6 +70,24 @@ struct ReplicationFigures {
     std::size_t passengers = 0;  // counted ones
     std::optional<double> awt, p50, p90, p95, maxWait, attd;
     std::optional<double> averageLoad, interval, rtt, handlingCapacity, hcPercent, maxQueue;
+    // The worst five-minute window's mean wait, and (found on its own) mean time to destination.
+    std::optional<double> worstAwt, worstAttd;
+};
+
+// Passengers to the floors from the main floor, from the floors to it, and between floors.
+enum class PassengerKind { Incoming, Outgoing, Interfloor };
+inline constexpr std::size_t kPassengerKinds = 3;
+
+struct KindFigures {
+    std::size_t passengers = 0;  // counted ones
+    std::optional<double> awt, attd;
+};
+
+// The counted passengers who arrived at one floor (0: the main floor).
+struct FloorFigures {
+    int floor = 0;
+    std::size_t passengers = 0;
+    std::optional<double> awt;
 };
 
 // One passenger's way through the simulation; passengers numbered from 1 in arrival order
@@ -75,6 +100,7 @@ struct TraceRow {
     int car = 0;
     double boardingStart = 0;
     double destinationTime = 0;
+    int origin = 0;
 };
 
 struct SimulationSummary {
@@ -82,6 +108,10 @@ struct SimulationSummary {
     std::optional<double> awt, awtHalfWidth, p50, p90, p95, maxWait, attd;
     // Averages over the replications that have the figure.
     std::optional<double> averageLoad, interval, rtt, handlingCapacity, hcPercent, maxQueue;
+    // Over the replications that have them; the half-width as the AWT's.
+    std::optional<double> worstAwt, worstAwtHalfWidth, worstAttd;
+    std::array<KindFigures, kPassengerKinds> byKind{};  // in PassengerKind order
+    std::vector<FloorFigures> perFloor;                 // floors 0 ... N
     std::size_t passengers = 0;  // counted over all replications
     int replications = 0;
     std::array<std::size_t, kWaitBins> histogram{};

@@ -3,6 +3,7 @@
 #include "engine/analysis_checks.h"
 #include "engine/run_model.h"
 #include "engine/simulation_entry_table.h"
+#include "engine/simulation_traffic.h"
 
 #include <algorithm>
 #include <array>
@@ -37,15 +38,20 @@ std::optional<double> entryValue(const std::string& text, double fallback)
 }
 
 std::optional<Refusal> readEntries(const SimulationEntries& entries, double defaultDemandPercent,
-                                   SimulationSetup& setup)
+                                   double defaultLimit, SimulationSetup& setup)
 {
     std::array<double, kSimulationEntryCount> values{};
     for (std::size_t i = 0; i < values.size(); ++i) {
         const SimulationEntryRow& row = simulationEntryRows()[i];
         const std::string& text = entries.*row.text;
-        const auto value = entryValue(text, row.fallback.value_or(defaultDemandPercent));
+        const auto entry = static_cast<SimulationEntry>(i);
+        // The demand takes the project's handling capacity target, the loading limit its up share.
+        const double fallback = entry == SimulationEntry::Demand         ? defaultDemandPercent
+                                : entry == SimulationEntry::LoadingLimit ? defaultLimit
+                                                                         : row.fallback.value_or(0);
+        const auto value = entryValue(text, fallback);
         // Only the random arrivals need a demand; a typed one is checked all the same.
-        const bool needed = static_cast<SimulationEntry>(i) != SimulationEntry::Demand || entries.passengers.empty() ||
+        const bool needed = entry != SimulationEntry::Demand || entries.passengers.empty() ||
                             !text.empty();
         if (needed && !(value && accepts(row, *value)))
             return refuse(row.id, row.reason);
@@ -67,12 +73,19 @@ std::optional<Refusal> readPassengerList(const std::vector<PassengerEntry>& list
     for (std::size_t row = 0; row < list.size(); ++row) {
         const PassengerEntry& entry = list[row];
         const std::string rowName = "第 " + std::to_string(row + 1) + " 行：";
+        const std::string top = std::to_string(setup.levels.size());
         if (!(entry.arrival >= 0 && std::isfinite(entry.arrival)))
             return refuse(EntryId::Passengers, rowName + "到达时间不应小于零");
-        if (!(isWhole(entry.floor) && entry.floor >= 1 && entry.floor <= floors))
-            return refuse(EntryId::Passengers,
-                          rowName + "目的楼层应为 1 至 " + std::to_string(setup.levels.size()) + " 之间的整数");
-        setup.passengerList.push_back({entry.arrival, static_cast<int>(entry.floor)});
+        const bool fromMainFloor = entry.origin == 0;
+        if (!(isWhole(entry.origin) && entry.origin >= 0 && entry.origin <= floors))
+            return refuse(EntryId::Passengers, rowName + "出发楼层应为 0 至 " + top + " 之间的整数");
+        if (fromMainFloor && !(isWhole(entry.floor) && entry.floor >= 1 && entry.floor <= floors))
+            return refuse(EntryId::Passengers, rowName + "目的楼层应为 1 至 " + top + " 之间的整数");
+        if (!(isWhole(entry.floor) && entry.floor >= 0 && entry.floor <= floors))
+            return refuse(EntryId::Passengers, rowName + "目的楼层应为 0 至 " + top + " 之间的整数");
+        if (entry.floor == entry.origin)
+            return refuse(EntryId::Passengers, rowName + "出发楼层与目的楼层不应相同");
+        setup.passengerList.push_back({entry.arrival, static_cast<int>(entry.floor), static_cast<int>(entry.origin)});
     }
     std::stable_sort(setup.passengerList.begin(), setup.passengerList.end(),
                      [](const Arrival& a, const Arrival& b) { return a.time < b.time; });
@@ -137,9 +150,11 @@ std::variant<Refusal, SimulationSetup> checkSimulation(const AnalysisInputs& inp
         return refuse(EntryId::CarCount, "电梯台数应为不超过 32767 的整数");
 
     SimulationSetup setup;
-    if (auto refusal = readEntries(entries, defaultDemandPercent, setup))
+    if (auto refusal = readEntries(entries, defaultDemandPercent, defaultLoadingLimit(inputs), setup))
         return *refusal;
     if (auto refusal = deriveBuilding(checked, setup))
+        return *refusal;
+    if (auto refusal = readTrafficEntries(entries, setup))
         return *refusal;
     if (auto refusal = readPassengerList(entries.passengers, setup))
         return *refusal;

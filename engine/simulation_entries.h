@@ -5,10 +5,12 @@
 
 namespace trevalo::engine {
 
-// One passenger of an entered list: arrival at the main floor (s) and destination floor.
+// One passenger of an entered list: arrival (s), destination floor and the floor it arrives at
+// (0 the main floor, as in a list of arrivals and destinations alone).
 struct PassengerEntry {
     double arrival = 0;
     double floor = 0;
+    double origin = 0;
 
     bool operator==(const PassengerEntry&) const = default;
 };
@@ -22,6 +24,12 @@ struct SimulationEntries {
     std::string replications{};
     std::string seed{};
     std::vector<PassengerEntry> passengers{};  // replaces the random arrivals when not empty
+    // % of the random arrivals to the floors, from them, between them; they add up to 100.
+    std::string incomingPercent{};
+    std::string outgoingPercent{};
+    std::string interfloorPercent{};
+    std::string traffic{};    // the template the entries came from; a label only
+    std::string awtTarget{};  // s; empty: the project's waiting time target
 
     bool operator==(const SimulationEntries&) const = default;
 };

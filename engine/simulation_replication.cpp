@@ -1,19 +1,16 @@
 #include "engine/simulation_replication.h"
 
 #include "engine/random_stream.h"
-#include "engine/run_model.h"
+#include "engine/simulation_group.h"
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
-#include <queue>
-#include <utility>
 
 namespace trevalo::engine {
 
 namespace {
 
-// Destination floors drawn by the floors' populations, or evenly.
+// Served floors drawn by the floors' populations, or evenly.
 class FloorDraw {
 public:
     explicit FloorDraw(const SimulationSetup& setup) : m_floors(static_cast<int>(setup.levels.size()))
@@ -23,10 +20,9 @@ public:
             sum += weight;
             m_cumulative.push_back(sum);
         }
-        // A draw that rounds up to the whole sum goes to the highest floor anyone lives on.
         for (std::size_t i = 0; i < m_cumulative.size(); ++i)
             if (setup.floorWeights[i] > 0)
-                m_lastPeopled = static_cast<int>(i);
+                m_peopled.push_back(static_cast<int>(i) + 1);
     }
 
     int operator()(RandomStream& random) const
@@ -35,51 +31,36 @@ public:
         if (m_cumulative.empty())
             return 1 + std::min(m_floors - 1, static_cast<int>(u * m_floors));
         const auto found = std::upper_bound(m_cumulative.begin(), m_cumulative.end(), u * m_cumulative.back());
-        const int index = static_cast<int>(found - m_cumulative.begin());
-        return 1 + std::min(index, m_lastPeopled);
+        // A draw that rounds up to the whole sum goes to the highest floor anyone lives on.
+        return std::min(static_cast<int>(found - m_cumulative.begin()) + 1, m_peopled.back());
+    }
+
+    // Another served floor than origin, by the other floors' populations.
+    int other(RandomStream& random, int origin) const
+    {
+        const double u = random.unit();
+        if (m_cumulative.empty()) {
+            const int floor = 1 + std::min(m_floors - 2, static_cast<int>(u * (m_floors - 1)));
+            return floor >= origin ? floor + 1 : floor;
+        }
+        const auto o = static_cast<std::size_t>(origin - 1);
+        const double before = o == 0 ? 0 : m_cumulative[o - 1];
+        const double own = m_cumulative[o] - before;
+        double target = u * (m_cumulative.back() - own);
+        if (target >= before)
+            target += own;  // step over the origin's share
+        const auto found = std::upper_bound(m_cumulative.begin(), m_cumulative.end(), target);
+        const int floor = static_cast<int>(found - m_cumulative.begin()) + 1;
+        if (floor != origin && floor <= m_peopled.back())
+            return floor;
+        // Rounding at the very top: the highest peopled floor other than the origin.
+        return m_peopled.back() != origin ? m_peopled.back() : m_peopled[m_peopled.size() - 2];
     }
 
 private:
     int m_floors;
-    int m_lastPeopled = 0;
+    std::vector<int> m_peopled;  // floors with people, in order
     std::vector<double> m_cumulative;
-};
-
-// The trip of one departure: its passengers' floors in ascending order, then back down.
-class Trip {
-public:
-    explicit Trip(const SimulationSetup& setup) : m_setup(setup) {}
-
-    // Delivers passages [first, last) and gives the moment the car is back at the main floor.
-    double run(std::vector<Passage>& passages, std::size_t first, std::size_t last, int car, double leaves)
-    {
-        m_stops.clear();
-        for (std::size_t i = first; i < last; ++i)
-            m_stops.emplace_back(passages[i].floor, i);
-        std::sort(m_stops.begin(), m_stops.end());
-        double time = leaves;
-        double level = 0;
-        for (std::size_t s = 0; s < m_stops.size();) {
-            const int floor = m_stops[s].first;
-            const double next = m_setup.levels[static_cast<std::size_t>(floor - 1)];
-            time += run(next - level);
-            std::size_t alighting = 0;
-            for (; s < m_stops.size() && m_stops[s].first == floor; ++s, ++alighting) {
-                Passage& passage = passages[m_stops[s].second];
-                passage.car = car;
-                passage.destinationTime = time;
-            }
-            time += m_setup.doorTime + static_cast<double>(alighting) * m_setup.transferTime;
-            level = next;
-        }
-        return time + run(level);
-    }
-
-private:
-    double run(double distance) const { return *runDuration(m_setup.ratedSpeed, std::abs(distance)); }
-
-    const SimulationSetup& m_setup;
-    std::vector<std::pair<int, std::size_t>> m_stops;  // floor, passage
 };
 
 }  // namespace
@@ -88,6 +69,8 @@ std::vector<Arrival> randomArrivals(const SimulationSetup& setup, int replicatio
 {
     RandomStream random(setup.seed, static_cast<std::uint64_t>(replication));
     const FloorDraw floorDraw(setup);
+    // All incoming: no kind is drawn, so the draws are those of the up-peak alone.
+    const bool mixed = setup.incomingPercent < 100;
     std::vector<Arrival> arrivals;
     arrivals.reserve(static_cast<std::size_t>(setup.arrivalRate * setup.duration * 1.05) + 16);
     double time = 0;
@@ -96,77 +79,28 @@ std::vector<Arrival> randomArrivals(const SimulationSetup& setup, int replicatio
         time += -std::log(1 - random.unit()) / setup.arrivalRate;
         if (!(time < setup.duration))
             break;
-        arrivals.push_back({time, floorDraw(random)});
+        const double kind = mixed ? random.unit() * 100 : 0;
+        if (kind < setup.incomingPercent) {
+            arrivals.push_back({time, floorDraw(random), 0});
+        } else if (kind < setup.incomingPercent + setup.outgoingPercent) {
+            arrivals.push_back({time, 0, floorDraw(random)});
+        } else {
+            const int origin = floorDraw(random);
+            arrivals.push_back({time, floorDraw.other(random, origin), origin});
+        }
     }
     return arrivals;
 }
 
 ReplicationRun runReplication(const SimulationSetup& setup, const std::vector<Arrival>& arrivals,
-                              const std::atomic<bool>* cancel)
+                              const std::atomic<bool>* cancel, const RunTimes* runs)
 {
     ReplicationRun result;
-    std::vector<Passage>& passages = result.passages;
-    passages.resize(arrivals.size());
-    for (std::size_t i = 0; i < arrivals.size(); ++i) {
-        passages[i].arrival = arrivals[i].time;
-        passages[i].floor = arrivals[i].floor;
-    }
-
-    // The cars not loading, by the moment they joined the main floor's queue, then by number:
-    // the first of them becomes the loading car when the one before it leaves.
-    using QueuedCar = std::pair<double, int>;
-    std::priority_queue<QueuedCar, std::vector<QueuedCar>, std::greater<>> cars;
-    for (int car = 0; car < setup.cars; ++car)
-        cars.emplace(0.0, car);
-
-    const double tp = setup.transferTime;
-    const std::size_t count = passages.size();
-    Trip trip(setup);
-    double lastLeft = 0;
-    std::size_t next = 0;  // the first passenger not yet boarding; boarding follows arrival order
-    while (next < count) {
-        if (cancel && cancel->load(std::memory_order_relaxed)) {
-            result.cancelled = true;
-            break;
-        }
-        const auto [joined, car] = cars.top();
-        cars.pop();
-        const double loadingFrom = std::max(joined, lastLeft);
-
-        // An empty loading car waits for the next passenger, with no timer.
-        const std::size_t first = next;
-        double start = std::max(passages[next].arrival, loadingFrom);
-        double end = start + tp;
-        passages[next++].boardingStart = start;
-        const double deadline = end + setup.dwell;
-        std::int64_t aboard = 1;
-        double doorsClose = 0;
-        for (;;) {
-            if (aboard == setup.boardingLimit) {
-                doorsClose = end;
-                break;
-            }
-            if (next < count && passages[next].arrival <= end) {
-                start = end;  // waiting: boards straight on
-            } else if (end >= deadline) {
-                doorsClose = end;
-                break;
-            } else if (next < count && passages[next].arrival < deadline) {
-                start = passages[next].arrival;  // the doors are still open
-            } else {
-                doorsClose = deadline;
-                break;
-            }
-            end = start + tp;
-            passages[next++].boardingStart = start;
-            ++aboard;
-        }
-
-        // The main floor's stop costs one door time after the doors close.
-        const double leaves = doorsClose + setup.doorTime;
-        lastLeft = leaves;
-        result.departures.push_back({car, doorsClose, leaves, aboard});
-        cars.emplace(trip.run(passages, first, next, car, leaves), car);
+    if (!runs) {
+        const RunTimes own(setup.levels, setup.ratedSpeed);
+        GroupControl(setup, own, arrivals, result).run(cancel);
+    } else {
+        GroupControl(setup, *runs, arrivals, result).run(cancel);
     }
     return result;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/simulation.h"
+#include "engine/simulation_route.h"
 
 #include <atomic>
 #include <cstdint>
@@ -8,13 +9,14 @@
 
 namespace trevalo::engine {
 
-// One passenger's way: from the main floor into a car and to its floor.
+// One passenger's way: from the floor it arrives at into a car and to its destination floor.
 struct Passage {
     double arrival = 0;
-    int floor = 0;
+    int floor = 0;  // the destination
     int car = 0;  // from 0
     double boardingStart = 0;
     double destinationTime = 0;
+    int origin = 0;
 };
 
 // A car leaving the main floor.
@@ -32,11 +34,12 @@ struct ReplicationRun {
 };
 
 // The random arrivals of replication r (from 0): a Poisson process over the arrival period,
-// destinations drawn by the floors' populations.
+// each passenger's kind drawn by the mix and its floors by the floors' populations.
 std::vector<Arrival> randomArrivals(const SimulationSetup& setup, int replication);
 
-// The cars serving these arrivals (in order of time) until every passenger is delivered.
+// The group serving these arrivals (in order of time) until every passenger is delivered;
+// runs, when given, are the building's run durations, else worked out here.
 ReplicationRun runReplication(const SimulationSetup& setup, const std::vector<Arrival>& arrivals,
-                              const std::atomic<bool>* cancel);
+                              const std::atomic<bool>* cancel, const RunTimes* runs = nullptr);
 
 }  // namespace trevalo::engine

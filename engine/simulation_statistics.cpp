@@ -1,5 +1,7 @@
 #include "engine/simulation_statistics.h"
 
+#include "engine/student_t.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -42,27 +44,81 @@ void setWaitRanks(std::vector<double>& values, ReplicationFigures& figures)
     figures.maxWait = *std::max_element(from, values.end());
 }
 
-// The longest queue of passengers who have arrived and not begun to board, within the window.
-// Boarding follows arrival order, so the queue is the arrivals so far less the boardings begun.
+// The longest queue of passengers who have arrived at the main floor and not begun to board,
+// within the window: the arrivals there so far less the boardings there begun so far.
 double longestQueue(const std::vector<Passage>& passages, const Window& window)
 {
-    const std::size_t n = passages.size();
+    std::vector<double> arrivals;
+    std::vector<double> boardings;
+    for (const Passage& passage : passages) {
+        if (passage.origin == 0) {
+            arrivals.push_back(passage.arrival);
+            boardings.push_back(passage.boardingStart);
+        }
+    }
+    // The loading car takes the main floor's passengers in arrival order; a car stopping there
+    // may take some out of turn.
+    if (!std::is_sorted(boardings.begin(), boardings.end()))
+        std::sort(boardings.begin(), boardings.end());
+    const std::size_t n = arrivals.size();
     std::size_t boarded = 0;
     std::size_t arrived = 0;
     std::size_t longest = 0;
     auto queueAt = [&](double time) {
-        while (arrived < n && passages[arrived].arrival <= time)
+        while (arrived < n && arrivals[arrived] <= time)
             ++arrived;
-        while (boarded < n && passages[boarded].boardingStart <= time)
+        while (boarded < n && boardings[boarded] <= time)
             ++boarded;
         longest = std::max(longest, arrived - boarded);
     };
     if (std::isfinite(window.from))
         queueAt(window.from);
-    for (const Passage& passage : passages)
-        if (window.holds(passage.arrival))
-            queueAt(passage.arrival);
+    for (double arrival : arrivals)
+        if (window.holds(arrival))
+            queueAt(arrival);
     return static_cast<double>(longest);
+}
+
+// The five-minute windows: whole ones from the warm-up to the end of the arrival period, or,
+// for a passenger list, from 0 to the one that holds the last arrival.
+struct FiveMinutes {
+    double from = 0;
+    std::size_t count = 0;
+};
+
+FiveMinutes fiveMinutesOf(const SimulationSetup& setup, const ReplicationRun& run)
+{
+    if (!setup.hasPassengerList())
+        return {setup.warmUp, static_cast<std::size_t>(std::max(0.0, std::floor((setup.duration - setup.warmUp) / 300)))};
+    const double last = run.passages.empty() ? 0 : run.passages.back().arrival;
+    return {0, run.passages.empty() ? 0 : static_cast<std::size_t>(std::floor(last / 300)) + 1};
+}
+
+// The highest of the windows' mean waits and, on their own, mean times to destination.
+void setWorstFiveMinutes(const SimulationSetup& setup, const ReplicationRun& run, const Window& window,
+                         ReplicationFigures& figures)
+{
+    const FiveMinutes windows = fiveMinutesOf(setup, run);
+    std::vector<std::size_t> count(windows.count, 0);
+    std::vector<double> waits(windows.count, 0);
+    std::vector<double> destinations(windows.count, 0);
+    for (const Passage& passage : run.passages) {
+        if (!window.holds(passage.arrival) || passage.arrival < windows.from)
+            continue;
+        const auto k = static_cast<std::size_t>((passage.arrival - windows.from) / 300);
+        if (k >= windows.count)
+            continue;
+        ++count[k];
+        waits[k] += passage.boardingStart - passage.arrival;
+        destinations[k] += passage.destinationTime - passage.arrival;
+    }
+    for (std::size_t k = 0; k < windows.count; ++k) {
+        if (count[k] == 0)
+            continue;
+        const double n = static_cast<double>(count[k]);
+        figures.worstAwt = std::max(figures.worstAwt.value_or(waits[k] / n), waits[k] / n);
+        figures.worstAttd = std::max(figures.worstAttd.value_or(destinations[k] / n), destinations[k] / n);
+    }
 }
 
 void tallyDepartures(const SimulationSetup& setup, const ReplicationRun& run, const Window& window,
@@ -130,22 +186,58 @@ std::optional<double> averageOver(const std::vector<ReplicationTally>& tallies,
     return meanOf(sum, count);
 }
 
-// 1.96 standard deviations of the replications' mean waits over the root of their number.
-std::optional<double> awtHalfWidth(const std::vector<ReplicationTally>& tallies)
+// The 95 % half-width of a figure over the replications that have it: Student's t with one
+// degree of freedom fewer than their number, times their standard deviation over its root.
+std::optional<double> halfWidth(const std::vector<ReplicationTally>& tallies,
+                                std::optional<double> ReplicationFigures::*figure)
 {
-    const auto mean = averageOver(tallies, &ReplicationFigures::awt);
+    const auto mean = averageOver(tallies, figure);
     double squares = 0;
     std::size_t count = 0;
     for (const ReplicationTally& tally : tallies) {
-        if (tally.figures.awt) {
-            squares += (*tally.figures.awt - *mean) * (*tally.figures.awt - *mean);
+        if (const auto& value = tally.figures.*figure) {
+            squares += (*value - *mean) * (*value - *mean);
             ++count;
         }
     }
     if (count < 2)
         return std::nullopt;
     const double deviation = std::sqrt(squares / static_cast<double>(count - 1));
-    return 1.96 * deviation / std::sqrt(static_cast<double>(count));
+    return studentT95(static_cast<int>(count - 1)) * deviation / std::sqrt(static_cast<double>(count));
+}
+
+PassengerKind kindOf(const Passage& passage)
+{
+    if (passage.origin == 0)
+        return PassengerKind::Incoming;
+    return passage.floor == 0 ? PassengerKind::Outgoing : PassengerKind::Interfloor;
+}
+
+void summariseByKindAndFloor(const std::vector<ReplicationTally>& tallies, SimulationSummary& summary)
+{
+    const std::size_t floors = tallies.empty() ? 0 : tallies.front().floorCount.size();
+    std::array<double, kPassengerKinds> kindWaits{}, kindDestinations{};
+    std::vector<double> floorWaits(floors, 0);
+    summary.perFloor.resize(floors);
+    for (const ReplicationTally& tally : tallies) {
+        for (std::size_t k = 0; k < kPassengerKinds; ++k) {
+            summary.byKind[k].passengers += tally.kindCount[k];
+            kindWaits[k] += tally.kindWaitSum[k];
+            kindDestinations[k] += tally.kindDestinationSum[k];
+        }
+        for (std::size_t f = 0; f < floors; ++f) {
+            summary.perFloor[f].passengers += tally.floorCount[f];
+            floorWaits[f] += tally.floorWaitSum[f];
+        }
+    }
+    for (std::size_t k = 0; k < kPassengerKinds; ++k) {
+        summary.byKind[k].awt = meanOf(kindWaits[k], summary.byKind[k].passengers);
+        summary.byKind[k].attd = meanOf(kindDestinations[k], summary.byKind[k].passengers);
+    }
+    for (std::size_t f = 0; f < floors; ++f) {
+        summary.perFloor[f].floor = static_cast<int>(f);
+        summary.perFloor[f].awt = meanOf(floorWaits[f], summary.perFloor[f].passengers);
+    }
 }
 
 }  // namespace
@@ -154,13 +246,23 @@ ReplicationTally tallyReplication(const SimulationSetup& setup, const Replicatio
 {
     ReplicationTally tally;
     const Window window = windowOf(setup);
+    tally.floorCount.assign(setup.levels.size() + 1, 0);
+    tally.floorWaitSum.assign(setup.levels.size() + 1, 0);
     for (const Passage& passage : run.passages) {
         if (!window.holds(passage.arrival))
             continue;
         const double wait = passage.boardingStart - passage.arrival;
+        const double destination = passage.destinationTime - passage.arrival;
         tally.waits.push_back(wait);
         tally.waitSum += wait;
-        tally.destinationSum += passage.destinationTime - passage.arrival;
+        tally.destinationSum += destination;
+        const auto kind = static_cast<std::size_t>(kindOf(passage));
+        ++tally.kindCount[kind];
+        tally.kindWaitSum[kind] += wait;
+        tally.kindDestinationSum[kind] += destination;
+        const auto origin = static_cast<std::size_t>(passage.origin);
+        ++tally.floorCount[origin];
+        tally.floorWaitSum[origin] += wait;
         const auto bin = static_cast<std::size_t>(std::min(wait / kWaitBinWidth, double{kWaitBins - 1}));
         ++tally.histogram[bin];
     }
@@ -171,6 +273,7 @@ ReplicationTally tallyReplication(const SimulationSetup& setup, const Replicatio
     setWaitRanks(tally.waits, figures);  // the pooled ranks do not depend on the order
     tallyDepartures(setup, run, window, figures);
     figures.maxQueue = longestQueue(run.passages, window);
+    setWorstFiveMinutes(setup, run, window, figures);
     return tally;
 }
 
@@ -192,7 +295,11 @@ SimulationSummary summarise(std::vector<ReplicationTally>& tallies)
     summary.passengers = passengers;
     summary.awt = meanOf(waitSum, passengers);
     summary.attd = meanOf(destinationSum, passengers);
-    summary.awtHalfWidth = awtHalfWidth(tallies);
+    summary.awtHalfWidth = halfWidth(tallies, &ReplicationFigures::awt);
+    summary.worstAwt = averageOver(tallies, &ReplicationFigures::worstAwt);
+    summary.worstAwtHalfWidth = halfWidth(tallies, &ReplicationFigures::worstAwt);
+    summary.worstAttd = averageOver(tallies, &ReplicationFigures::worstAttd);
+    summariseByKindAndFloor(tallies, summary);
 
     std::vector<double> waits;
     waits.reserve(passengers);

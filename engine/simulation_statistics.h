@@ -15,6 +15,10 @@ struct ReplicationTally {
     double waitSum = 0;
     double destinationSum = 0;  // of the times to destination
     std::array<std::size_t, kWaitBins> histogram{};
+    std::array<std::size_t, kPassengerKinds> kindCount{};
+    std::array<double, kPassengerKinds> kindWaitSum{}, kindDestinationSum{};
+    std::vector<std::size_t> floorCount;  // by origin floor 0 ... N
+    std::vector<double> floorWaitSum;
 };
 
 ReplicationTally tallyReplication(const SimulationSetup& setup, const ReplicationRun& run);

@@ -1,6 +1,7 @@
-// Times the up-peak simulation: an office of 20 floors over an hour (about 23,000 passengers
-// in ten replications), and 129 floors given one by one over four hours, a hundred
-// replications of a demand beyond the group's capacity (about 3.6 million passengers).
+// Times the simulation: an office of 20 floors over an hour in its up-peak (about 23,000
+// passengers in ten replications) and at lunchtime (about 25,000), 129 floors given one by one
+// over four hours, a hundred replications of an up-peak beyond the group's capacity (about 3.6
+// million passengers), and a lunchtime of 50 floors, a hundred replications (about 470,000).
 #include "engine/simulation.h"
 
 #include <benchmark/benchmark.h>
@@ -50,6 +51,26 @@ AnalysisInputs towerInputs()
     return inputs;
 }
 
+AnalysisInputs fiftyFloorInputs()
+{
+    AnalysisInputs inputs = officeInputs();
+    inputs.project.floorsServed = "50";
+    inputs.project.totalPopulation = "3000";
+    inputs.elevator.travel = "175";
+    inputs.elevator.floorHeight = "3.5";
+    inputs.elevator.ratedSpeed = "4";
+    inputs.elevator.ratedLoad = "1600";
+    inputs.elevator.carCount = "12";
+    return inputs;
+}
+
+// The lunchtime of BCO 2014: 13 % in five minutes, 45 % incoming, 45 % outgoing, 10 % interfloor.
+SimulationEntries lunch(const char* replications)
+{
+    return {.demandPercent = "13", .minutes = "60", .replications = replications, .incomingPercent = "45",
+            .outgoingPercent = "45", .interfloorPercent = "10", .traffic = "lunch"};
+}
+
 void timeSimulation(benchmark::State& state, const AnalysisInputs& inputs, const SimulationEntries& entries)
 {
     const auto setup = checkSimulation(inputs, entries, 12);
@@ -71,6 +92,12 @@ void officeTwentyFloorsOneHour(benchmark::State& state)
     timeSimulation(state, officeInputs(), {"12", "60", "", "", "10", "", {}});
 }
 BENCHMARK(officeTwentyFloorsOneHour)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void officeTwentyFloorsLunch(benchmark::State& state) { timeSimulation(state, officeInputs(), lunch("10")); }
+BENCHMARK(officeTwentyFloorsLunch)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void fiftyFloorsLunch(benchmark::State& state) { timeSimulation(state, fiftyFloorInputs(), lunch("100")); }
+BENCHMARK(fiftyFloorsLunch)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void tower129FloorsFourHours(benchmark::State& state)
 {

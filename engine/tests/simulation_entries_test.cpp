@@ -73,6 +73,31 @@ const EntryCase kEntryCases[] = {
     {"passengerAboveTheTop", {.passengers = {{0, 1}, {1, 2}, {2, 11}}}, "simulation.passengers", "第 3 行"},
     {"passengerFloorPart", {.passengers = {{0, 2.5}}}, "simulation.passengers", "第 1 行"},
     {"passengerTopFloor", {.passengers = {{0, 10}}}, nullptr},
+    {"lunchMix", {.incomingPercent = "45", .outgoingPercent = "45", .interfloorPercent = "10"}, nullptr},
+    {"mixShortOfAHundred", {.incomingPercent = "45", .outgoingPercent = "45", .interfloorPercent = "9.9"},
+     "simulation.incomingPercent", "三项之和应为 100"},
+    {"mixOverAHundred", {.outgoingPercent = "0.001"}, "simulation.incomingPercent", "三项之和应为 100"},
+    {"mixWithinTheTolerance", {.incomingPercent = "99.9999995", .outgoingPercent = "0.0000001"}, nullptr},
+    {"outgoingNegative", {.incomingPercent = "110", .outgoingPercent = "-10"}, "simulation.incomingPercent"},
+    {"outgoingBelowZero", {.outgoingPercent = "-10"}, "simulation.outgoingPercent"},
+    {"interfloorWithoutNumber", {.interfloorPercent = "层间"}, "simulation.interfloorPercent"},
+    {"interfloorOnOneFloor", {.incomingPercent = "90", .interfloorPercent = "10"}, "simulation.interfloorPercent", "",
+     {.floors = "1", .travel = "3"}},
+    {"interfloorOnOnePeopledFloor", {.incomingPercent = "90", .interfloorPercent = "10"},
+     "simulation.interfloorPercent", "", {.spread = kPerFloor, .floors = "3", .population = "10",
+                                          .perFloor = {"0", "10", "0"}, .travel = "9"}},
+    {"interfloorOnTwoPeopledFloors", {.incomingPercent = "90", .interfloorPercent = "10"}, nullptr, "",
+     {.spread = kPerFloor, .floors = "3", .population = "10", .perFloor = {"5", "0", "5"}, .travel = "9"}},
+    {"trafficTemplate", {.traffic = "lunch"}, nullptr},
+    {"trafficCustom", {.traffic = "custom"}, nullptr},
+    {"trafficUnknown", {.traffic = "午间"}, "simulation.traffic"},
+    {"awtTargetZero", {.awtTarget = "0"}, "simulation.awtTarget"},
+    {"awtTargetWithoutNumber", {.awtTarget = "秒"}, "simulation.awtTarget"},
+    {"awtTargetSet", {.awtTarget = "40"}, nullptr},
+    {"passengerBetweenFloors", {.passengers = {{0, 1, 10}, {2, 0, 3}}}, nullptr},
+    {"passengerToItsOwnFloor", {.passengers = {{0, 1, 10}, {2, 3, 3}}}, "simulation.passengers", "第 2 行"},
+    {"passengerFromAboveTheTop", {.passengers = {{0, 1, 11}}}, "simulation.passengers", "第 1 行"},
+    {"passengerFromPartOfAFloor", {.passengers = {{0, 1, 0.5}}}, "simulation.passengers", "第 1 行"},
     {"loadAndCarsNotDecided", {}, "elevator.fixedConfiguration", "", {.fixed = false}},
     {"floorsPart", {}, "building.floorsServed", "", {.floors = "9.5"}},
     {"carsPart", {}, "elevator.carCount", "", {.cars = "1.5"}},
@@ -120,8 +145,12 @@ TEST_P(DerivedQuantities, FollowTheCalculationsRules)
 
 // By hand from the door table and the entries: lambda = demand / 100 x U / 300.
 const DerivedCase kDerivedCases[] = {
-    // 30 m less 9 floors of 3 m: the lowest floor at 3 m; 1000 kg is 13 persons, 80 % of them 10.4.
-    {"residential", {}, {}, 3, 30, 4.5, 0.95, 13, 10, 0.2},
+    // 30 m less 9 floors of 3 m: the lowest floor at 3 m; 1000 kg is 13 persons, and the loading
+    // limit is the 30 % up share: 3.9 of them.
+    {"residential", {}, {}, 3, 30, 4.5, 0.95, 13, 3, 0.2},
+    // An up share of 0 cannot be a loading limit: 80 % of 13 is 10.4.
+    {"noUpShare", {.up = "0"}, {}, 3, 30, 4.5, 0.95, 13, 10, 0.2},
+    {"wholeUpShare", {.up = "100"}, {}, 3, 30, 4.5, 0.95, 13, 13, 0.2},
     // An office above 1.75 m/s with advance opening: 2CO 1100 takes 4.9 - 1 - 1 s.
     {"fastOffice",
      {.type = kOffice, .floors = "20", .population = "1600", .travel = "80", .floorHeight = "4", .width = "1100",

@@ -13,9 +13,10 @@ namespace trevalo::engine {
 namespace {
 
 // Ten residential floors 3 m apart from 3 m to 30 m, 2CO 900 doors (t_d 4.5 s, t_p 0.95 s),
-// 1 m/s, 300 kg: 4 persons, so 3 boardings at an 80 % loading limit. At 1 m/s every run here
-// is longer than the full-speed run of 1.96984 m, so a run of d metres takes d + 2.96984 s.
-const Entries kSlowBuilding{.speed = "1", .load = "300", .cars = "1"};
+// 1 m/s, 300 kg: 4 persons, so 3 boardings at the loading limit of the 80 % up share. At 1 m/s
+// every run here is longer than the full-speed run of 1.96984 m, so a run of d metres takes
+// d + 2.96984 s.
+const Entries kSlowBuilding{.up = "80", .speed = "1", .load = "300", .cars = "1"};
 
 struct Way {
     int car;
@@ -108,7 +109,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(SimulationReport, WritesTheFiguresAsJsonAndTheTraceAsCsv)
 {
     const SimulationSummary summary = simulated(
-        {.speed = "1", .load = "300", .cars = "2"}, {.dwell = "2", .passengers = {{0, 1}, {2.9, 1}, {4, 2}, {11.4, 3}}});
+        {.up = "80", .speed = "1", .load = "300", .cars = "2"}, {.dwell = "2", .passengers = {{0, 1}, {2.9, 1}, {4, 2}, {11.4, 3}}});
     EXPECT_EQ(simulationJson(summary),
               "{\"format\": \"trevalo-result\", \"version\": 1, \"result\": \"simulation\",\n"
               " \"awt\": 4.909919999999999,\n \"awtHalfWidth\": null,\n \"p50\": 0,\n"
