@@ -316,7 +316,7 @@ void CommandLineTest::simulatePrintsTheFigures_data()
     Entries slow;
     slow.speed = QStringLiteral("1");
     slow.load = QStringLiteral("300");
-    slow.simulation = QJsonObject{{"dwell", "1"}, {"passengers", QJsonArray{QJsonArray{0, 3}, QJsonArray{1, "3"},
+    slow.simulation = QJsonObject{{"dwell", "1"}, {"loadingLimit", "80"}, {"passengers", QJsonArray{QJsonArray{0, 3}, QJsonArray{1, "3"},
                                                                              QJsonArray{3, 5}, QJsonArray{20, 2}}}};
     QTest::newRow("four listed passengers")
         << projectFile(slow) << 0

@@ -40,6 +40,8 @@ void SimulationFormTest::init()
 {
     m_driver = std::make_unique<ProgramDriver>();
     ElevatorEntries slow;
+    // An up share of 80 %: the loading limit's default.
+    slow.upPercent = QStringLiteral("80");
     slow.speed = QStringLiteral("1");
     slow.ratedLoad = QStringLiteral("300");
     m_driver->runRoad({}, slow);

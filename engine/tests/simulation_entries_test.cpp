@@ -192,9 +192,10 @@ TEST_P(TakenValues, AreTheEntriesOrTheirDefaults)
     EXPECT_EQ(setup.seed, row.seed);
 }
 
-// Empty entries take the project's demand (12 % here), an hour, 80 %, 10 s and ten runs from seed 1.
+// Empty entries take the project's demand (12 % here), an hour, the project's up share (30 %),
+// 10 s and ten runs from seed 1.
 INSTANTIATE_TEST_SUITE_P(Simulation, TakenValues,
-                         testing::Values(TakenCase{"defaults", {}, 12, 3600, 80, 10, 10, 1},
+                         testing::Values(TakenCase{"defaults", {}, 12, 3600, 30, 10, 10, 1},
                                          TakenCase{"typed", {"20", "15", "100", "0", "3", "-7"}, 20, 900, 100, 0, 3,
                                                    ~std::uint64_t{6}}),
                          CaseName());

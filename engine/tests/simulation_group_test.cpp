@@ -19,7 +19,7 @@ std::optional<SimulationSetup> setupOf(const Entries& building, const Simulation
 {
     const auto result = checkSimulation(inputsOf(building), entries, 12);
     if (const auto* refusal = std::get_if<Refusal>(&result)) {
-        ADD_FAILURE() << "refused: " << refusal->entry << ' ' << refusal->reason;
+        ADD_FAILURE() << "refused: " << refusal->entry.path() << ' ' << refusal->reason;
         return std::nullopt;
     }
     return std::get<SimulationSetup>(result);

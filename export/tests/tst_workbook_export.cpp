@@ -356,7 +356,8 @@ void tst_WorkbookExport::sizingWorkbook()
 // replication and the table.
 void tst_WorkbookExport::simulationWorkbook()
 {
-    ElevatorEntries slow = withShares("30", "20", true);
+    // An up share of 80 %: the loading limit's default.
+    ElevatorEntries slow = withShares("80", "20", true);
     slow.speed = QStringLiteral("1");
     slow.ratedLoad = QStringLiteral("300");
     QCOMPARE(runToResult(buildingOf("Option1"), slow), QStringList());
