@@ -1,16 +1,19 @@
 #pragma once
 
-// Trevalo, the up-peak elevator traffic calculator, is layered in one direction:
-//   engine/   the analysis: inputs, checks, traffic and machine-room figures (no Qt)
-//   wizard/   notices, splash and the three input forms, and the navigator that
-//             owns every form's lifetime
-//   results/  the single result and load table forms (show figures, compute none);
-//             they use the wizard's twips and form placement
-//   export/   the workbook, laid out from a plain record of the entries, the result
-//             captions and the analysis (it sees no widget)
-//   project/  the project file: every entry as typed, in JSON (Qt Core, no widget)
-//   app/      the assembly that wires the forms to the engine, the export and the
-//             project file, the command line, and main
+// Trevalo, the elevator traffic calculator, is layered in one direction:
+//   engine/   the project's entries and every rule about them: the checks, the round trip
+//             analysis and load table, the machine-room figures, the sizing search and the
+//             passenger simulation, their tables and their JSON reports (no Qt)
+//   project/  the project file and imported passenger lists: entries as typed, in JSON or
+//             CSV (Qt Core, no widget)
+//   wizard/   notices, splash and the three input forms, and the navigator that owns every
+//             form's lifetime
+//   results/  the result, load table, sizing and simulation forms (show figures, compute
+//             none); they use the wizard's twips and form placement
+//   export/   the workbooks, laid out from plain records of the entries and the engine's
+//             results (it sees no widget)
+//   app/      the assembly: the one project the forms write into and every action reads,
+//             the project commands and memory, the command line, and main
 // launch() is defined by the assembly, the one place that knows every layer.
 
 #include <QString>

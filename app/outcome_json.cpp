@@ -3,7 +3,7 @@
 #include "engine/json_writer.h"
 #include "engine/load_table_text.h"
 #include "engine/target_verdict.h"
-#include "wizard/notices.h"
+#include "engine/notice.h"
 
 #include <span>
 #include <string>
@@ -148,7 +148,7 @@ QByteArray tableJson(const engine::LoadTable& table)
 QByteArray refusalJson(const engine::Refusal& refusal)
 {
     JsonWriter json = report("notice");
-    json.key("notice").string(noticeText(refusal.notice).toStdString());
+    json.key("notice").string(std::string(engine::noticeText(refusal.notice)));
     textOrNull(json.key("entry"), refusal.entry.path());
     textOrNull(json.key("reason"), refusal.reason);
     return finished(json);
