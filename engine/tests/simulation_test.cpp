@@ -126,12 +126,18 @@ TEST(SimulationReport, WritesTheFiguresAsJsonAndTheTraceAsCsv)
               "\"averageLoad\": 1.3333333333333333, \"interval\": 12.894839999999999, \"rtt\": 25.789679999999997, "
               "\"handlingCapacity\": null, \"hcPercent\": null, \"maxQueue\": 1, \"worstAwt\": 4.909919999999999, "
               "\"worstAttd\": 20.30476}\n"
-              " ]}\n");
-    EXPECT_EQ(traceCsv(summary.trace), "replication,passenger,arrival,floor,car,boardingStart,destinationTime\n"
-                                       "1,1,0.000000,1,1,0.000000,14.319840\n"
-                                       "1,2,2.900000,1,1,2.900000,14.319840\n"
-                                       "1,3,4.000000,2,2,8.350000,24.769840\n"
-                                       "1,4,11.400000,3,1,26.689680,46.109520\n");
+              " ],\n \"traffic\": \"upPeak\", \"mix\": {\"incoming\":100,\"outgoing\":0,\"interfloor\":0},\n"
+              " \"byKind\": {\"incoming\":{\"passengers\":4,\"awt\":4.909919999999999,\"attd\":20.30476},"
+              "\"outgoing\":{\"passengers\":0,\"awt\":null,\"attd\":null},\"interfloor\":{\"passengers\":0,\"awt\":null,\"attd\":null}},\n"
+              " \"perFloor\": [{\"floor\":0,\"passengers\":4,\"awt\":4.909919999999999},{\"floor\":1,\"passengers\":0,\"awt\":null},"
+              "{\"floor\":2,\"passengers\":0,\"awt\":null},{\"floor\":3,\"passengers\":0,\"awt\":null},{\"floor\":4,\"passengers\":0,\"awt\":null},{\"floor\":5,\"passengers\":0,\"awt\":null},"
+              "{\"floor\":6,\"passengers\":0,\"awt\":null},{\"floor\":7,\"passengers\":0,\"awt\":null},{\"floor\":8,\"passengers\":0,\"awt\":null},{\"floor\":9,\"passengers\":0,\"awt\":null},{\"floor\":10,\"passengers\":0,\"awt\":null}],\n"
+              " \"awtTarget\": null,\n \"verdict\": null,\n \"notes\": []}\n");
+    EXPECT_EQ(traceCsv(summary.trace), "replication,passenger,arrival,floor,car,boardingStart,destinationTime,origin\n"
+                                       "1,1,0.000000,1,1,0.000000,14.319840,0\n"
+                                       "1,2,2.900000,1,1,2.900000,14.319840,0\n"
+                                       "1,3,4.000000,2,2,8.350000,24.769840,0\n"
+                                       "1,4,11.400000,3,1,26.689680,46.109520,0\n");
 }
 
 }  // namespace
