@@ -136,13 +136,21 @@ int printSimulation(const QString& file, const QString& traceOut)
     if (!project)
         return kExitUnreadable;
     const engine::AnalysisInputs inputs = engine::inputsInEffect(*project);
-    const auto setup = engine::checkSimulation(inputs, project->simulation.value_or(engine::SimulationEntries{}),
-                                               engine::defaultDemandPercent(inputs, project->sizing));
+    const engine::SimulationEntries entries = project->simulation.value_or(engine::SimulationEntries{});
+    const engine::AnalysisOutcome analysis = engine::runAnalysis(inputs);
+    const auto setup =
+        engine::checkSimulation(inputs, entries, engine::defaultDemandPercent(inputs, project->sizing), analysis);
     if (const auto* refusal = std::get_if<engine::Refusal>(&setup)) {
         printLine(refusalJson(*refusal));
         return kExitNotice;
     }
-    const engine::SimulationSummary summary = engine::simulate(std::get<engine::SimulationSetup>(setup), !traceOut.isEmpty());
+    const auto& checked = std::get<engine::SimulationSetup>(setup);
+    // A simulation is only checked through for a single configuration.
+    const auto* calculation = std::get_if<engine::SingleResult>(&analysis);
+    const engine::SimulationTerms terms =
+        calculation ? engine::simulationTerms(checked, entries, engine::simulationAwtTarget(inputs, project->sizing), *calculation)
+                    : engine::SimulationTerms{};
+    const engine::SimulationSummary summary = engine::simulate(checked, !traceOut.isEmpty());
     if (!traceOut.isEmpty()) {
         QSaveFile trace(traceOut);
         const std::string csv = engine::traceCsv(summary.trace);
@@ -154,7 +162,7 @@ int printSimulation(const QString& file, const QString& traceOut)
         }
     }
     // The report ends its own last line.
-    printLine(QByteArray::fromStdString(engine::simulationJson(summary)).trimmed());
+    printLine(QByteArray::fromStdString(engine::simulationJson(summary, terms)).trimmed());
     return kExitResult;
 }
 

@@ -12,8 +12,21 @@ namespace {
 std::optional<double> calculatedAwt(const SingleResult& r) { return r.awt; }
 std::optional<double> calculatedInterval(const SingleResult& r) { return r.figures.interval; }
 std::optional<double> calculatedRtt(const SingleResult& r) { return r.figures.roundTripTime; }
-std::optional<double> calculatedHc(const SingleResult& r) { return r.figures.groupCapacity; }
-std::optional<double> calculatedHcPercent(const SingleResult& r) { return r.figures.groupPercent; }
+// The simulation carries up from the main floor, so its handling capacity is set beside the
+// calculation's up passengers alone, 300 P_up L / RTT, not its up and down passengers.
+std::optional<double> calculatedHc(const SingleResult& r)
+{
+    if (!(r.figures.roundTripTime > 0))
+        return std::nullopt;
+    return 300 * r.steps.upPassengers * r.figures.cars / r.figures.roundTripTime;
+}
+std::optional<double> calculatedHcPercent(const SingleResult& r)
+{
+    const auto carried = calculatedHc(r);
+    if (!carried || !(r.steps.population > 0))
+        return std::nullopt;
+    return *carried * 100 / r.steps.population;
+}
 
 using S = SimulationSummary;
 using R = ReplicationFigures;
@@ -31,9 +44,12 @@ const std::array kFigures{
     SimulatedFigure{"averageLoad", "平均载客", "平均载客", "人", 2, &S::averageLoad, &R::averageLoad, nullptr},
     SimulatedFigure{"interval", "平均发车间隔 HS", "间隔", "秒", 1, &S::interval, &R::interval, calculatedInterval},
     SimulatedFigure{"rtt", "平均往返时间 RTT", "RTT", "秒", 1, &S::rtt, &R::rtt, calculatedRtt},
-    SimulatedFigure{"handlingCapacity", "5分钟内运载人数 HC", "HC", "人", 1, &S::handlingCapacity, &R::handlingCapacity, calculatedHc},
-    SimulatedFigure{"hcPercent", "5分钟内运载人数百分比 HC", "HC (%)", "%", 2, &S::hcPercent, &R::hcPercent, calculatedHcPercent},
+    SimulatedFigure{"handlingCapacity", "5分钟内上行运载人数 HC", "HC", "人", 1, &S::handlingCapacity, &R::handlingCapacity, calculatedHc},
+    SimulatedFigure{"hcPercent", "5分钟内上行运载百分比 HC", "HC (%)", "%", 2, &S::hcPercent, &R::hcPercent, calculatedHcPercent},
     SimulatedFigure{"maxQueue", "最长排队", "最长排队", "人", 1, &S::maxQueue, &R::maxQueue, nullptr},
+    SimulatedFigure{"worstAwt", "最不利5分钟平均候梯时间", "最不利AWT", "秒", 1, &S::worstAwt, &R::worstAwt, nullptr},
+    SimulatedFigure{"worstAwtHalfWidth", "最不利5分钟 AWT 半宽", "", "秒", 1, &S::worstAwtHalfWidth, nullptr, nullptr, FigureRole::HalfWidth},
+    SimulatedFigure{"worstAttd", "最不利5分钟 ATTD", "最不利ATTD", "秒", 1, &S::worstAttd, &R::worstAttd, nullptr},
     SimulatedFigure{"passengers", "统计乘客", "乘客", "人", 0, nullptr, nullptr, nullptr, FigureRole::Count},
 };
 

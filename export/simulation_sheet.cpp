@@ -2,8 +2,11 @@
 
 #include "engine/display_text.h"
 #include "engine/simulated_figures.h"
+#include "engine/simulation_report.h"
 #include "engine/simulation_targets.h"
+#include "engine/simulation_traffic.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -50,6 +53,9 @@ public:
             m_sheet.write(CellPosition{m_row - 1, column}, "—");
     }
 
+    // A text in the row written last.
+    void text(int column, const std::string& value) { m_sheet.write(CellPosition{m_row - 1, column}, value); }
+
 private:
     SheetModel& m_sheet;
     int m_row = 1;
@@ -57,26 +63,88 @@ private:
 
 std::string typedOrDefault(const std::string& typed) { return typed.empty() ? "（默认）" : typed; }
 
-void writeEntries(RowWriter& out, const SimulationRecord& record)
+void writeEntries(RowWriter& out, const SimulationRecord& record, const engine::SimulationTerms& terms)
 {
     const engine::SimulationEntries& typed = record.entries;
     const engine::SimulationSetup& setup = record.setup;
     const bool listed = setup.hasPassengerList();
     out.heading("仿真参数");
     out.texts({"参数", "输入", "采用值", "单位"}, true);
-    out.texts({"客流需求", typedOrDefault(typed.demandPercent), "", "%（5分钟内到达人数占总人数）"});
-    out.number(3, listed ? std::nullopt : std::optional(setup.demandPercent), "");
-    out.texts({"仿真时长", typedOrDefault(typed.minutes), "", "分钟"});
-    out.number(3, setup.duration / 60, "");
+    const engine::TrafficTemplate* chosen = engine::trafficTemplate(terms.traffic);
+    out.texts({"交通模式", typedOrDefault(typed.traffic), chosen ? std::string(chosen->title) : "自定义",
+               chosen && !chosen->source.empty() ? "依据：" + std::string(chosen->source) : ""});
+    const std::pair<const char*, std::pair<const std::string*, double>> shares[] = {
+        {"进入客流", {&typed.incomingPercent, terms.incomingPercent}},
+        {"离开客流", {&typed.outgoingPercent, terms.outgoingPercent}},
+        {"层间客流", {&typed.interfloorPercent, terms.interfloorPercent}}};
+    // A passenger list says itself where each passenger goes: the mix and the demand apply to
+    // random arrivals alone, as do the period, the replications and the seed.
+    if (!listed) {
+        for (const auto& [caption, share] : shares) {
+            out.texts({caption, typedOrDefault(*share.first), "", "%"});
+            out.number(3, share.second, "");
+        }
+        out.texts({"客流需求", typedOrDefault(typed.demandPercent), "", "%（5分钟内到达人数占总人数）"});
+        out.number(3, setup.demandPercent, "");
+        out.texts({"仿真时长", typedOrDefault(typed.minutes), "", "分钟"});
+        out.number(3, setup.duration / 60, "");
+    }
     out.texts({"装载上限", typedOrDefault(typed.loadingLimit), "", "%（每趟最多上车 " + std::to_string(setup.boardingLimit) + " 人）"});
     out.number(3, setup.loadingLimit, "");
-    out.texts({"停留时间", typedOrDefault(typed.dwell), "", "秒"});
+    out.texts({"停留时间", typedOrDefault(typed.dwell), "", "秒（首位乘客上车后保持开门的时间）"});
     out.number(3, setup.dwell, "");
-    out.texts({"重复次数", typedOrDefault(typed.replications), "", "次"});
-    out.number(3, static_cast<double>(setup.replications), "0");
-    out.texts({"随机种子", typedOrDefault(typed.seed), std::to_string(static_cast<std::int64_t>(setup.seed))});
+    if (!listed) {
+        out.texts({"重复次数", typedOrDefault(typed.replications), "", "次"});
+        out.number(3, static_cast<double>(setup.replications), "0");
+        out.texts({"随机种子", typedOrDefault(typed.seed), std::to_string(static_cast<std::int64_t>(setup.seed))});
+    }
+    out.texts({"平均候梯时间目标", typedOrDefault(typed.awtTarget), "", terms.awtTarget ? "秒（" + terms.awtSource + "）" : "未设定"});
+    out.number(3, terms.awtTarget, "");
     out.texts({"客流", listed ? "导入的 " + std::to_string(setup.passengerList.size()) + " 位乘客" : "按客流需求随机到达",
                "", listed ? "" : "前 " + engine::figureText(setup.warmUp) + " 秒不计入统计"});
+}
+
+// The average wait and the worst five minutes' against the target, with what each has to spare.
+void writeVerdict(RowWriter& out, const SimulationRecord& record, const engine::SimulationTerms& terms)
+{
+    if (!terms.awtTarget)
+        return;
+    out.heading("仿真结论");
+    out.texts({"项目", "仿真", "目标", "余量", "结论"}, true);
+    const double target = *terms.awtTarget;
+    const std::pair<const char*, std::optional<double>> judged[] = {
+        {"平均候梯时间 AWT (秒)", record.summary.awt}, {"最不利5分钟平均候梯时间 (秒)", record.summary.worstAwt}};
+    for (const auto& [caption, value] : judged) {
+        out.texts({caption});
+        out.number(2, value, "0.0");
+        out.number(3, target, "0.0");
+        out.number(4, value ? std::optional(target - *value) : std::nullopt, "0.0");
+        out.text(5, value ? engine::verdictText(*value <= target) : "—");
+    }
+}
+
+void writePerFloor(RowWriter& out, const engine::SimulationSummary& s)
+{
+    out.heading("各层候梯时间");
+    out.texts({"楼层", "乘客 (人)", "AWT (秒)"}, true);
+    for (const engine::FloorFigures& floor : s.perFloor) {
+        out.texts({floor.floor == 0 ? "首层" : std::to_string(floor.floor)});
+        out.number(2, static_cast<double>(floor.passengers), "0");
+        out.number(3, floor.awt, "0.0");
+    }
+}
+
+void writeByKind(RowWriter& out, const engine::SimulationSummary& s)
+{
+    out.heading("按乘客类型");
+    out.texts({"类型", "乘客 (人)", "AWT (秒)", "ATTD (秒)"}, true);
+    constexpr std::array<const char*, engine::kPassengerKinds> kKinds{"进入（自首层）", "离开（至首层）", "层间"};
+    for (std::size_t kind = 0; kind < engine::kPassengerKinds; ++kind) {
+        out.texts({kKinds[kind]});
+        out.number(2, static_cast<double>(s.byKind[kind].passengers), "0");
+        out.number(3, s.byKind[kind].awt, "0.0");
+        out.number(4, s.byKind[kind].attd, "0.0");
+    }
 }
 
 // A figure's number format, to the decimals the form shows it with.
@@ -93,8 +161,6 @@ void writeFigures(RowWriter& out, const SimulationRecord& record)
         if (figure.calculated != nullptr)
             out.number(3, engine::calculatedValue(figure, record.analysis), format);
     }
-    if (const auto met = engine::simulatedAwtMet(record.summary, record.awtTarget))
-        out.texts({"平均候梯时间目标 ≤ " + engine::figureText(*record.awtTarget) + " 秒", engine::verdictText(*met)});
 }
 
 // Each replication's figures in a row: the counts of passengers first, as texts.
@@ -135,13 +201,24 @@ WorkbookLayout simulationLayout(const SimulationRecord& record)
     WorkbookLayout layout = singleResultLayout(record);
     SimulationSheet simulation;
     SheetModel& sheet = simulation.sheet;
-    sheet.write("A1", "Trevalo——上行高峰交通仿真");
+    sheet.write("A1", "Trevalo——交通仿真");
     sheet.setHeading("A1", kHeadingSize);
     RowWriter out(sheet);
     out.skip(2);
-    writeEntries(out, record);
+    const engine::SimulationTerms terms =
+        engine::simulationTerms(record.setup, record.entries, record.awtTarget, record.analysis);
+    writeEntries(out, record, terms);
     out.skip();
+    // Said before the figures, which it qualifies.
+    for (const std::string& note : terms.notes)
+        out.texts({note});
     writeFigures(out, record);
+    out.skip();
+    writeVerdict(out, record, terms);
+    out.skip();
+    writeByKind(out, record.summary);
+    out.skip();
+    writePerFloor(out, record.summary);
     out.skip();
     writeReplications(out, record.summary);
     out.skip();

@@ -2,6 +2,7 @@
 
 #include <QList>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -20,7 +21,7 @@ std::optional<double> numberIn(const QByteArray& field)
 
 }  // namespace
 
-PassengerCsv readPassengerCsv(const QByteArray& content)
+PassengerCsv readPassengerCsv(const QByteArray& content, std::optional<int> servedFloors)
 {
     PassengerCsv result;
     QByteArray text = content;
@@ -33,20 +34,38 @@ PassengerCsv readPassengerCsv(const QByteArray& content)
         if (line.isEmpty())
             continue;
         const QList<QByteArray> fields = line.split(',');
-        const auto arrival = fields.size() == 2 ? numberIn(fields[0]) : std::nullopt;
-        const auto floor = fields.size() == 2 ? numberIn(fields[1]) : std::nullopt;
-        const bool header = firstRow && fields.size() == 2 && !numberIn(fields[0]) && !numberIn(fields[1]);
+        const bool sized = fields.size() == 2 || fields.size() == 3;
+        std::vector<std::optional<double>> numbers;
+        for (const QByteArray& field : fields)
+            numbers.push_back(numberIn(field));
+        const bool anyNumber = std::any_of(numbers.begin(), numbers.end(), [](const auto& n) { return n.has_value(); });
+        const bool allNumbers = std::all_of(numbers.begin(), numbers.end(), [](const auto& n) { return n.has_value(); });
+        const bool header = firstRow && sized && !anyNumber;
         firstRow = false;
         if (header)
             continue;
-        if (!arrival || !floor) {
-            return {{}, QStringLiteral("第 %1 行“%2”：应为到达时间（秒）和目的楼层两个数，以逗号分隔")
-                            .arg(i + 1)
-                            .arg(QString::fromUtf8(line.left(60)))};
+        const auto refuse = [&](const QString& why) {
+            return PassengerCsv{{}, QStringLiteral("第 %1 行“%2”：").arg(i + 1).arg(QString::fromUtf8(line.left(60))) + why};
+        };
+        if (!sized || !allNumbers)
+            return refuse(QStringLiteral("应为到达时间（秒）和目的楼层两个数，或到达时间、出发楼层和目的楼层三个数，以逗号分隔"));
+        const bool fromMainFloor = fields.size() == 2;
+        const engine::PassengerEntry passenger{*numbers[0], *numbers.back(), fromMainFloor ? 0 : *numbers[1]};
+        if (servedFloors) {
+            const auto onFloor = [&](double floor, int lowest) {
+                return floor == std::floor(floor) && floor >= lowest && floor <= *servedFloors;
+            };
+            if (fromMainFloor && !onFloor(passenger.floor, 1))
+                return refuse(QStringLiteral("目的楼层应为 1 至 %1 的整数（1 = 首层以上第一个停靠层）").arg(*servedFloors));
+            if (!fromMainFloor && !(onFloor(passenger.origin, 0) && onFloor(passenger.floor, 0)))
+                return refuse(QStringLiteral("出发楼层和目的楼层应为 0 至 %1 的整数（0 = 首层，1 = 首层以上第一个停靠层）")
+                                  .arg(*servedFloors));
+            if (passenger.origin == passenger.floor)
+                return refuse(QStringLiteral("出发楼层与目的楼层相同"));
         }
         if (result.passengers.size() == kMostListedPassengers)
             return {{}, QStringLiteral("乘客超过 %1 位，项目文件无法保存这么多乘客").arg(kMostListedPassengers)};
-        result.passengers.push_back({*arrival, *floor});
+        result.passengers.push_back(passenger);
     }
     if (result.passengers.empty())
         result.problem = QStringLiteral("文件中没有乘客");

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <cstddef>
+#include <optional>
 #include <vector>
 
 namespace trevalo::project {
@@ -19,9 +20,12 @@ struct PassengerCsv {
     QString problem;
 };
 
-// Lines of "arrival seconds,destination floor", UTF-8; a first line that holds no numbers
-// is a header, blank lines are passed over. Whether a time or floor fits the building is the
-// simulation's check, not the reader's.
-PassengerCsv readPassengerCsv(const QByteArray& content);
+// Lines of "arrival seconds,destination floor" (a passenger from the main floor) or "arrival
+// seconds,origin floor,destination floor", UTF-8; a first line that holds no numbers is a header,
+// blank lines are passed over. Floors count the served floors from 1, the first stop above the
+// main floor; an origin or destination may also be 0, the main floor. With servedFloors given,
+// a floor outside the building, or a trip to the floor it starts from, is refused naming its
+// line; the times are the simulation's check.
+PassengerCsv readPassengerCsv(const QByteArray& content, std::optional<int> servedFloors = std::nullopt);
 
 }  // namespace trevalo::project

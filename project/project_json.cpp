@@ -162,7 +162,8 @@ public:
         return result;
     }
 
-    // [arrival seconds, destination floor] pairs; each a JSON number or a text holding one.
+    // [arrival seconds, destination floor] pairs (from the main floor) and [arrival seconds,
+    // origin floor, destination floor] triples; each a JSON number or a text holding one.
     std::vector<engine::PassengerEntry> passengers(const QJsonObject& parent, QLatin1String key, const QString& path)
     {
         const QJsonValue value = parent.value(key);
@@ -170,17 +171,28 @@ public:
         if (absent(value))
             return result;
         if (!value.isArray()) {
-            refuse(path, QStringLiteral("应为 [到达时间, 目的楼层] 数对的数组"));
+            refuse(path, QStringLiteral("应为 [到达时间, 目的楼层] 或 [到达时间, 出发楼层, 目的楼层] 的数组"));
             return result;
         }
         const QJsonArray array = value.toArray();
         for (qsizetype i = 0; i < array.size() && !failed(); ++i) {
-            const QJsonArray pair = array[i].toArray();
-            const auto arrival = pair.size() == 2 ? number(pair[0]) : std::nullopt;
-            const auto floor = pair.size() == 2 ? number(pair[1]) : std::nullopt;
-            if (!arrival || !floor)
-                refuse(QStringLiteral("%1[%2]").arg(path).arg(i), QStringLiteral("应为 [到达时间, 目的楼层] 两个数"));
-            result.push_back({arrival.value_or(0), floor.value_or(0)});
+            const QJsonArray item = array[i].toArray();
+            std::array<std::optional<double>, 3> numbers{};
+            const bool sized = item.size() == 2 || item.size() == 3;
+            bool numeric = sized;
+            for (qsizetype j = 0; sized && j < item.size(); ++j) {
+                numbers[static_cast<std::size_t>(j)] = number(item[j]);
+                numeric = numeric && numbers[static_cast<std::size_t>(j)].has_value();
+            }
+            if (!numeric) {
+                refuse(QStringLiteral("%1[%2]").arg(path).arg(i),
+                       QStringLiteral("应为 [到达时间, 目的楼层] 两个数或 [到达时间, 出发楼层, 目的楼层] 三个数"));
+                continue;
+            }
+            if (item.size() == 2)
+                result.push_back({*numbers[0], *numbers[1], 0});
+            else
+                result.push_back({*numbers[0], *numbers[2], *numbers[1]});
         }
         return result;
     }
@@ -292,15 +304,26 @@ std::optional<engine::SimulationEntries> simulationOf(MemberReader& read, const 
     simulation.replications = read.text(s, EntryId::Replications);
     simulation.seed = read.text(s, EntryId::Seed);
     simulation.passengers = read.passengers(s, EntryId::Passengers);
+    simulation.incomingPercent = read.text(s, EntryId::IncomingPercent);
+    simulation.outgoingPercent = read.text(s, EntryId::OutgoingPercent);
+    simulation.interfloorPercent = read.text(s, EntryId::InterfloorPercent);
+    simulation.traffic = read.text(s, EntryId::Traffic);
+    simulation.awtTarget = read.text(s, EntryId::AwtTarget);
     return simulation;
 }
 
 QJsonObject simulationJson(const engine::SimulationEntries& s)
 {
+    // A passenger from the main floor to a floor above is written as the pair files have always
+    // held; any other as a triple.
     QJsonArray passengers;
-    for (const engine::PassengerEntry& passenger : s.passengers)
-        passengers.append(QJsonArray{passenger.arrival, passenger.floor});
-    return QJsonObject{
+    for (const engine::PassengerEntry& passenger : s.passengers) {
+        if (passenger.origin == 0 && passenger.floor >= 1)
+            passengers.append(QJsonArray{passenger.arrival, passenger.floor});
+        else
+            passengers.append(QJsonArray{passenger.arrival, passenger.origin, passenger.floor});
+    }
+    QJsonObject object{
         {keyOf(EntryId::DemandPercent), text(s.demandPercent)},
         {keyOf(EntryId::Minutes), text(s.minutes)},
         {keyOf(EntryId::LoadingLimit), text(s.loadingLimit)},
@@ -309,6 +332,16 @@ QJsonObject simulationJson(const engine::SimulationEntries& s)
         {keyOf(EntryId::Seed), text(s.seed)},
         {keyOf(EntryId::Passengers), passengers},
     };
+    // The traffic entries are written only when typed, so that a file made before they existed
+    // is written back as it was read.
+    for (const auto& [id, typed] : {std::pair{EntryId::IncomingPercent, &s.incomingPercent},
+                                    std::pair{EntryId::OutgoingPercent, &s.outgoingPercent},
+                                    std::pair{EntryId::InterfloorPercent, &s.interfloorPercent},
+                                    std::pair{EntryId::Traffic, &s.traffic}, std::pair{EntryId::AwtTarget, &s.awtTarget}}) {
+        if (!typed->empty())
+            object[keyOf(id)] = text(*typed);
+    }
+    return object;
 }
 
 }  // namespace

@@ -13,7 +13,8 @@ namespace {
 
 // Random arrivals for an hour, two replications in which no passenger was counted, beside a
 // calculation of 3 up passengers of 10 persons at an interval of 40 s: its waiting time
-// estimate is 0.4 x 40 = 16 s.
+// estimate is 0.4 x 40 = 16 s. Two cars carry 300 x 3 x 2 / 160 = 11.25 up passengers in five
+// minutes, 12.5 % of 90 persons.
 SimulationRecord randomArrivals()
 {
     SimulationRecord r;
@@ -22,8 +23,8 @@ SimulationRecord randomArrivals()
     r.analysis.figures.interval = 40;
     r.analysis.awt = 16;
     r.analysis.figures.roundTripTime = 160;
-    r.analysis.figures.groupCapacity = 50;
-    r.analysis.figures.groupPercent = 10;
+    r.analysis.figures.cars = 2;
+    r.analysis.steps.population = 90;
     r.entries.demandPercent = "12";
     r.entries.dwell = "4";
     r.setup.demandPercent = 12;
@@ -79,8 +80,8 @@ TEST(SimulationSheet, EntriesFiguresReplicationsAndWaitingTimes)
     // times and persons to a tenth, the share to a hundredth.
     std::map<std::string, std::pair<double, std::string>> calculated{
         {"平均候梯时间 AWT (秒)", {16, "0.0"}},      {"平均发车间隔 HS (秒)", {40, "0.0"}},
-        {"平均往返时间 RTT (秒)", {160, "0.0"}},     {"5分钟内运载人数 HC (人)", {50, "0.0"}},
-        {"5分钟内运载人数百分比 HC (%)", {10, "0.00"}}};
+        {"平均往返时间 RTT (秒)", {160, "0.0"}},     {"5分钟内上行运载人数 HC (人)", {11.25, "0.0"}},
+        {"5分钟内上行运载百分比 HC (%)", {12.5, "0.00"}}};
     for (int row = rows.at("项目") + 1; !text(row, 1).empty(); ++row) {
         const SheetCell* beside = sheet.cell({row, 3});
         const auto figure = calculated.find(text(row, 1));

@@ -373,7 +373,7 @@ void tst_WorkbookExport::simulationWorkbook()
         {"客流", QJsonArray{"导入的 4 位乘客"}}, {"平均候梯时间 AWT (秒)", QJsonArray{"5.1"}},
         {"候梯时间 P90 (秒)", QJsonArray{"16.8"}}, {"平均到达目的层时间 ATTD (秒)", QJsonArray{"24.0"}},
         {"平均发车间隔 HS (秒)", QJsonArray{"18.4"}}, {"平均往返时间 RTT (秒)", QJsonArray{"36.8"}},
-        {"5分钟内运载人数 HC (人)", QJsonArray{"—"}}, {"统计乘客 (人)", QJsonArray{"4", ""}},
+        {"5分钟内上行运载人数 HC (人)", QJsonArray{"—"}}, {"统计乘客 (人)", QJsonArray{"4", ""}},
         {"1", QJsonArray{"4", "5.1", "0.0"}}, {"0–5", QJsonArray{"3", "75.0"}}, {"15–20", QJsonArray{"1", "25.0"}},
         {"≥120", QJsonArray{"0", "0.0"}}};
     checkWorkbook({{"simulation", figures}});

@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QPointF>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -65,6 +64,8 @@ private slots:
     void writesTheOtherChoicesAndLeavesOut();
     void fileLimits();
     void failedWriteKeepsTheOldFile();
+    void trafficEntriesAndListedPassengers_data();
+    void trafficEntriesAndListedPassengers();
     void passengerCsv_data();
     void passengerCsv();
 };
@@ -171,15 +172,21 @@ void ProjectFileTest::refusedFiles_data()
     };
     row("simulation dwell as a number", simulation(R"({"dwell": 10})"), "成员“simulation.dwell”应为文字（带引号的字符串）");
     row("passengers as an object", simulation(R"({"passengers": {"0": 3}})"),
-        "成员“simulation.passengers”应为 [到达时间, 目的楼层] 数对的数组");
-    row("passenger of three numbers", simulation(R"({"passengers": [[0, 3], [1, 2, 3]]})"),
-        "成员“simulation.passengers[1]”应为 [到达时间, 目的楼层] 两个数");
+        "成员“simulation.passengers”应为 [到达时间, 目的楼层] 或 [到达时间, 出发楼层, 目的楼层] 的数组");
+    row("passenger of four numbers", simulation(R"({"passengers": [[0, 3], [1, 2, 3, 4]]})"),
+        "成员“simulation.passengers[1]”应为 [到达时间, 目的楼层] 两个数或 [到达时间, 出发楼层, 目的楼层] 三个数");
+    row("passenger of one number", simulation(R"({"passengers": [[0, 3], [1]]})"), "成员“simulation.passengers[1]”应为 [到达时间, 目的楼层] 两个数或 [到达时间, 出发楼层, 目的楼层] 三个数");
+    row("passenger origin not a number", simulation(R"({"passengers": [[0, "首层", 3]]})"),
+        "成员“simulation.passengers[0]”应为 [到达时间, 目的楼层] 两个数或 [到达时间, 出发楼层, 目的楼层] 三个数");
+    row("traffic as a number", simulation(R"({"traffic": 1})"), "成员“simulation.traffic”应为文字（带引号的字符串）");
+    row("waiting time target as a number", simulation(R"({"awtTarget": 40})"),
+        "成员“simulation.awtTarget”应为文字（带引号的字符串）");
     row("passenger floor not a number", simulation(R"({"passengers": [[0, "三楼"]]})"),
-        "成员“simulation.passengers[0]”应为 [到达时间, 目的楼层] 两个数");
+        "成员“simulation.passengers[0]”应为 [到达时间, 目的楼层] 两个数或 [到达时间, 出发楼层, 目的楼层] 三个数");
     row("passenger as a bare number", simulation(R"({"passengers": [5]})"),
-        "成员“simulation.passengers[0]”应为 [到达时间, 目的楼层] 两个数");
+        "成员“simulation.passengers[0]”应为 [到达时间, 目的楼层] 两个数或 [到达时间, 出发楼层, 目的楼层] 三个数");
     row("passenger time beyond any number", simulation(R"({"passengers": [["1e999", 2]]})"),
-        "成员“simulation.passengers[0]”应为 [到达时间, 目的楼层] 两个数");
+        "成员“simulation.passengers[0]”应为 [到达时间, 目的楼层] 两个数或 [到达时间, 出发楼层, 目的楼层] 三个数");
     row("first of two wrong members", fileWith(R"("travel": "80")", R"("travel": 80)")
                                           .replace("\"carCount\": \"4\"", "\"carCount\": 4"),
         "成员“elevator.travel”应为文字（带引号的字符串）");
@@ -300,38 +307,110 @@ void ProjectFileTest::failedWriteKeepsTheOldFile()
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("a.trevalo")});
 }
 
+void ProjectFileTest::trafficEntriesAndListedPassengers_data()
+{
+    QTest::addColumn<QByteArray>("simulation");       // the member as a file holds it
+    QTest::addColumn<QStringList>("traffic");         // incoming, outgoing, interfloor, traffic, target
+    QTest::addColumn<QList<QList<double>>>("listed");  // arrival, origin, destination
+    QTest::addColumn<QByteArray>("written");          // the member written back
+    const auto row = [](const char* name, const char* simulation, const QStringList& traffic,
+                        const QList<QList<double>>& listed, const char* written) {
+        QTest::newRow(name) << QByteArray(simulation) << traffic << listed << QByteArray(written);
+    };
+    row("a file from before the traffic entries", R"({"demandPercent": "12", "passengers": [[0, 3]]})",
+        {"", "", "", "", ""}, {{0, 0, 3}},
+        R"({"demandPercent": "12", "minutes": "", "loadingLimit": "", "dwell": "", "replications": "", "seed": "",
+            "passengers": [[0, 3]]})");
+    row("the lunch mix as typed", R"({"incomingPercent": "45", "outgoingPercent": "４５", "interfloorPercent": "10 %",
+        "traffic": "lunch", "awtTarget": "40"})",
+        {"45", "４５", "10 %", "lunch", "40"}, {},
+        R"({"demandPercent": "", "minutes": "", "loadingLimit": "", "dwell": "", "replications": "", "seed": "",
+            "passengers": [], "incomingPercent": "45", "outgoingPercent": "４５", "interfloorPercent": "10 %",
+            "traffic": "lunch", "awtTarget": "40"})");
+    row("a traffic name it does not know, nulls empty", R"({"traffic": "morning", "awtTarget": null, "incomingPercent": null})",
+        {"", "", "", "morning", ""}, {},
+        R"({"demandPercent": "", "minutes": "", "loadingLimit": "", "dwell": "", "replications": "", "seed": "",
+            "passengers": [], "traffic": "morning"})");
+    // A triple from the main floor up is written as a pair; one to the main floor, or between
+    // floors, or that the check will refuse (to floor 0 from 0), stays a triple.
+    row("pairs and triples", R"({"passengers": [[0, 3], [1.5, 4, 0], [2, 2, 5], ["3", "0", "2"], [4, 0, 0]]})",
+        {"", "", "", "", ""}, {{0, 0, 3}, {1.5, 4, 0}, {2, 2, 5}, {3, 0, 2}, {4, 0, 0}},
+        R"({"demandPercent": "", "minutes": "", "loadingLimit": "", "dwell": "", "replications": "", "seed": "",
+            "passengers": [[0, 3], [1.5, 4, 0], [2, 2, 5], [3, 2], [4, 0, 0]]})");
+}
+
+// The traffic entries and passengers from and between floors are read as typed and written
+// back; a file without them stays without them.
+void ProjectFileTest::trafficEntriesAndListedPassengers()
+{
+    QFETCH(QByteArray, simulation);
+    QFETCH(QStringList, traffic);
+    QFETCH(QList<QList<double>>, listed);
+    QFETCH(QByteArray, written);
+    const QByteArray file = fileWith(R"("floorPopulations": [])", ("\"floorPopulations\": [], \"simulation\": " + simulation).constData());
+    const project::ReadResult read = project::projectFromJson(file);
+    QVERIFY2(read.project.has_value(), qPrintable(read.reason));
+    const engine::SimulationEntries& s = *read.project->simulation;
+    QStringList got;
+    for (const std::string* typed : {&s.incomingPercent, &s.outgoingPercent, &s.interfloorPercent, &s.traffic, &s.awtTarget})
+        got << QString::fromStdString(*typed);
+    QCOMPARE(got, traffic);
+    QList<QList<double>> passengers;
+    for (const engine::PassengerEntry& passenger : s.passengers)
+        passengers.append({passenger.arrival, passenger.origin, passenger.floor});
+    QCOMPARE(passengers, listed);
+    const QJsonObject root = QJsonDocument::fromJson(project::projectToJson(*read.project)).object();
+    QCOMPARE(root.value(QStringLiteral("simulation")).toObject(), QJsonDocument::fromJson(written).object());
+}
+
 void ProjectFileTest::passengerCsv_data()
 {
     QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<QList<QPointF>>("passengers");  // arrival, floor
+    QTest::addColumn<int>("servedFloors");             // 0: not checked
+    QTest::addColumn<QList<QList<double>>>("passengers");  // arrival, origin, destination
     QTest::addColumn<QString>("problem");
-    const auto row = [](const char* name, const QByteArray& content, const QList<QPointF>& passengers,
+    const auto row = [](const char* name, const QByteArray& content, int floors, const QList<QList<double>>& passengers,
                         const char* problem = "") {
-        QTest::newRow(name) << content << passengers << QString::fromUtf8(problem);
+        QTest::newRow(name) << content << floors << passengers << QString::fromUtf8(problem);
     };
-    row("header, CRLF and a blank line", "到达时间,楼层\r\n0,3\r\n\r\n12.5, 7\r\n", {{0, 3}, {12.5, 7}});
-    row("byte order mark, no header", "\xEF\xBB\xBF" "5,2", {{5, 2}});
-    row("a fraction of a floor is the check's to refuse", "1,2.5\n", {{1, 2.5}});
-    row("a word in a later row", "0,3\n1,三\n", {}, "第 2 行“1,三”：应为到达时间（秒）和目的楼层两个数，以逗号分隔");
-    row("a header after the first row", "0,3\ntime,floor\n", {},
-        "第 2 行“time,floor”：应为到达时间（秒）和目的楼层两个数，以逗号分隔");
-    row("three fields", "time,floor\n0,3,4\n", {}, "第 2 行“0,3,4”：应为到达时间（秒）和目的楼层两个数，以逗号分隔");
-    row("semicolons", "0;3\n", {}, "第 1 行“0;3”：应为到达时间（秒）和目的楼层两个数，以逗号分隔");
-    row("only a header", "a,b\n", {}, "文件中没有乘客");
-    row("more than a project keeps", QByteArray("1,1\n").repeated(20001), {},
+    const char* notNumbers = "应为到达时间（秒）和目的楼层两个数，或到达时间、出发楼层和目的楼层三个数，以逗号分隔";
+    const auto line = [](const char* where, const char* why) { return QByteArray(where) + why; };
+    row("header, CRLF and a blank line", "到达时间,楼层\r\n0,3\r\n\r\n12.5, 7\r\n", 7, {{0, 0, 3}, {12.5, 0, 7}});
+    row("byte order mark, no header", "\xEF\xBB\xBF" "5,2", 0, {{5, 0, 2}});
+    row("three columns with their header", "时间,出发,目的\n1,0,4\n2,4,0\n3,2,3\n", 4, {{1, 0, 4}, {2, 4, 0}, {3, 2, 3}});
+    row("pairs and triples mixed", "0,1\n1,3,0\n", 3, {{0, 0, 1}, {1, 3, 0}});
+    row("unchecked, a fraction of a floor is the check's to refuse", "1,2.5\n", 0, {{1, 0, 2.5}});
+    row("a word in a later row", "0,3\n1,三\n", 0, {}, line("第 2 行“1,三”：", notNumbers).constData());
+    row("a header after the first row", "0,3\ntime,floor\n", 0, {}, line("第 2 行“time,floor”：", notNumbers).constData());
+    row("four fields", "time,floor\n0,3,4,5\n", 0, {}, line("第 2 行“0,3,4,5”：", notNumbers).constData());
+    row("semicolons", "0;3\n", 0, {}, line("第 1 行“0;3”：", notNumbers).constData());
+    // Lines as the file counts them: the header and a blank line included.
+    row("a destination above the building", "时间,楼层\n0,3\n\n1,5\n", 4, {},
+        "第 4 行“1,5”：目的楼层应为 1 至 4 的整数（1 = 首层以上第一个停靠层）");
+    row("the main floor as a pair's destination", "0,0\n", 4, {}, "第 1 行“0,0”：目的楼层应为 1 至 4 的整数（1 = 首层以上第一个停靠层）");
+    row("a fraction of a floor", "0,1\n1,2.5\n", 4, {}, "第 2 行“1,2.5”：目的楼层应为 1 至 4 的整数（1 = 首层以上第一个停靠层）");
+    row("an origin below the main floor", "0,-1,2\n", 4, {},
+        "第 1 行“0,-1,2”：出发楼层和目的楼层应为 0 至 4 的整数（0 = 首层，1 = 首层以上第一个停靠层）");
+    row("a triple's destination above the building", "0,2,5\n", 4, {},
+        "第 1 行“0,2,5”：出发楼层和目的楼层应为 0 至 4 的整数（0 = 首层，1 = 首层以上第一个停靠层）");
+    row("a trip to its own floor", "0,1\n1,3,3\n", 4, {}, "第 2 行“1,3,3”：出发楼层与目的楼层相同");
+    row("only a header", "a,b\n", 4, {}, "文件中没有乘客");
+    row("more than a project keeps", QByteArray("1,1\n").repeated(20001), 4, {},
         "乘客超过 20000 位，项目文件无法保存这么多乘客");
 }
 
 void ProjectFileTest::passengerCsv()
 {
     QFETCH(QByteArray, content);
-    QFETCH(QList<QPointF>, passengers);
+    QFETCH(int, servedFloors);
+    QFETCH(QList<QList<double>>, passengers);
     QFETCH(QString, problem);
-    const project::PassengerCsv read = project::readPassengerCsv(content);
+    const project::PassengerCsv read =
+        project::readPassengerCsv(content, servedFloors > 0 ? std::optional(servedFloors) : std::nullopt);
     QCOMPARE(read.problem, problem);
-    QList<QPointF> got;
+    QList<QList<double>> got;
     for (const engine::PassengerEntry& passenger : read.passengers)
-        got.append({passenger.arrival, passenger.floor});
+        got.append({passenger.arrival, passenger.origin, passenger.floor});
     QCOMPARE(got, passengers);
 }
 
