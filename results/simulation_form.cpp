@@ -179,7 +179,6 @@ SimulationForm::SimulationForm(QWidget* parent) : QWidget(parent)
         }
         m_figures.push_back(row);
     }
-    figureGrid->setColumnStretch(0, 1);
     figureGrid->setColumnMinimumWidth(1, 110);
     figureGrid->setColumnMinimumWidth(2, 80);
     auto* waitNote = new QLabel(QStringLiteral("候梯时间自乘客到达起，至开始上车止。"), figuresFrame);
@@ -187,8 +186,9 @@ SimulationForm::SimulationForm(QWidget* parent) : QWidget(parent)
     figureGrid->addWidget(waitNote, figureGrid->rowCount(), 0, 1, 3);
     m_kindTable = new KindFiguresTable(figuresFrame);
     auto* figuresRow = new QHBoxLayout(figuresFrame);
-    figuresRow->addLayout(figureGrid, 1);
+    figuresRow->addLayout(figureGrid);
     figuresRow->addWidget(m_kindTable, 0, Qt::AlignTop);
+    figuresRow->addStretch(1);
     m_verdict = new QLabel(this);
     m_verdict->setObjectName(QStringLiteral("Verdict"));
     m_verdict->setWordWrap(true);
@@ -208,7 +208,7 @@ SimulationForm::SimulationForm(QWidget* parent) : QWidget(parent)
     layout->addWidget(figuresFrame);
     layout->addWidget(m_verdict);
     layout->addLayout(buttons);
-    results::makeResizable(*this, QSize(900, 860));
+    results::makeResizable(*this, QSize(860, 820));
 
     connect(m_start, &QPushButton::clicked, this, &SimulationForm::startRequested);
     connect(m_cancel, &QPushButton::clicked, this, &SimulationForm::cancelRequested);
