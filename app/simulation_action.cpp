@@ -5,6 +5,8 @@
 #include "app/simulation_runner.h"
 #include "app/workbook_actions.h"
 #include "engine/simulation_targets.h"
+#include "engine/simulation_traffic.h"
+#include "engine/target_verdict.h"
 #include "project/passenger_csv.h"
 #include "results/simulation_form.h"
 #include "wizard/entry_marks.h"
@@ -39,6 +41,23 @@ public:
 
 SimulationSession* sessionOf(SimulationForm& form) { return form.findChild<SimulationSession*>(); }
 
+// The demand and waiting time target empty entries take, and where they come from.
+void showProjectTargets(SimulationForm& form, const project::Project& project)
+{
+    const engine::AnalysisInputs inputs = engine::inputsInEffect(project);
+    const auto chosen = engine::chosenTargets(inputs.project.buildingType, project.sizing);
+    form.setProjectTargets(engine::defaultDemandPercent(inputs, project.sizing),
+                           engine::simulationAwtTarget(inputs, project.sizing),
+                           chosen ? QString::fromStdString(chosen->sources.hcPercent) : QString());
+}
+
+// A list that was refused keeps its mark until it is read anew, cleared, or runs.
+void clearListMark(SimulationForm& form)
+{
+    if (auto* list = form.findChild<QWidget*>(QStringLiteral("PassengerList")))
+        clearRefusedMark(*list);
+}
+
 void startSimulation(Navigator& navigator, SimulationForm& form)
 {
     SimulationSession* session = sessionOf(form);
@@ -48,7 +67,7 @@ void startSimulation(Navigator& navigator, SimulationForm& form)
     const engine::AnalysisInputs inputs = engine::inputsInEffect(project);
     const engine::SimulationEntries entries = project.simulation.value_or(engine::SimulationEntries{});
     const double defaultDemand = engine::defaultDemandPercent(inputs, project.sizing);
-    form.setDefaultDemand(defaultDemand);
+    showProjectTargets(form, project);
     // One calculation gives the simulation's refusals of the figures and the calculated column.
     const engine::AnalysisOutcome outcome = engine::runAnalysis(inputs);
     auto setup = engine::checkSimulation(inputs, entries, defaultDemand, outcome);
@@ -61,17 +80,22 @@ void startSimulation(Navigator& navigator, SimulationForm& form)
     if (result == nullptr)
         return;
     const engine::SingleResult calculated = *result;
-    const std::optional<double> target = engine::simulationAwtTarget(inputs, project.sizing);
+    const engine::SimulationSetup checked = std::get<engine::SimulationSetup>(setup);
+    // The target typed on the form, else the project's.
+    const std::optional<double> target =
+        checked.awtTarget ? checked.awtTarget : engine::simulationAwtTarget(inputs, project.sizing);
+    const auto overload = engine::overloadNote(checked, calculated);
+    const QString note = overload ? QString::fromStdString(*overload) : QString();
+    clearListMark(form);
     form.setRunning(true);
     QPointer<SimulationForm> shown(&form);
-    const engine::SimulationSetup checked = std::get<engine::SimulationSetup>(setup);
     session->start(
         checked,
         [shown](int done, int total) {
             if (shown)
                 shown->showProgress(done, total);
         },
-        [shown, session, entries, checked, calculated, target](const engine::SimulationSummary& summary) {
+        [shown, session, entries, checked, calculated, target, note](const engine::SimulationSummary& summary) {
             if (!shown)
                 return;
             shown->setRunning(false);
@@ -80,11 +104,14 @@ void startSimulation(Navigator& navigator, SimulationForm& form)
                 session->lastRun.reset();
                 return;
             }
-            const auto met = engine::simulatedAwtMet(summary, target);
-            shown->showSummary(summary, calculated, met ? std::optional(AwtVerdict{*target, *met}) : std::nullopt);
+            shown->showSummary(summary, calculated, target, note);
             session->lastRun = FinishedRun{entries, checked, summary, target};
         });
 }
+
+const QString kFloorNumbering = QStringLiteral(
+    "每行为“到达时间,目的楼层”或“到达时间,出发楼层,目的楼层”（秒，逗号分隔）。"
+    "楼层 1 为首层以上第一个停靠层；三列时 0 为首层。");
 
 void importPassengers(Navigator& navigator, SimulationForm& form)
 {
@@ -103,10 +130,12 @@ void importPassengers(Navigator& navigator, SimulationForm& form)
         QMessageBox box(QMessageBox::Warning, QStringLiteral("注意"),
                         QStringLiteral("无法导入客流“%1”：%2").arg(QFileInfo(path).fileName(), problem), QMessageBox::Ok,
                         &form);
+        box.setInformativeText(kFloorNumbering);
         box.exec();
         return;
     }
     form.setPassengers(read.passengers);
+    clearListMark(form);
 }
 
 void exportSimulation(const Navigator& navigator, SimulationForm& form)
@@ -132,8 +161,7 @@ void openSimulationForm(Navigator& navigator)
     auto* form = qobject_cast<SimulationForm*>(navigator.load(FormId::Form8));
     if (start)
         form->setEntries(*start);
-    const project::Project& project = session.project();
-    form->setDefaultDemand(engine::defaultDemandPercent(engine::inputsInEffect(project), project.sizing));
+    showProjectTargets(*form, session.project());
     navigator.hide(FormId::Form5);
     navigator.show(FormId::Form8);
 }
@@ -144,6 +172,7 @@ SimulationForm* wireSimulationForm(SimulationForm* form, Navigator& navigator)
     QObject::connect(form, &SimulationForm::startRequested, form, [&navigator, form] { startSimulation(navigator, *form); });
     QObject::connect(form, &SimulationForm::cancelRequested, form, [form] { sessionOf(*form)->cancel(); });
     QObject::connect(form, &SimulationForm::importRequested, form, [&navigator, form] { importPassengers(navigator, *form); });
+    QObject::connect(form, &SimulationForm::passengersChanged, form, [form] { clearListMark(*form); });
     QObject::connect(form, &SimulationForm::exportRequested, form, [&navigator, form] { exportSimulation(navigator, *form); });
     QObject::connect(form, &SimulationForm::backRequested, form, [&navigator] {
         navigator.show(FormId::Form5);

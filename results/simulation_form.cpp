@@ -1,10 +1,17 @@
 #include "results/simulation_form.h"
 
+#include "engine/display_text.h"
 #include "engine/simulated_figures.h"
+#include "engine/sizing_text.h"
+#include "engine/target_verdict.h"
+#include "results/floor_wait_chart.h"
 #include "results/form_style.h"
+#include "results/kind_figures_table.h"
 #include "results/resizable_window.h"
+#include "results/traffic_choice.h"
 #include "results/wait_histogram.h"
 
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -13,6 +20,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <cmath>
 
 namespace trevalo {
 
@@ -40,6 +49,16 @@ QLabel* makeCell(const QString& text, QWidget* parent, bool caption)
     return label;
 }
 
+// "平均候梯时间 33.5 秒，目标 ≤ 25 秒：不满足（不足 −8.5 秒）", the margin on the shown figures.
+QString waitVerdict(const QString& caption, double value, double target)
+{
+    const double shown = std::round(value * 10) / 10;
+    return QStringLiteral("%1 %2 秒，目标 ≤ %3 秒：%4（%5）")
+        .arg(caption, QString::number(shown, 'f', 1), QString::fromStdString(engine::figureText(target)),
+             QString::fromUtf8(engine::verdictText(value <= target)),
+             QString::fromStdString(engine::marginText(std::round((target - shown) * 10) / 10, "秒")));
+}
+
 }  // namespace
 
 SimulationForm::SimulationForm(QWidget* parent) : QWidget(parent)
@@ -51,33 +70,76 @@ SimulationForm::SimulationForm(QWidget* parent) : QWidget(parent)
     auto* entriesFrame = new QGroupBox(QStringLiteral("仿真参数"), this);
     entriesFrame->setObjectName(QStringLiteral("Frame1"));
     auto* entryGrid = new QGridLayout(entriesFrame);
-    for (int i = 0; i < kEntryCount; ++i) {
-        const engine::SimulationEntryRow& row = engine::simulationEntryRows()[static_cast<std::size_t>(i)];
+    entryGrid->setVerticalSpacing(4);
+    const auto makeEntry = [entriesFrame](const QString& name) {
         auto* entry = new QLineEdit(entriesFrame);
-        entry->setObjectName(QStringLiteral("Text1_%1").arg(i));
+        entry->setObjectName(name);
         entry->setFixedWidth(70);
+        return entry;
+    };
+    const auto addRow = [entryGrid, entriesFrame](const QString& caption, QLineEdit* entry, const QString& unit) {
+        const int row = entryGrid->rowCount();
+        entryGrid->addWidget(new QLabel(caption, entriesFrame), row, 0);
+        entryGrid->addWidget(entry, row, 1);
+        entryGrid->addWidget(new QLabel(unit, entriesFrame), row, 2);
+    };
+    m_traffic = new QComboBox(entriesFrame);
+    m_traffic->setObjectName(QStringLiteral("Combo1"));
+    auto* source = new QLabel(entriesFrame);
+    source->setObjectName(QStringLiteral("Source1"));
+    source->setForegroundRole(QPalette::PlaceholderText);
+    source->setWordWrap(true);
+    entryGrid->addWidget(new QLabel(QStringLiteral("交通模式"), entriesFrame), 0, 0);
+    entryGrid->addWidget(m_traffic, 0, 1, 1, 2);
+    entryGrid->addWidget(source, 1, 1, 1, 2);
+
+    for (int i = 0; i < kEntryCount; ++i)
+        m_entries[static_cast<std::size_t>(i)] = makeEntry(QStringLiteral("Text1_%1").arg(i));
+    for (std::size_t i = 0; i < m_trafficEntries.size(); ++i)
+        m_trafficEntries[i] = makeEntry(QStringLiteral("Text1_%1").arg(i + 6));
+    const auto addTableRow = [&](engine::SimulationEntry entry) {
+        const engine::SimulationEntryRow& row = engine::simulationEntryRow(entry);
+        QLineEdit* line = m_entries[static_cast<std::size_t>(entry)];
         // The default an empty entry takes; the demand's is the project's, set when known.
-        entry->setPlaceholderText(row.fallback ? QString::number(*row.fallback) : QString());
-        entryGrid->addWidget(new QLabel(QString::fromUtf8(row.caption), entriesFrame), i, 0);
-        entryGrid->addWidget(entry, i, 1);
-        entryGrid->addWidget(new QLabel(QString::fromUtf8(row.unit), entriesFrame), i, 2);
-        m_entries[static_cast<std::size_t>(i)] = entry;
-    }
+        line->setPlaceholderText(row.fallback ? QString::number(*row.fallback) : QString());
+        addRow(QString::fromUtf8(row.caption), line, QString::fromUtf8(row.unit));
+    };
+    addTableRow(engine::SimulationEntry::Demand);
+    addRow(QStringLiteral("进入客流"), m_trafficEntries[0], QStringLiteral("%（到达首层、去往各层）"));
+    addRow(QStringLiteral("离开客流"), m_trafficEntries[1], QStringLiteral("%（从各层去往首层）"));
+    addRow(QStringLiteral("层间客流"), m_trafficEntries[2], QStringLiteral("%（各层之间）"));
+    addRow(QStringLiteral("候梯时间目标"), m_trafficEntries[3], QStringLiteral("秒（平均候梯时间）"));
+    for (engine::SimulationEntry entry : {engine::SimulationEntry::Minutes, engine::SimulationEntry::LoadingLimit,
+                                          engine::SimulationEntry::Dwell, engine::SimulationEntry::Replications,
+                                          engine::SimulationEntry::Seed})
+        addTableRow(entry);
+    m_entries[static_cast<std::size_t>(engine::SimulationEntry::Dwell)]->setToolTip(
+        QStringLiteral("首位乘客上车后车门保持开启的时间；候梯时间至乘客开始上车为止"));
+    m_trafficChoice = new TrafficChoice(*m_traffic, *source,
+                                        {m_entries[0], m_trafficEntries[0], m_trafficEntries[1], m_trafficEntries[2],
+                                         m_trafficEntries[3]});
+
     m_passengerCount = new QLabel(entriesFrame);
     m_passengerCount->setObjectName(QStringLiteral("PassengerList"));
+    m_passengerCount->setWordWrap(true);
     m_import = makeButton("Command5", QStringLiteral("导入客流…"), entriesFrame);
-    m_import->setToolTip(QStringLiteral("读取 CSV 文件：每行为到达时间（秒）和目的楼层，逗号分隔，可有标题行"));
+    m_import->setToolTip(QStringLiteral("读取 CSV 文件：每行为到达时间（秒）和目的楼层，或到达时间、出发楼层和目的楼层，"
+                                        "逗号分隔，可有标题行。楼层 1 为首层以上第一个停靠层，三列时 0 为首层"));
     m_clearPassengers = makeButton("Command6", QStringLiteral("清除客流"), entriesFrame);
     auto* passengerRow = new QHBoxLayout;
     passengerRow->addWidget(m_passengerCount, 1);
     passengerRow->addWidget(m_import);
     passengerRow->addWidget(m_clearPassengers);
-    entryGrid->addLayout(passengerRow, kEntryCount, 0, 1, 3);
+    entryGrid->addLayout(passengerRow, entryGrid->rowCount(), 0, 1, 3);
 
     m_histogram = new WaitHistogram(this);
+    m_floorChart = new FloorWaitChart(this);
+    auto* charts = new QVBoxLayout;
+    charts->addWidget(m_histogram, 1);
+    charts->addWidget(m_floorChart, 1);
     auto* top = new QHBoxLayout;
     top->addWidget(entriesFrame, 0, Qt::AlignTop);
-    top->addWidget(m_histogram, 1);
+    top->addLayout(charts, 1);
 
     m_start = makeButton("Command1", QStringLiteral("开始仿真"), this);
     m_progress = new QProgressBar(this);
@@ -93,12 +155,18 @@ SimulationForm::SimulationForm(QWidget* parent) : QWidget(parent)
     runRow->addWidget(m_cancel);
     runRow->addWidget(m_status, 1);
 
+    m_note = new QLabel(this);
+    m_note->setObjectName(QStringLiteral("Note"));
+    m_note->setWordWrap(true);
+    m_note->setStyleSheet(QStringLiteral("#Note { color: #c62828; }"));
+    m_note->hide();
+
     auto* figuresFrame = new QGroupBox(QStringLiteral("仿真结果与计算结果"), this);
     figuresFrame->setObjectName(QStringLiteral("Frame2"));
-    auto* figureGrid = new QGridLayout(figuresFrame);
+    auto* figureGrid = new QGridLayout;
     figureGrid->setVerticalSpacing(2);
     figureGrid->addWidget(makeCell(QStringLiteral("仿真"), figuresFrame, false), 0, 1);
-    figureGrid->addWidget(makeCell(QStringLiteral("计算"), figuresFrame, false), 0, 2);
+    figureGrid->addWidget(makeCell(QStringLiteral("计算（上行高峰）"), figuresFrame, false), 0, 2);
     for (const engine::SimulatedFigure& figure : engine::simulatedFigures()) {
         if (figure.role == engine::FigureRole::HalfWidth)
             continue;
@@ -111,11 +179,19 @@ SimulationForm::SimulationForm(QWidget* parent) : QWidget(parent)
         }
         m_figures.push_back(row);
     }
-    figureGrid->setColumnStretch(0, 1);
     figureGrid->setColumnMinimumWidth(1, 110);
     figureGrid->setColumnMinimumWidth(2, 80);
+    auto* waitNote = new QLabel(QStringLiteral("候梯时间自乘客到达起，至开始上车止。"), figuresFrame);
+    waitNote->setForegroundRole(QPalette::PlaceholderText);
+    figureGrid->addWidget(waitNote, figureGrid->rowCount(), 0, 1, 3);
+    m_kindTable = new KindFiguresTable(figuresFrame);
+    auto* figuresRow = new QHBoxLayout(figuresFrame);
+    figuresRow->addLayout(figureGrid);
+    figuresRow->addWidget(m_kindTable, 0, Qt::AlignTop);
+    figuresRow->addStretch(1);
     m_verdict = new QLabel(this);
     m_verdict->setObjectName(QStringLiteral("Verdict"));
+    m_verdict->setWordWrap(true);
 
     auto* back = makeButton("Command3", QStringLiteral("上一步"), this);
     m_export = makeButton("Command4", QStringLiteral("生成Excel表格"), this);
@@ -125,18 +201,22 @@ SimulationForm::SimulationForm(QWidget* parent) : QWidget(parent)
     buttons->addWidget(m_export);
 
     auto* layout = new QVBoxLayout(this);
-    // The chart takes the room a larger window gives; the figures keep their lines.
+    // The charts take the room a larger window gives; the figures keep their lines.
     layout->addLayout(top, 1);
     layout->addLayout(runRow);
+    layout->addWidget(m_note);
     layout->addWidget(figuresFrame);
     layout->addWidget(m_verdict);
     layout->addLayout(buttons);
-    results::makeResizable(*this, QSize(760, 660));
+    results::makeResizable(*this, QSize(860, 820));
 
     connect(m_start, &QPushButton::clicked, this, &SimulationForm::startRequested);
     connect(m_cancel, &QPushButton::clicked, this, &SimulationForm::cancelRequested);
     connect(m_import, &QPushButton::clicked, this, &SimulationForm::importRequested);
-    connect(m_clearPassengers, &QPushButton::clicked, this, [this] { setPassengers({}); });
+    connect(m_clearPassengers, &QPushButton::clicked, this, [this] {
+        setPassengers({});
+        emit passengersChanged();
+    });
     connect(back, &QPushButton::clicked, this, &SimulationForm::backRequested);
     connect(m_export, &QPushButton::clicked, this, &SimulationForm::exportRequested);
     showPassengerCount();
@@ -147,6 +227,11 @@ void SimulationForm::setEntries(const engine::SimulationEntries& entries)
 {
     for (std::size_t i = 0; i < m_entries.size(); ++i)
         m_entries[i]->setText(QString::fromStdString(entries.*engine::simulationEntryRows()[i].text));
+    const std::array<const std::string*, 4> traffic{&entries.incomingPercent, &entries.outgoingPercent,
+                                                    &entries.interfloorPercent, &entries.awtTarget};
+    for (std::size_t i = 0; i < traffic.size(); ++i)
+        m_trafficEntries[i]->setText(QString::fromStdString(*traffic[i]));
+    m_trafficChoice->setTraffic(entries.traffic);
     setPassengers(entries.passengers);
 }
 
@@ -155,6 +240,11 @@ engine::SimulationEntries SimulationForm::entries() const
     engine::SimulationEntries entries;
     for (std::size_t i = 0; i < m_entries.size(); ++i)
         entries.*engine::simulationEntryRows()[i].text = m_entries[i]->text().trimmed().toStdString();
+    entries.incomingPercent = m_trafficEntries[0]->text().trimmed().toStdString();
+    entries.outgoingPercent = m_trafficEntries[1]->text().trimmed().toStdString();
+    entries.interfloorPercent = m_trafficEntries[2]->text().trimmed().toStdString();
+    entries.awtTarget = m_trafficEntries[3]->text().trimmed().toStdString();
+    entries.traffic = m_trafficChoice->traffic();
     entries.passengers = m_passengers;
     return entries;
 }
@@ -163,6 +253,7 @@ void SimulationForm::setPassengers(std::vector<engine::PassengerEntry> passenger
 {
     m_passengers = std::move(passengers);
     showPassengerCount();
+    enableEntries();
 }
 
 void SimulationForm::showPassengerCount()
@@ -173,9 +264,19 @@ void SimulationForm::showPassengerCount()
     m_clearPassengers->setEnabled(!m_passengers.empty() && !m_running);
 }
 
-void SimulationForm::setDefaultDemand(double percent)
+// A passenger list is simulated once as it is: the demand, length, replications and seed of the
+// random arrivals do not apply to it.
+void SimulationForm::enableEntries()
 {
-    m_entries[0]->setPlaceholderText(QString::number(percent));
+    const bool random = m_passengers.empty();
+    for (engine::SimulationEntry entry : {engine::SimulationEntry::Demand, engine::SimulationEntry::Minutes,
+                                          engine::SimulationEntry::Replications, engine::SimulationEntry::Seed})
+        m_entries[static_cast<std::size_t>(entry)]->setEnabled(random);
+}
+
+void SimulationForm::setProjectTargets(double hcPercent, std::optional<double> awt, const QString& source)
+{
+    m_trafficChoice->setProjectTargets(hcPercent, awt, source);
 }
 
 void SimulationForm::setRunning(bool running)
@@ -183,6 +284,9 @@ void SimulationForm::setRunning(bool running)
     m_running = running;
     for (QLineEdit* entry : m_entries)
         entry->setReadOnly(running);
+    for (QLineEdit* entry : m_trafficEntries)
+        entry->setReadOnly(running);
+    m_traffic->setEnabled(!running);
     m_start->setEnabled(!running);
     m_import->setEnabled(!running);
     m_export->setEnabled(!running && !m_figures[0][1]->text().isEmpty());
@@ -204,7 +308,7 @@ void SimulationForm::showProgress(int done, int total)
 }
 
 void SimulationForm::showSummary(const engine::SimulationSummary& s, const engine::SingleResult& calculated,
-                                 const std::optional<AwtVerdict>& verdict)
+                                 std::optional<double> awtTarget, const QString& note)
 {
     std::size_t row = 0;
     std::optional<double> above;
@@ -224,11 +328,24 @@ void SimulationForm::showSummary(const engine::SimulationSummary& s, const engin
         ++row;
     }
     m_histogram->setCounts(s.histogram);
-    m_verdict->setText(verdict ? QStringLiteral("平均候梯时间目标 ≤ %1 秒：%2")
-                                     .arg(QString::number(verdict->target),
-                                          verdict->met ? QStringLiteral("满足") : QStringLiteral("不满足"))
-                               : QString());
-    m_verdict->setStyleSheet(verdict && !verdict->met ? QStringLiteral("#Verdict { color: #c62828; }") : QString());
+    m_floorChart->setFloors(s.perFloor);
+    m_kindTable->setFigures(s.byKind);
+    m_note->setText(note);
+    m_note->setVisible(!note.isEmpty());
+    bool met = true;
+    QStringList lines;
+    if (awtTarget) {
+        const std::array<std::pair<QString, std::optional<double>>, 2> judged{
+            {{QStringLiteral("平均候梯时间"), s.awt}, {QStringLiteral("最不利5分钟平均候梯时间"), s.worstAwt}}};
+        for (const auto& [caption, value] : judged) {
+            if (!value)
+                continue;
+            lines << waitVerdict(caption, *value, *awtTarget);
+            met = met && *value <= *awtTarget;
+        }
+    }
+    m_verdict->setText(lines.join(QLatin1Char('\n')));
+    m_verdict->setStyleSheet(!met ? QStringLiteral("#Verdict { color: #c62828; }") : QString());
     m_status->setText(QStringLiteral("仿真完成：%1 次，%2 位乘客").arg(s.replications).arg(s.passengers));
     m_export->setEnabled(!m_running);
 }
@@ -240,6 +357,10 @@ void SimulationForm::clearSummary(const QString& status)
         row[2]->clear();
     }
     m_histogram->setCounts({});
+    m_floorChart->setFloors({});
+    m_kindTable->clear();
+    m_note->clear();
+    m_note->hide();
     m_verdict->clear();
     m_status->setText(status);
     m_export->setEnabled(false);
@@ -255,5 +376,7 @@ QString SimulationForm::figureText(int row, int column) const
 QString SimulationForm::verdictText() const { return m_verdict->text(); }
 
 QString SimulationForm::statusText() const { return m_status->text(); }
+
+QString SimulationForm::noteText() const { return m_note->text(); }
 
 }  // namespace trevalo

@@ -57,6 +57,8 @@ std::optional<EntryControl> entryControl(const engine::EntryRef& entry)
 
 bool isMarkedRefused(const QWidget& control) { return control.property(kMarked).toBool(); }
 
+void clearRefusedMark(QWidget& control) { unmark(&control); }
+
 void markRefusedEntry(QWidget& control, const QString& reason, bool focus)
 {
     if (!isMarkedRefused(control))

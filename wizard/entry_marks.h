@@ -25,6 +25,8 @@ std::optional<EntryControl> entryControl(const engine::EntryRef& entry);
 // Marks a refused entry's control: a red frame and the reason as its tooltip, until the user
 // edits it. With `focus` the control takes the focus and its text is selected.
 void markRefusedEntry(QWidget& control, const QString& reason, bool focus);
+// Takes the mark away where no edit will: a passenger list read anew, or checked and run.
+void clearRefusedMark(QWidget& control);
 // Whether the control carries that mark now.
 bool isMarkedRefused(const QWidget& control);
 

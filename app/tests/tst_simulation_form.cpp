@@ -1,10 +1,14 @@
 #include "app/project_session.h"
 #include "app/testing/program_driver.h"
 #include "results/simulation_form.h"
+#include "results/floor_wait_chart.h"
+#include "results/kind_figures_table.h"
 #include "results/wait_histogram.h"
 #include "wizard/entry_marks.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -24,6 +28,11 @@ private slots:
     void refusedEntryIsMarked_data();
     void refusedEntryIsMarked();
     void longRunShowsProgressAndCancels();
+    void templateFillsEntries_data();
+    void templateFillsEntries();
+    void lunchIsJudgedOnBothWaits_data();
+    void lunchIsJudgedOnBothWaits();
+    void listDisablesRandomArrivalEntries();
 
 private:
     SimulationForm* form() const { return m_driver->navigator().formAs<SimulationForm>(FormId::Form8); }
@@ -31,6 +40,14 @@ private:
     {
         m_driver->click(FormId::Form8, QStringLiteral("Command1"));
         QTRY_VERIFY_WITH_TIMEOUT(!form()->isRunning(), 20000);
+    }
+
+    QString text(const QString& name) const { return m_driver->control<QLineEdit>(FormId::Form8, name)->text(); }
+    void choose(int index)
+    {
+        auto* combo = m_driver->control<QComboBox>(FormId::Form8, QStringLiteral("Combo1"));
+        combo->setCurrentIndex(index);
+        emit combo->activated(index);
     }
 
     std::unique_ptr<ProgramDriver> m_driver;
@@ -124,6 +141,118 @@ void SimulationFormTest::longRunShowsProgressAndCancels()
     QCOMPARE(form()->statusText(), QStringLiteral("仿真已取消"));
     QVERIFY(form()->figureText(0, 1).isEmpty());
     QVERIFY(!m_driver->control<QPushButton>(FormId::Form8, QStringLiteral("Command4"))->isEnabled());
+}
+
+void SimulationFormTest::templateFillsEntries_data()
+{
+    // Demand, incoming, outgoing, interfloor, waiting time target as the templates set them; an
+    // empty one shows the project's target (the residential 6 %, no waiting time target).
+    QTest::addColumn<int>("choice");
+    QTest::addColumn<QStringList>("filled");
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("edit");  // typed into the incoming share afterwards
+    QTest::addColumn<QString>("traffic");
+    QTest::newRow("lunch") << 2 << QStringList{"13", "45", "45", "10", "40"} << "来源：BCO 2014" << "" << "lunch";
+    QTest::newRow("mixed up-peak") << 1 << QStringList{"12", "85", "10", "5", ""} << "来源：BCO 2014" << "" << "upPeakMixed";
+    QTest::newRow("two-way") << 3 << QStringList{"", "50", "50", "0", ""} << "来源：CIBSE Guide D（住宅、酒店）" << ""
+                             << "twoWay";
+    QTest::newRow("down-peak") << 4 << QStringList{"", "0", "100", "0", ""} << "来源：—" << "" << "downPeak";
+    QTest::newRow("lunch edited") << 2 << QStringList{"13", "55", "45", "10", "40"} << "来源：用户设定" << "55"
+                                  << "custom";
+    QTest::newRow("two-way edited") << 3 << QStringList{"", "40", "50", "0", ""} << "来源：用户设定" << "40" << "custom";
+}
+
+void SimulationFormTest::templateFillsEntries()
+{
+    QFETCH(int, choice);
+    QFETCH(QStringList, filled);
+    QFETCH(QString, source);
+    QFETCH(QString, edit);
+    QFETCH(QString, traffic);
+    choose(choice);
+    if (!edit.isEmpty()) {
+        m_driver->type(FormId::Form8, QStringLiteral("Text1_6"), edit);
+        filled[1] = edit;
+    }
+    const QStringList names{"Text1_0", "Text1_6", "Text1_7", "Text1_8", "Text1_9"};
+    for (int i = 0; i < names.size(); ++i)
+        QCOMPARE(text(names[i]), filled[i]);
+    const auto* combo = m_driver->control<QComboBox>(FormId::Form8, QStringLiteral("Combo1"));
+    QCOMPARE(combo->currentText() == QStringLiteral("自定义"), traffic == QStringLiteral("custom"));
+    QCOMPARE(m_driver->control<QLabel>(FormId::Form8, QStringLiteral("Source1"))->text(), source);
+    QCOMPARE(ProjectSession::of(m_driver->navigator())->project().simulation->traffic, traffic.toStdString());
+}
+
+void SimulationFormTest::lunchIsJudgedOnBothWaits_data()
+{
+    QTest::addColumn<QString>("typedTarget");
+    QTest::addColumn<double>("target");
+    QTest::newRow("the lunch's own 40 s") << QString() << 40.0;
+    QTest::newRow("a target typed") << QStringLiteral("12.5") << 12.5;
+}
+
+void SimulationFormTest::lunchIsJudgedOnBothWaits()
+{
+    QFETCH(QString, typedTarget);
+    QFETCH(double, target);
+    choose(2);
+    if (!typedTarget.isEmpty())
+        m_driver->type(FormId::Form8, QStringLiteral("Text1_9"), typedTarget);
+    m_driver->type(FormId::Form8, QStringLiteral("Text1_1"), QStringLiteral("20"));
+    m_driver->type(FormId::Form8, QStringLiteral("Text1_4"), QStringLiteral("2"));
+    runAndWait();
+    const QRegularExpression status(QStringLiteral("^仿真完成：2 次，(\\d+) 位乘客$"));
+    const auto counted = status.match(form()->statusText());
+    QVERIFY2(counted.hasMatch(), qPrintable(form()->statusText()));
+    // Every counted passenger is of one kind, and every kind travels at lunchtime.
+    int byKind = 0;
+    for (int kind = 0; kind < 3; ++kind) {
+        QVERIFY(form()->kindTable().text(kind, 0).toInt() > 0);
+        byKind += form()->kindTable().text(kind, 0).toInt();
+    }
+    QCOMPARE(byKind, counted.captured(1).toInt());
+    std::size_t byFloor = 0;
+    for (const engine::FloorFigures& floor : form()->floorChart().floors())
+        byFloor += floor.passengers;
+    QCOMPARE(byFloor, std::size_t(byKind));
+    // Both waits judged against the target, the margin taken from the figure shown.
+    const QStringList lines = form()->verdictText().split(QLatin1Char('\n'));
+    QCOMPARE(lines.size(), 2);
+    const QRegularExpression judged(QStringLiteral("^(平均候梯时间|最不利5分钟平均候梯时间) (\\d+\\.\\d) 秒，目标 ≤ ([\\d.]+) 秒："
+                                                   "(满足|不满足)（(余量 \\+|不足 \u2212)([\\d.]+) 秒）$"));
+    for (const QString& line : lines) {
+        const auto m = judged.match(line);
+        QVERIFY2(m.hasMatch(), qPrintable(line));
+        const double value = m.captured(2).toDouble();
+        QCOMPARE(m.captured(3).toDouble(), target);
+        QCOMPARE(m.captured(4) == QStringLiteral("满足"), value <= target);
+        const double margin = m.captured(5).startsWith(QStringLiteral("余量")) ? m.captured(6).toDouble()
+                                                                                 : -m.captured(6).toDouble();
+        QVERIFY2(std::abs(margin - (target - value)) < 0.051, qPrintable(line));
+    }
+    QVERIFY(form()->figureText(0, 1).startsWith(lines[0].section(QLatin1Char(' '), 1, 1)));
+}
+
+void SimulationFormTest::listDisablesRandomArrivalEntries()
+{
+    // A floor above the tenth is refused, and the list marked, until a good list runs.
+    form()->setPassengers({{0, 3}, {1, 11}});
+    NoticeCatcher notices;
+    m_driver->click(FormId::Form8, QStringLiteral("Command1"));
+    auto* list = m_driver->control<QLabel>(FormId::Form8, QStringLiteral("PassengerList"));
+    QVERIFY(isMarkedRefused(*list));
+    form()->setPassengers({{0, 3}, {1, 5}});
+    const QStringList disabled{"Text1_0", "Text1_1", "Text1_4", "Text1_5"};
+    for (int i = 0; i < 10; ++i) {
+        const QString name = QStringLiteral("Text1_%1").arg(i);
+        QCOMPARE(m_driver->control<QLineEdit>(FormId::Form8, name)->isEnabled(), !disabled.contains(name));
+    }
+    runAndWait();
+    QVERIFY(!isMarkedRefused(*list));
+    QVERIFY(!form()->figureText(0, 1).isEmpty());
+    m_driver->click(FormId::Form8, QStringLiteral("Command6"));
+    for (const QString& name : disabled)
+        QVERIFY(m_driver->control<QLineEdit>(FormId::Form8, name)->isEnabled());
 }
 
 QTEST_MAIN(SimulationFormTest)
