@@ -17,6 +17,7 @@
 #include <QMessageBox>
 #include <QPointer>
 
+#include <cmath>
 #include <optional>
 #include <variant>
 
@@ -121,10 +122,14 @@ void importPassengers(Navigator& navigator, SimulationForm& form)
                                                       QStringLiteral("CSV 文件 (*.csv *.txt);;所有文件 (*)"));
     if (path.isEmpty())
         return;
+    // Floors are checked against the building as the file is read, so a bad one is named by its line.
+    const double floors = engine::leadingNumber(project->project().inputs.project.floorsServed);
+    const std::optional<int> served =
+        floors >= 1 && floors <= 32767 && floors == std::floor(floors) ? std::optional(static_cast<int>(floors)) : std::nullopt;
     QFile file(path);
     const bool opened = file.open(QIODevice::ReadOnly);
     const project::PassengerCsv read =
-        opened ? project::readPassengerCsv(file.read(project::kMaxFileBytes * 4)) : project::PassengerCsv{};
+        opened ? project::readPassengerCsv(file.read(project::kMaxFileBytes * 4), served) : project::PassengerCsv{};
     const QString problem = opened ? read.problem : QStringLiteral("无法读取文件（%1）").arg(file.errorString());
     if (!problem.isEmpty()) {
         QMessageBox box(QMessageBox::Warning, QStringLiteral("注意"),
