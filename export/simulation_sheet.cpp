@@ -2,6 +2,7 @@
 
 #include "engine/display_text.h"
 #include "engine/simulated_figures.h"
+#include "engine/simulation_entry_table.h"
 #include "engine/simulation_report.h"
 #include "engine/simulation_targets.h"
 #include "engine/simulation_traffic.h"
@@ -91,7 +92,8 @@ void writeEntries(RowWriter& out, const SimulationRecord& record, const engine::
     }
     out.texts({"装载上限", typedOrDefault(typed.loadingLimit), "", "%（每趟最多上车 " + std::to_string(setup.boardingLimit) + " 人）"});
     out.number(3, setup.loadingLimit, "");
-    out.texts({"停留时间", typedOrDefault(typed.dwell), "", "秒（首位乘客上车后保持开门的时间）"});
+    const engine::SimulationEntryRow& dwell = engine::simulationEntryRow(engine::SimulationEntry::Dwell);
+    out.texts({dwell.caption, typedOrDefault(typed.dwell), "", dwell.unit});
     out.number(3, setup.dwell, "");
     if (!listed) {
         out.texts({"重复次数", typedOrDefault(typed.replications), "", "次"});

@@ -38,7 +38,9 @@ private slots:
         project::Project full;
         full.elevatorEntered = true;
         full.sizing = engine::SizingEntries{};
-        full.simulation = engine::SimulationEntries{};
+        // The traffic entries are written only when typed.
+        full.simulation = engine::SimulationEntries{.incomingPercent = "45", .outgoingPercent = "45",
+                                                    .interfloorPercent = "10", .traffic = "lunch", .awtTarget = "40"};
         m_written = QJsonDocument::fromJson(project::projectToJson(full)).object();
     }
     void cleanupTestCase() { QVERIFY(dropProgram(m_driver)); }

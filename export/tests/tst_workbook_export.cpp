@@ -369,7 +369,7 @@ void tst_WorkbookExport::simulationWorkbook()
     QTRY_VERIFY(!form->isRunning());
     m_driver->click(FormId::Form8, QStringLiteral("Command4"));
     const QJsonObject figures{
-        {"停留时间", QJsonArray{"1", "1", "秒"}}, {"装载上限", QJsonArray{"（默认）", "80"}},
+        {"停留时间", QJsonArray{"1", "1", "秒（首位乘客上车后保持开门的时间）"}}, {"装载上限", QJsonArray{"（默认）", "80"}},
         {"客流", QJsonArray{"导入的 4 位乘客"}}, {"平均候梯时间 AWT (秒)", QJsonArray{"5.1"}},
         {"候梯时间 P90 (秒)", QJsonArray{"16.8"}}, {"平均到达目的层时间 ATTD (秒)", QJsonArray{"24.0"}},
         {"平均发车间隔 HS (秒)", QJsonArray{"18.4"}}, {"平均往返时间 RTT (秒)", QJsonArray{"36.8"}},
