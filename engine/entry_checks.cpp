@@ -102,6 +102,10 @@ std::variant<Refusal, CheckedEntries> checkElevator(const AnalysisInputs& inputs
             return refuse(Notice::InputError, EntryId::TotalPopulation, "楼宇总人数应大于 0");
         return refuse(Notice::InputError, EntryId::FloorPopulations, "各层人数合计应大于 0");
     }
+    // A population too large for a number ("1e400") would be carried on as infinity, into
+    // figures of 0 % and a workbook cell no spreadsheet reads.
+    if (!std::isfinite(installation.population))
+        return refuse(Notice::InputError, EntryId::TotalPopulation, "楼宇总人数超出范围");
 
     installation.doorType = *e.doorType;
     double width = leadingNumber(e.doorWidth);

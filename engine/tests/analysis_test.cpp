@@ -250,6 +250,8 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"speedBeforeDoorWidth", {.width = "10", .speed = "0"}, kInputError, "elevator.ratedSpeed"},
         CheckCase{"populationBeforeDoorWidth", {.population = "-5", .width = "10"},
                   kInputError, "building.totalPopulation"},
+        CheckCase{"populationBeyondANumber", {.population = "1e400"}, kInputError, "building.totalPopulation"},
+        CheckCase{"aMillionMillionPersons", {.population = "1e12"}, kFigures},
         CheckCase{"doorWidthBeforeCars", {.width = "10", .cars = "0"}, kDoorWidth, "elevator.doorWidth"},
         CheckCase{"doorWidthBeforeFloors", {.floors = "0", .width = "1600"}, kDoorWidth, "elevator.doorWidth"},
         CheckCase{"doorWidthBeforeShares", {.width = "799", .up = "-1"}, kDoorWidth, "elevator.doorWidth"},
