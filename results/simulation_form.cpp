@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -200,15 +201,29 @@ SimulationForm::SimulationForm(QWidget* parent) : QWidget(parent)
     buttons->addWidget(back);
     buttons->addWidget(m_export);
 
+    // The note, the figures and the verdict scroll when a small screen leaves them too little
+    // room, so the form never grows past the screen and its buttons stay in reach.
+    auto* results = new QWidget;
+    auto* resultsLayout = new QVBoxLayout(results);
+    resultsLayout->setContentsMargins(0, 0, 0, 0);
+    resultsLayout->addWidget(m_note);
+    resultsLayout->addWidget(figuresFrame);
+    resultsLayout->addWidget(m_verdict);
+    auto* resultsArea = new QScrollArea(this);
+    resultsArea->setObjectName(QStringLiteral("ResultsArea"));
+    resultsArea->setFrameShape(QFrame::NoFrame);
+    resultsArea->setWidgetResizable(true);
+    resultsArea->setWidget(results);
+    // Room a larger window gives goes to the charts; the figures need no more than their lines.
+    resultsArea->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+
     auto* layout = new QVBoxLayout(this);
     // The charts take the room a larger window gives; the figures keep their lines.
     layout->addLayout(top, 1);
     layout->addLayout(runRow);
-    layout->addWidget(m_note);
-    layout->addWidget(figuresFrame);
-    layout->addWidget(m_verdict);
+    layout->addWidget(resultsArea);
     layout->addLayout(buttons);
-    results::makeResizable(*this, QSize(860, 820));
+    results::makeResizable(*this, QSize(860, 900));
 
     connect(m_start, &QPushButton::clicked, this, &SimulationForm::startRequested);
     connect(m_cancel, &QPushButton::clicked, this, &SimulationForm::cancelRequested);

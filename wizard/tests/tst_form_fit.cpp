@@ -63,7 +63,7 @@ void tst_FormFit::placement_data()
     QTest::newRow("single result fits 2x full HD") << "Form5" << QRect(0, 0, 960, 540) << false << laidOut;
     QTest::newRow("single result narrower than the area") << "Form5" << QRect(50, 30, 300, 500) << true << laidOut;
     QTest::newRow("laid-out building data in a small area") << "Form2" << QRect(20, 10, 250, 180) << true << laidOut;
-    // The sizing and simulation forms open at 980 x 620 and 860 x 820 and may shrink to fit:
+    // The sizing and simulation forms open at 980 x 620 and 860 x 900 and may shrink to fit:
     // the area less the decoration, down to the least their layouts need.
     QTest::newRow("sizing shrunk into 2x full HD") << "Form7" << QRect(0, 0, 960, 540) << false << QSize(958, 515);
     QTest::newRow("sizing fits 1366x768") << "Form7" << QRect(0, 0, 1366, 768) << false << QSize(980, 620);
