@@ -86,7 +86,7 @@ const std::vector<Figure>& doorFigures();
 void writeMachineRoom(SheetBuilder& sheet, const engine::SingleResult& result, bool structuralLoadRequested);
 void writeEstimates(SheetBuilder& sheet, const CalculationHeader& header, const engine::SingleResult& result);
 void writeConclusion(SheetBuilder& sheet, const engine::SingleResult& result,
-                     const std::optional<engine::TargetVerdict>& verdict);
+                     const std::optional<engine::TargetVerdict>& verdict, bool simulated);
 void writeConclusion(SheetBuilder& sheet, const CalculationHeader& header, const std::vector<const Steps*>& loads);
 // The notes on entries that look mistyped, under their own heading; nothing without notes.
 void writeNotes(SheetBuilder& sheet, const std::vector<std::string>& notes);

@@ -119,7 +119,7 @@ CalculationHeader calculationHeader(const EnteredData& entered, std::string expo
 }
 
 SheetModel calculationSheet(const CalculationHeader& header, const engine::SingleResult& result,
-                            const std::optional<engine::TargetVerdict>& verdict)
+                            const std::optional<engine::TargetVerdict>& verdict, bool simulated)
 {
     constexpr int kValueColumn = 4;
     SheetBuilder sheet(kValueColumn, 5, kNameWidthSingle, kFormulaWidthSingle);
@@ -149,7 +149,7 @@ SheetModel calculationSheet(const CalculationHeader& header, const engine::Singl
 
     writeEstimates(sheet, header, result);
     const int conclusion = sheet.nextSection();
-    writeConclusion(sheet, result, verdict);
+    writeConclusion(sheet, result, verdict, simulated);
     sheet.keepTogether(conclusion);
     writeNotes(sheet, result.notes);
     sheet.signOff();

@@ -16,9 +16,11 @@ namespace trevalo::workbook {
 // The single result adds the group figures, the machine-room derivation and two estimates
 // beyond the up-peak calculation: the average waiting time and, for office buildings, the
 // interval grade.
-// The conclusion states the verdict the result form shows; none without targets.
+// The conclusion states the verdict the result form shows; none without targets. In a workbook
+// that also holds the simulation, the average wait is the calculation's estimate, and the
+// simulated verdict, on its own sheet, governs.
 SheetModel calculationSheet(const CalculationHeader& header, const engine::SingleResult& result,
-                            const std::optional<engine::TargetVerdict>& verdict);
+                            const std::optional<engine::TargetVerdict>& verdict, bool simulated = false);
 // One value column per rated load the sweep evaluated; the label columns print on every page.
 SheetModel calculationSheet(const CalculationHeader& header, const engine::LoadTable& table);
 

@@ -56,6 +56,11 @@ SheetModel calculationOf(const CalculationHeader& header, const SingleResultReco
     return calculationSheet(header, record.analysis, record.verdict);
 }
 
+SheetModel calculationOf(const CalculationHeader& header, const SimulationRecord& record)
+{
+    return calculationSheet(header, record.analysis, record.verdict, true);
+}
+
 SheetModel calculationOf(const CalculationHeader& header, const LoadTableRecord& record)
 {
     return calculationSheet(header, record.analysis);

@@ -231,6 +231,18 @@ TEST_P(Conclusion, EachFigureAgainstItsTarget)
     const SheetCell* overall = valueOf(sheet, "综合结论");
     ASSERT_NE(overall, nullptr);
     EXPECT_EQ(overall->text, c.overall);
+
+    // Beside a simulation the waiting time judged here is the calculation's estimate, and a row
+    // points to the simulated verdict; the other figures are judged as before.
+    const SheetModel simulated =
+        calculationSheet({}, result, engine::targetVerdict(inputs, targets, result), true);
+    const int awt = rowsOf(simulated, "AWT").back();
+    const bool judged = *c.waiting != '\0';
+    EXPECT_EQ(textAt(simulated, awt, 2), judged ? "平均候梯时间（计算估计）" : "平均候梯时间");
+    if (judged) {
+        EXPECT_EQ(textAt(simulated, awt + 4, 3), "仿真的平均候梯时间及其判定见“仿真”工作表，以仿真判定为准");
+    }
+    EXPECT_EQ(valueOf(simulated, "综合结论")->text, c.overall);
 }
 
 struct ReadBackCase {
