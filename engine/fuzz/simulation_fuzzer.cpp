@@ -7,6 +7,7 @@
 #include "engine/simulation.h"
 #include "engine/simulation_report.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numeric>
 
@@ -27,6 +28,14 @@ SimulationEntries decodeEntries(ByteReader& reader)
     const int passengers = reader.byte() % 32;
     for (int i = 0; i < passengers; ++i)
         entries.passengers.push_back({leadingNumber(reader.text()), leadingNumber(reader.text())});
+    // Read after the up-peak entries, so the saved inputs keep their meaning: the traffic mix,
+    // its label and target, and origins for the first listed passengers.
+    for (std::string* text : {&entries.incomingPercent, &entries.outgoingPercent, &entries.interfloorPercent,
+                              &entries.traffic, &entries.awtTarget})
+        *text = reader.text();
+    const int origins = std::min(reader.byte() % 32, passengers);
+    for (int i = 0; i < origins; ++i)
+        entries.passengers[static_cast<std::size_t>(i)].origin = leadingNumber(reader.text());
     return entries;
 }
 
@@ -50,8 +59,10 @@ void check(const SimulationSetup& setup)
     if (summary.averageLoad)
         require(*summary.averageLoad <= static_cast<double>(setup.boardingLimit) + 1e-9,
                 "no car takes more than its limit");
+    const int top = static_cast<int>(setup.levels.size());
     for (const TraceRow& row : summary.trace) {
-        require(row.floor >= 1 && row.floor <= static_cast<int>(setup.levels.size()), "served floors only");
+        require(row.floor >= 0 && row.floor <= top && row.origin >= 0 && row.origin <= top, "served floors only");
+        require(row.origin != row.floor, "a passenger goes to another floor");
         require(row.car == 0 || (row.car >= 1 && row.car <= setup.cars), "one of the group's cars");
         require(row.car == 0 || (row.boardingStart >= row.arrival && row.destinationTime >= row.boardingStart),
                 "a passenger boards after arriving and arrives after boarding");
