@@ -7,6 +7,7 @@
 #include "engine/simulation_targets.h"
 #include "engine/simulation_traffic.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <vector>
@@ -209,22 +210,30 @@ WorkbookLayout simulationLayout(const SimulationRecord& record)
     out.skip(2);
     const engine::SimulationTerms terms =
         engine::simulationTerms(record.setup, record.entries, record.awtTarget, record.analysis);
-    writeEntries(out, record, terms);
-    out.skip();
-    // Said before the figures, which it qualifies.
-    for (const std::string& note : terms.notes)
-        out.texts({note});
-    writeFigures(out, record);
-    out.skip();
-    writeVerdict(out, record, terms);
-    out.skip();
-    writeByKind(out, record.summary);
-    out.skip();
-    writePerFloor(out, record.summary);
-    out.skip();
-    writeReplications(out, record.summary);
-    out.skip();
+    // A section prints whole on a page when it can; a longer one keeps its heading with its
+    // first rows, so no page ends on a heading.
+    const auto section = [&sheet, &out](const auto& write, int rowsKept = 0) {
+        const int first = out.row();
+        write();
+        const int last = out.row() - 1;
+        if (last > first)
+            sheet.keepTogether(first, rowsKept > 0 ? std::min(last, first + rowsKept) : last);
+        out.skip();
+    };
+    section([&] { writeEntries(out, record, terms); });
+    section([&] {
+        // Said before the figures, which it qualifies.
+        for (const std::string& note : terms.notes)
+            out.texts({note});
+        writeFigures(out, record);
+    });
+    section([&] { writeVerdict(out, record, terms); });
+    section([&] { writeByKind(out, record.summary); });
+    section([&] { writePerFloor(out, record.summary); }, 3);
+    section([&] { writeReplications(out, record.summary); }, 3);
 
+    // The table and its chart beside it print whole on one page.
+    const int histogramHeading = out.row();
     out.heading("候梯时间分布");
     out.texts({"候梯时间 (秒)", "人数", "占比 (%)"}, true);
     simulation.histogramFirstRow = out.row();
@@ -240,6 +249,7 @@ WorkbookLayout simulationLayout(const SimulationRecord& record)
     }
     simulation.histogramLastRow = out.row() - 1;
     simulation.chartColumn = 5;
+    sheet.keepTogether(histogramHeading, simulation.histogramLastRow);
 
     // The widest caption in A; the units run on into the empty cells beside them. Fourteen
     // columns of a replication's figures print on the width of an A4 landscape page at full size.

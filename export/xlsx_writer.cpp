@@ -286,8 +286,8 @@ bool addSimulationSheet(lxw_workbook* book, const SimulationSheet& simulation, F
 {
     const lxw_row_t first = rowIndex(simulation.histogramFirstRow);
     const lxw_row_t last = rowIndex(simulation.histogramLastRow);
-    // The table and its chart start a page of their own, so the chart is never cut in two.
-    if (!addReportSheet(book, kSimulationSheetName, simulation.sheet, formats, {first - 2}))
+    // The sheet keeps the table and its chart together on one page.
+    if (!addReportSheet(book, kSimulationSheetName, simulation.sheet, formats))
         return false;
     lxw_worksheet* sheet = workbook_get_worksheet_by_name(book, kSimulationSheetName);
     lxw_chart* chart = workbook_add_chart(book, LXW_CHART_COLUMN);
