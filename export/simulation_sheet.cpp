@@ -126,15 +126,18 @@ void writeVerdict(RowWriter& out, const SimulationRecord& record, const engine::
     }
 }
 
-void writePerFloor(RowWriter& out, const engine::SimulationSummary& s)
+// The table's first row of figures.
+int writePerFloor(RowWriter& out, const engine::SimulationSummary& s)
 {
     out.heading("各层候梯时间");
     out.texts({"楼层", "乘客 (人)", "AWT (秒)"}, true);
+    const int first = out.row();
     for (const engine::FloorFigures& floor : s.perFloor) {
         out.texts({floor.floor == 0 ? "首层" : std::to_string(floor.floor)});
         out.number(2, static_cast<double>(floor.passengers), "0");
         out.number(3, floor.awt, "0.0");
     }
+    return first;
 }
 
 void writeByKind(RowWriter& out, const engine::SimulationSummary& s)
@@ -229,7 +232,15 @@ WorkbookLayout simulationLayout(const SimulationRecord& record)
     });
     section([&] { writeVerdict(out, record, terms); });
     section([&] { writeByKind(out, record.summary); });
-    section([&] { writePerFloor(out, record.summary); }, 3);
+    // The chart beside the table is as tall as its rows, but no taller than a page holds, and
+    // prints with them.
+    const int floors = static_cast<int>(record.summary.perFloor.size());
+    simulation.perFloorChartRows = std::clamp(floors + 1, 12, 25);
+    section([&] {
+        simulation.perFloorFirstRow = writePerFloor(out, record.summary);
+        simulation.perFloorLastRow = simulation.perFloorFirstRow + floors - 1;
+        out.skip(std::max(0, simulation.perFloorFirstRow + simulation.perFloorChartRows - 1 - out.row()));
+    }, simulation.perFloorChartRows + 1);
     section([&] { writeReplications(out, record.summary); }, 3);
 
     // The table and its chart beside it print whole on one page.

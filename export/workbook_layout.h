@@ -32,6 +32,11 @@ struct SimulationSheet {
     int histogramFirstRow = 0;
     int histogramLastRow = 0;
     int chartColumn = 0;
+    // The waiting time per floor, drawn as bars beside its table, floors up the side; the chart
+    // spans chartRows rows from the table's first row.
+    int perFloorFirstRow = 0;
+    int perFloorLastRow = -1;
+    int perFloorChartRows = 0;
 };
 
 struct WorkbookLayout {

@@ -213,8 +213,8 @@ def check_sizing(book, path, expected):
 
 
 def check_simulation(book, path, expected):
-    """The sheet 仿真 after the single result's: its cells, A4 one page wide, and a column chart
-    of the waiting time table's passengers against its seconds."""
+    """The sheet 仿真 after the single result's: its cells, A4 one page wide, a column chart of the
+    waiting time table's passengers against its seconds, and a bar chart of the floors' waits."""
     sheet = book["仿真"]
     problems = [] if book.sheetnames == ["Sheet1", "计算书", "仿真"] else [f"sheets {book.sheetnames}"]
     found = {shown_text(sheet.cell(r, 1)): r for r in range(1, sheet.max_row + 1)}
@@ -226,15 +226,25 @@ def check_simulation(book, path, expected):
     if page_setup(sheet)[:3] != ("9", "landscape", (1, 0)):
         problems.append(f"仿真 page setup {page_setup(sheet)}")
     first = found.get("0–5")
+    # The floors' rows: the main floor, then 1, 2, ... up the building.
+    floors_first = found.get("首层")
+    floors_last = floors_first
+    while floors_first and shown_text(sheet.cell(floors_last + 1, 1)) == str(floors_last + 1 - floors_first):
+        floors_last += 1
     charts = sheet._charts
-    if len(charts) != 1 or charts[0].tagname != "barChart" or first is None:
-        return problems + [f"{len(charts)} charts on 仿真, the table at row {first}"]
-    series = charts[0].series[0]
-    references = [r.replace("'", "") for r in (series.val.numRef.f, (series.cat.strRef or series.cat.numRef).f)]
-    if references != [f"仿真!$B${first}:$B${first + 24}", f"仿真!$A${first}:$A${first + 24}"]:
-        problems.append(f"chart references {references}")
-    if rich_text(charts[0].title) != "候梯时间分布":
-        problems.append(f"chart title {rich_text(charts[0].title)!r}")
+    if len(charts) != 2 or any(c.tagname != "barChart" for c in charts) or first is None or floors_first is None:
+        return problems + [f"{len(charts)} charts on 仿真, the tables at rows {first} and {floors_first}"]
+    # The waiting time table's passengers in columns, and the floors' average waits in bars.
+    for chart, direction, values, categories, title in (
+            (charts[0], "col", f"$B${first}:$B${first + 24}", f"$A${first}:$A${first + 24}", "候梯时间分布"),
+            (charts[1], "bar", f"$C${floors_first}:$C${floors_last}", f"$A${floors_first}:$A${floors_last}",
+             "各层平均候梯时间")):
+        series = chart.series[0]
+        references = [r.replace("'", "") for r in (series.val.numRef.f, (series.cat.strRef or series.cat.numRef).f)]
+        if references != [f"仿真!{values}", f"仿真!{categories}"] or chart.barDir != direction:
+            problems.append(f"{title}: {chart.barDir} chart of {references}")
+        if rich_text(chart.title) != title:
+            problems.append(f"chart title {rich_text(chart.title)!r}")
     return problems + check_printed_pages(book, path, expected) + upright(book.worksheets[1:])
 
 
