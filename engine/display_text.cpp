@@ -23,51 +23,57 @@ std::string withoutTrailingZeros(const char* first, const char* last)
     return std::string(first, last);
 }
 
-// Below this the thousandfold value and its rounding error are exact in doubles.
-constexpr double kExactThousandths = 4.0e15;
+// Below this the scaled value and its rounding error are exact in doubles.
+constexpr double kExactScaled = 4.0e15;
 
-// value x 1000 rounded to the nearest integer, ties to even, decided on the exact
-// product: p + e is exactly value x 1000 (e is the rounding error of p).
-std::int64_t thousandths(double value)
+constexpr std::array<double, 7> kScales{1, 10, 100, 1000, 1e4, 1e5, 1e6};
+
+// value x scale rounded to an integer, decided on the exact product: p + e is exactly
+// value x scale (e is the rounding error of p).
+std::int64_t scaledCount(double value, double scale, Ties ties)
 {
-    const double product = value * 1000;
-    const double error = std::fma(value, 1000, -product);
+    const double product = value * scale;
+    const double error = std::fma(value, scale, -product);
     const double below = std::floor(product);
     const double aboveHalf = (product - below) - 0.5;  // exact: both lie within one unit
     auto result = static_cast<std::int64_t>(below);
-    if (aboveHalf > -error || (aboveHalf == -error && (result % 2) != 0))
+    if (aboveHalf > -error)
+        ++result;
+    else if (aboveHalf == -error && (ties == Ties::ToEven ? (result % 2) != 0 : value > 0))
         ++result;
     return result;
 }
 
 }  // namespace
 
+std::string fixedText(double value, int decimals, Ties ties)
+{
+    decimals = std::clamp(decimals, 0, static_cast<int>(kScales.size()) - 1);
+    const double scale = kScales[static_cast<std::size_t>(decimals)];
+    if (!(std::fabs(value) * scale < kExactScaled)) {
+        // to_chars converts the exact binary value and rounds a true tie to even. The
+        // largest double has 309 integer digits.
+        std::array<char, 330> buffer;
+        const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                          std::chars_format::fixed, decimals);
+        return std::string(buffer.data(), result.ptr);
+    }
+    const std::int64_t count = scaledCount(value, scale, ties);
+    std::string digits = std::to_string(count < 0 ? -count : count);
+    if (decimals > 0) {
+        const auto places = static_cast<std::size_t>(decimals);
+        if (digits.size() <= places)
+            digits.insert(0, places + 1 - digits.size(), '0');
+        digits.insert(digits.size() - places, 1, '.');
+    }
+    // A count of zero is written without a sign, so no text reads "-0".
+    return count < 0 ? "-" + digits : digits;
+}
+
 std::string figureText(double value)
 {
-    if (std::fabs(value) * 1000 < kExactThousandths) {
-        const std::int64_t count = thousandths(value);
-        const std::uint64_t magnitude = count < 0 ? static_cast<std::uint64_t>(-count) : static_cast<std::uint64_t>(count);
-        std::array<char, 32> buffer;
-        char* end = buffer.data();
-        // A negative count is at least one thousandth, so no text reads "-0".
-        if (count < 0)
-            *end++ = '-';
-        end = std::to_chars(end, buffer.data() + buffer.size(), magnitude / 1000).ptr;
-        const auto fraction = static_cast<unsigned>(magnitude % 1000);
-        if (fraction != 0) {
-            *end++ = '.';
-            *end++ = static_cast<char>('0' + fraction / 100);
-            *end++ = static_cast<char>('0' + fraction / 10 % 10);
-            *end++ = static_cast<char>('0' + fraction % 10);
-        }
-        return withoutTrailingZeros(buffer.data(), end);
-    }
-    // to_chars converts the exact binary value and rounds a true tie to even. The
-    // largest double has 309 integer digits.
-    std::array<char, 320> buffer;
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::fixed, 3);
-    return withoutTrailingZeros(buffer.data(), result.ptr);
+    const std::string text = fixedText(value, 3, Ties::ToEven);
+    return withoutTrailingZeros(text.data(), text.data() + text.size());
 }
 
 std::string configurationText(const SingleResult& result, const ElevatorParameters& elevator)

@@ -6,6 +6,15 @@
 
 namespace trevalo::engine {
 
+// How a value halfway between two shown values is shown: the figures of the calculation
+// round ties to even; a spreadsheet's number format, and the forms that show the same
+// figures as a sheet, round them away from zero.
+enum class Ties { ToEven, AwayFromZero };
+
+// value rounded to `decimals` places (0 to 6), decided on the exact value of the double, and
+// written with exactly that many decimals, never "-0". Only finite values are shown.
+std::string fixedText(double value, int decimals, Ties ties);
+
 // A figure as the result forms show it: rounded to 3 decimals with ties to even,
 // decided on the exact value of the double, written as plain decimal text without
 // trailing zeros, never "-0" and never an exponent. Only finite values are shown.

@@ -1,5 +1,7 @@
 #include "engine/json_writer.h"
 
+#include "engine/display_text.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -10,13 +12,6 @@ namespace {
 
 // The largest whole number below which every whole number is a double.
 constexpr double kExactWholeLimit = 9007199254740992.0;  // 2^53
-
-std::string shortest(double value)
-{
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
-}
 
 // The shortest digits of a nonzero value with its decimal point's place: digits d1 d2 ... and
 // point such that the value is 0.d1d2... x 10^point.
@@ -145,7 +140,7 @@ JsonWriter& JsonWriter::number(double value)
     if (!std::isfinite(value))
         m_text += "null";
     else
-        m_text += m_numbers == Numbers::Shortest ? shortest(value) : wholeInFull(value);
+        m_text += m_numbers == Numbers::Shortest ? shortestText(value) : wholeInFull(value);
     return *this;
 }
 

@@ -7,19 +7,11 @@
 #include "engine/target_verdict.h"
 
 #include <array>
-#include <charconv>
 
 namespace trevalo::engine {
 
 namespace {
 
-std::string fixedSix(double value)
-{
-    std::array<char, 64> buffer;
-    const auto result =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, 6);
-    return result.ec == std::errc{} ? std::string(buffer.data(), result.ptr) : shortestText(value);
-}
 
 std::int64_t whole(const std::optional<double>& value) { return static_cast<std::int64_t>(value.value_or(0)); }
 
@@ -149,11 +141,12 @@ std::string simulationJson(const SimulationSummary& s, const SimulationTerms& te
 std::string traceCsv(const std::vector<TraceRow>& rows)
 {
     std::string text = "replication,passenger,arrival,floor,car,boardingStart,destinationTime,origin\n";
+    // Times to the microsecond the simulation keeps.
+    const auto seconds = [](double value) { return fixedText(value, 6, Ties::ToEven); };
     for (const TraceRow& row : rows) {
-        text += std::to_string(row.replication) + ',' + std::to_string(row.passenger) + ',' + fixedSix(row.arrival) +
-                ',' + std::to_string(row.floor) + ',' + std::to_string(row.car) + ',' +
-                fixedSix(row.boardingStart) + ',' + fixedSix(row.destinationTime) + ',' + std::to_string(row.origin) +
-                '\n';
+        text += std::to_string(row.replication) + ',' + std::to_string(row.passenger) + ',' + seconds(row.arrival) + ',' +
+                std::to_string(row.floor) + ',' + std::to_string(row.car) + ',' + seconds(row.boardingStart) + ',' +
+                seconds(row.destinationTime) + ',' + std::to_string(row.origin) + '\n';
     }
     return text;
 }

@@ -1,10 +1,10 @@
 #include "engine/simulation_traffic.h"
 
 #include "engine/analysis_inputs.h"
+#include "engine/display_text.h"
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 
 namespace trevalo::engine {
@@ -37,12 +37,6 @@ std::optional<double> share(const std::string& text, double fallback)
     return value >= 0 && value <= 100 ? std::optional(value) : std::nullopt;
 }
 
-std::string oneDecimal(double value)
-{
-    std::array<char, 64> buffer;
-    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, 1);
-    return std::string(buffer.data(), end.ptr);
-}
 
 }  // namespace
 
@@ -119,7 +113,7 @@ std::optional<std::string> overloadNote(const SimulationSetup& setup, const Sing
     const double capacity = upPeakCapacityPercent(calculation);
     if (!(demand > capacity))
         return std::nullopt;
-    return "客流需求 " + oneDecimal(demand) + " % 超过运载能力 " + oneDecimal(capacity) +
+    return "客流需求 " + fixedText(demand, 1, Ties::ToEven) + " % 超过运载能力 " + fixedText(capacity, 1, Ties::ToEven) +
            " %：候梯队列持续增长，结果不代表稳定运行";
 }
 

@@ -1,5 +1,6 @@
 #include "project/project_file.h"
 
+#include "engine/display_text.h"
 #include "engine/entry_ids.h"
 
 #include <QJsonArray>
@@ -246,7 +247,7 @@ QString formatProblem(const QJsonObject& root)
     if (!version.isDouble() || number < 1 || number != std::floor(number))
         return QStringLiteral("成员“version”应为正整数");
     if (number > kFormatVersion)
-        return QStringLiteral("文件版本 %1 高于本程序能读取的版本 %2").arg(number, 0, 'f', 0).arg(kFormatVersion);
+        return QStringLiteral("文件版本 %1 高于本程序能读取的版本 %2").arg(QString::fromStdString(engine::fixedText(number, 0, engine::Ties::AwayFromZero))).arg(kFormatVersion);
     return {};
 }
 

@@ -1,5 +1,7 @@
 #include "results/kind_figures_table.h"
 
+#include "engine/display_text.h"
+
 #include <QGridLayout>
 #include <QLabel>
 
@@ -9,7 +11,7 @@ namespace {
 
 QString seconds(const std::optional<double>& value)
 {
-    return value ? QString::number(*value, 'f', 1) : QStringLiteral("—");
+    return value ? QString::fromStdString(engine::fixedText(*value, 1, engine::Ties::AwayFromZero)) : QStringLiteral("—");
 }
 
 }  // namespace

@@ -30,7 +30,7 @@ namespace {
 
 QString number(const std::optional<double>& value, int decimals)
 {
-    return value ? QString::number(*value, 'f', decimals) : QStringLiteral("—");
+    return value ? QString::fromStdString(engine::fixedText(*value, decimals, engine::Ties::AwayFromZero)) : QStringLiteral("—");
 }
 
 QPushButton* makeButton(const char* name, const QString& caption, QWidget* parent)
@@ -55,7 +55,7 @@ QString waitVerdict(const QString& caption, double value, double target)
 {
     const double shown = std::round(value * 10) / 10;
     return QStringLiteral("%1 %2 秒，目标 ≤ %3 秒：%4（%5）")
-        .arg(caption, QString::number(shown, 'f', 1), QString::fromStdString(engine::figureText(target)),
+        .arg(caption, QString::fromStdString(engine::fixedText(shown, 1, engine::Ties::AwayFromZero)), QString::fromStdString(engine::figureText(target)),
              QString::fromUtf8(engine::verdictText(value <= target)),
              QString::fromStdString(engine::marginText(std::round((target - shown) * 10) / 10, "秒")));
 }
@@ -102,7 +102,7 @@ SimulationForm::SimulationForm(QWidget* parent) : QWidget(parent)
         const engine::SimulationEntryRow& row = engine::simulationEntryRow(entry);
         QLineEdit* line = m_entries[static_cast<std::size_t>(entry)];
         // The default an empty entry takes; the demand's is the project's, set when known.
-        line->setPlaceholderText(row.fallback ? QString::number(*row.fallback) : QString());
+        line->setPlaceholderText(row.fallback ? QString::fromStdString(engine::shortestText(*row.fallback)) : QString());
         addRow(QString::fromUtf8(row.caption), line, QString::fromUtf8(row.unit));
     };
     addTableRow(engine::SimulationEntry::Demand);

@@ -1,5 +1,6 @@
 #include "results/traffic_choice.h"
 
+#include "engine/display_text.h"
 #include "engine/simulation_traffic.h"
 
 #include <QComboBox>
@@ -12,7 +13,7 @@ namespace {
 
 const QString kUserSet = QStringLiteral("用户设定");
 
-QString number(double value) { return QString::number(value); }
+QString number(double value) { return QString::fromStdString(engine::shortestText(value)); }
 
 // The texts a template puts in the entries, in Entry order.
 std::array<QString, TrafficChoice::kEntries> filled(const engine::TrafficTemplate& t)

@@ -37,6 +37,35 @@ INSTANTIATE_TEST_SUITE_P(
                     TextCase{"noExponent", 1e20, "100000000000000000000"}),
     CaseName());
 
+struct FixedCase {
+    const char* name;
+    double value;
+    int decimals;
+    const char* toEven;
+    const char* awayFromZero;
+};
+
+class FixedText : public testing::TestWithParam<FixedCase> {};
+
+TEST_P(FixedText, KeepsItsDecimalsAndSettlesTiesByTheRuleAsked)
+{
+    EXPECT_EQ(fixedText(GetParam().value, GetParam().decimals, Ties::ToEven), GetParam().toEven);
+    EXPECT_EQ(fixedText(GetParam().value, GetParam().decimals, Ties::AwayFromZero), GetParam().awayFromZero);
+}
+
+// Worked out by hand: 12.25, 0.125 and 2.5 are exact binary ties; 0.35 is stored just below
+// its decimal and 0.0000015 just above.
+INSTANTIATE_TEST_SUITE_P(
+    Engine, FixedText,
+    testing::Values(FixedCase{"oneDecimalTie", 12.25, 1, "12.2", "12.3"}, FixedCase{"twoDecimalTie", 0.125, 2, "0.12", "0.13"},
+                    FixedCase{"wholeTie", 2.5, 0, "2", "3"}, FixedCase{"negativeTie", -2.5, 0, "-2", "-3"},
+                    FixedCase{"oddTie", 3.5, 0, "4", "4"}, FixedCase{"storedBelow", 0.35, 1, "0.3", "0.3"},
+                    FixedCase{"storedAbove", 0.0000015, 6, "0.000002", "0.000002"},
+                    FixedCase{"zerosKept", 7, 2, "7.00", "7.00"}, FixedCase{"leadingZeros", 0.0625, 3, "0.062", "0.063"},
+                    FixedCase{"noNegativeZero", -0.004, 2, "0.00", "0.00"}, FixedCase{"carry", 9.96, 1, "10.0", "10.0"},
+                    FixedCase{"huge", 1e20, 1, "100000000000000000000.0", "100000000000000000000.0"}),
+    CaseName());
+
 // The load as entered with its whole persons (1000 kg carries 13), the door's width as typed.
 TEST(ConfigurationText, NamesTheGroupAsTheResultFormDoes)
 {

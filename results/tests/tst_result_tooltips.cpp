@@ -1,12 +1,16 @@
 #include "results/load_table_form.h"
 #include "results/single_result_form.h"
 
+#include "engine/display_text.h"
+
 #include <QApplication>
 #include <QColor>
 #include <QPalette>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+
+#include <random>
 
 using trevalo::LoadTableForm;
 using trevalo::SingleResultForm;
@@ -24,6 +28,7 @@ private slots:
     void targetVerdict_data();
     void targetVerdict();
     void notesLine();
+    void figuresReadAsQtWritesThem();
 };
 
 // The worked example: residential, 10 floors, 500 persons, 1000 kg (975 kg, 13 persons
@@ -188,6 +193,21 @@ void tst_ResultTooltips::notesLine()
     form.showFigures(result);
     QCOMPARE(form.notesText(), QString());
     QCOMPARE(form.size(), designed);
+}
+
+// The forms show figures as Qt wrote them before they took the engine's text: exact binary
+// ties (multiples of 1/16) away from zero, everything else correctly rounded.
+void tst_ResultTooltips::figuresReadAsQtWritesThem()
+{
+    std::mt19937 random(20261208);
+    std::uniform_real_distribution<double> any(0, 5000);
+    std::uniform_int_distribution<int> sixteenths(0, 80000);
+    for (int i = 0; i < 20000; ++i) {
+        const double value = i % 2 ? any(random) : sixteenths(random) / 16.0;
+        const int decimals = i % 4;
+        QCOMPARE(QString::fromStdString(trevalo::engine::fixedText(value, decimals, trevalo::engine::Ties::AwayFromZero)),
+                 QString::number(value, 'f', decimals));
+    }
 }
 
 QTEST_MAIN(tst_ResultTooltips)
