@@ -1,7 +1,7 @@
 #include "app/outcome_json.h"
 
 #include "engine/json_writer.h"
-#include "engine/load_table_text.h"
+#include "engine/analysis/load_table_text.h"
 #include "engine/target_verdict.h"
 #include "engine/notice.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "engine/analysis.h"
+#include "engine/analysis/analysis.h"
 #include "engine/design_targets.h"
-#include "engine/sizing_search.h"
+#include "engine/sizing/sizing_search.h"
 
 #include <QByteArray>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "engine/analysis.h"
-#include "engine/population_model.h"
-#include "engine/round_trip.h"
+#include "engine/analysis/analysis.h"
+#include "engine/analysis/population_model.h"
+#include "engine/analysis/round_trip.h"
 
 #include <variant>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/analysis.h"
+#include "engine/analysis/analysis.h"
 
 #include <string>
 

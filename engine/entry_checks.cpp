@@ -2,8 +2,8 @@
 
 #include "engine/analysis_checks.h"
 #include "engine/display_text.h"
-#include "engine/door_timing.h"
-#include "engine/population_model.h"
+#include "engine/analysis/door_timing.h"
+#include "engine/analysis/population_model.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/figures.h"
+#include "engine/analysis/figures.h"
 #include "engine/target_verdict.h"
 #include "export/calculation_header.h"
 #include "export/sheet_model.h"

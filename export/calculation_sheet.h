@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/analysis.h"
+#include "engine/analysis/analysis.h"
 #include "engine/target_verdict.h"
 #include "export/calculation_header.h"
 #include "export/sheet_model.h"

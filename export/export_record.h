@@ -1,9 +1,9 @@
 #pragma once
 
-#include "engine/analysis.h"
+#include "engine/analysis/analysis.h"
 #include "engine/design_targets.h"
-#include "engine/simulation.h"
-#include "engine/sizing_search.h"
+#include "engine/simulation/simulation.h"
+#include "engine/sizing/sizing_search.h"
 #include "engine/target_verdict.h"
 
 #include <array>

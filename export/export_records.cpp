@@ -1,8 +1,8 @@
 #include "export/export_records.h"
 
 #include "engine/entry_checks.h"
-#include "engine/load_table_text.h"
-#include "engine/population_model.h"
+#include "engine/analysis/load_table_text.h"
+#include "engine/analysis/population_model.h"
 
 #include <algorithm>
 #include <utility>

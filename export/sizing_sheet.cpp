@@ -1,8 +1,8 @@
 #include "export/workbook_layout.h"
 
 #include "engine/display_text.h"
-#include "engine/sizing_minimums.h"
-#include "engine/sizing_text.h"
+#include "engine/sizing/sizing_minimums.h"
+#include "engine/sizing/sizing_text.h"
 #include "engine/standard_tables.h"
 #include "export/report_blocks.h"
 #include "export/sizing_blocks.h"

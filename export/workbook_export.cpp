@@ -1,6 +1,6 @@
 #include "export/workbook_export.h"
 
-#include "engine/analysis.h"
+#include "engine/analysis/analysis.h"
 #include "export/calculation_sheet.h"
 #include "export/export_destination.h"
 #include "export/xlsx_writer.h"

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "engine/analysis.h"
-#include "engine/simulation.h"
-#include "engine/simulation_entry_table.h"
+#include "engine/analysis/analysis.h"
+#include "engine/simulation/simulation.h"
+#include "engine/simulation/simulation_entry_table.h"
 
 #include <QWidget>
 

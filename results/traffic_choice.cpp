@@ -1,6 +1,6 @@
 #include "results/traffic_choice.h"
 
-#include "engine/simulation_traffic.h"
+#include "engine/simulation/simulation_traffic.h"
 
 #include <QComboBox>
 #include <QLabel>

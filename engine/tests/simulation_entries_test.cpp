@@ -1,4 +1,4 @@
-#include "engine/simulation.h"
+#include "engine/simulation/simulation.h"
 
 #include "engine/tests/case_name.h"
 #include "engine/tests/entries.h"

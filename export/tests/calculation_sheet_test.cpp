@@ -1,5 +1,5 @@
 #include "engine/tests/case_name.h"
-#include "engine/waiting_time.h"
+#include "engine/analysis/waiting_time.h"
 #include "export/calculation_sheet.h"
 #include "export/export_records.h"
 #include "export/workbook_layout.h"
