@@ -1,6 +1,9 @@
 #include "app/headless_commands.h"
 
 #include "app/outcome_json.h"
+#include "engine/analysis/analysis.h"
+#include "engine/simulation/simulation.h"
+#include "engine/simulation/simulation_checks.h"
 #include "engine/simulation/simulation_report.h"
 #include "engine/simulation/simulation_targets.h"
 #include "engine/sizing/sizing_minimums.h"

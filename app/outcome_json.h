@@ -1,7 +1,9 @@
 #pragma once
 
-#include "engine/analysis/analysis.h"
+#include "engine/analysis/analysis_outcome.h"
+#include "engine/analysis_inputs.h"
 #include "engine/design_targets.h"
+#include "engine/refusal.h"
 #include "engine/sizing/sizing_search.h"
 
 #include <QByteArray>

@@ -1,4 +1,4 @@
-#include "export/workbook_layout.h"
+#include "export/simulation_sheet.h"
 
 #include "engine/display_text.h"
 #include "engine/simulation/simulated_figures.h"
@@ -6,6 +6,7 @@
 #include "engine/simulation/simulation_report.h"
 #include "engine/simulation/simulation_targets.h"
 #include "engine/simulation/simulation_traffic.h"
+#include "export/result_layouts.h"
 
 #include <algorithm>
 #include <array>

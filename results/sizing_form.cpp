@@ -1,5 +1,6 @@
 #include "results/sizing_form.h"
 
+#include "engine/leading_number.h"
 #include "engine/standard_tables.h"
 
 #include "engine/sizing/sizing_text.h"

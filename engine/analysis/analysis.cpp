@@ -1,8 +1,8 @@
 #include "engine/analysis/analysis.h"
 
 #include "engine/analysis_checks.h"
+#include "engine/leading_number.h"
 
-#include "engine/display_text.h"
 #include "engine/analysis/door_timing.h"
 #include "engine/analysis/entry_notes.h"
 #include "engine/analysis/group_size.h"
@@ -11,6 +11,7 @@
 #include "engine/analysis/population_model.h"
 #include "engine/analysis/round_trip.h"
 #include "engine/analysis/waiting_time.h"
+#include "engine/display_text.h"
 
 #include <cmath>
 

@@ -1,5 +1,6 @@
 #include "engine/analysis/load_sweep.h"
 
+#include "engine/leading_number.h"
 #include "engine/standard_tables.h"
 
 #include "engine/display_text.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/analysis/analysis.h"
+#include "engine/analysis/load_table.h"
 #include "engine/analysis/population_model.h"
 #include "engine/analysis/round_trip.h"
 

@@ -1,6 +1,12 @@
 #pragma once
 
+#include "engine/analysis/figures.h"
 #include "engine/analysis_inputs.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace trevalo::engine {
 
@@ -18,5 +24,22 @@ constexpr int tableRowPersons(int row) { return 9 + row; }
 // Whether the table's up and down headers (and the stops header) trade labels: the
 // down share is strictly greater than the up share. The figures below them do not move.
 bool directionRelabelled(const ElevatorParameters& elevator);
+
+// What the load table form shows. Table row r belongs to the rated load tableRowLoad(r).
+struct LoadTable {
+    // Every member starts from its own initial value; a provided constructor spares the
+    // table (large with its steps) being zero-filled first on each sweep.
+    LoadTable() {}
+    std::array<std::optional<LoadTableRow>, kLoadTableRows> rows;  // empty: not evaluated
+    std::array<std::optional<CalculationSteps>, kLoadTableRows> steps;  // indexed like rows
+    // Texts of the figure columns of each filled row, in column order.
+    std::array<std::array<std::string, kLoadTableFigureColumns>, kLoadTableRows> cellTexts;
+    // Down share above up share: the first two figure headers and the stops header
+    // swap their labels (the cells below them keep their figures).
+    bool directionRelabelled = false;
+    bool rowZeroShown = true;
+    std::vector<std::string> notes;  // on entries that look mistyped; shown beside the figures
+    std::array<std::string, 3> relabelledHeaders() const;  // up, down, stops headers
+};
 
 }  // namespace trevalo::engine

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/analysis_inputs.h"
 #include "engine/analysis/figures.h"
+#include "engine/analysis_inputs.h"
 
 #include <optional>
 

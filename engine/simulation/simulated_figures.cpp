@@ -1,7 +1,7 @@
 #include "engine/simulation/simulated_figures.h"
 
-#include "engine/analysis/analysis.h"
-#include "engine/simulation/simulation.h"
+#include "engine/analysis/single_result.h"
+#include "engine/simulation/simulation_types.h"
 
 #include <array>
 

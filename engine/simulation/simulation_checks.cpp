@@ -1,7 +1,9 @@
-#include "engine/simulation/simulation.h"
+#include "engine/simulation/simulation_checks.h"
 
-#include "engine/analysis_checks.h"
+#include "engine/analysis/analysis.h"
 #include "engine/analysis/run_model.h"
+#include "engine/analysis_checks.h"
+#include "engine/leading_number.h"
 #include "engine/simulation/simulation_entry_table.h"
 #include "engine/simulation/simulation_traffic.h"
 

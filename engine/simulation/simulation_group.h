@@ -2,6 +2,7 @@
 
 #include "engine/simulation/simulation_replication.h"
 #include "engine/simulation/simulation_route.h"
+#include "engine/simulation/simulation_types.h"
 
 #include <atomic>
 #include <cstdint>

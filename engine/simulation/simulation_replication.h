@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/simulation/simulation.h"
 #include "engine/simulation/simulation_route.h"
+#include "engine/simulation/simulation_types.h"
 
 #include <atomic>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/simulation/simulation.h"
 #include "engine/simulation/simulation_replication.h"
+#include "engine/simulation/simulation_types.h"
 
 #include <array>
 #include <vector>

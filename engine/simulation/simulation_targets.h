@@ -2,7 +2,7 @@
 
 #include "engine/analysis_inputs.h"
 #include "engine/design_targets.h"
-#include "engine/simulation/simulation.h"
+#include "engine/simulation/simulation_types.h"
 
 #include <optional>
 

@@ -1,6 +1,7 @@
 #include "engine/simulation/simulation_traffic.h"
 
 #include "engine/analysis_inputs.h"
+#include "engine/leading_number.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,10 @@
 #pragma once
 
-#include "engine/analysis/analysis.h"
-#include "engine/simulation/simulation.h"
+#include "engine/analysis/single_result.h"
+#include "engine/analysis_inputs.h"
+#include "engine/refusal.h"
+#include "engine/simulation/simulation_entries.h"
+#include "engine/simulation/simulation_types.h"
 
 #include <optional>
 #include <span>

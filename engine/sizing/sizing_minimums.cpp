@@ -1,6 +1,7 @@
 #include "engine/sizing/sizing_minimums.h"
 
 #include "engine/analysis/run_model.h"
+#include "engine/leading_number.h"
 #include "engine/standard_tables.h"
 
 namespace trevalo::engine {

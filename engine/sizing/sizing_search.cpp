@@ -1,11 +1,12 @@
 #include "engine/sizing/sizing_search.h"
 
-#include "engine/analysis_checks.h"
-#include "engine/display_text.h"
 #include "engine/analysis/group_size.h"
-#include "engine/standard_tables.h"
 #include "engine/analysis/load_table.h"
 #include "engine/analysis/waiting_time.h"
+#include "engine/analysis_checks.h"
+#include "engine/display_text.h"
+#include "engine/leading_number.h"
+#include "engine/standard_tables.h"
 
 #include <algorithm>
 #include <cmath>

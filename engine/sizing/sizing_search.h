@@ -1,7 +1,8 @@
 #pragma once
 
-#include "engine/analysis/analysis.h"
+#include "engine/analysis_inputs.h"
 #include "engine/design_targets.h"
+#include "engine/refusal.h"
 #include "engine/sizing/sizing_minimums.h"
 
 #include <optional>

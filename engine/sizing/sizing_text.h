@@ -1,7 +1,6 @@
 #pragma once
 
 #include "engine/sizing/sizing_search.h"
-#include "engine/analysis/waiting_time.h"
 
 #include <string>
 

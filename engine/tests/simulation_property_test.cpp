@@ -1,4 +1,6 @@
+#include "engine/leading_number.h"
 #include "engine/simulation/simulation.h"
+#include "engine/simulation/simulation_checks.h"
 #include "engine/simulation/simulation_replication.h"
 #include "engine/simulation/simulation_report.h"
 

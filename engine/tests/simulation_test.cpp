@@ -1,4 +1,5 @@
 #include "engine/simulation/simulation.h"
+#include "engine/simulation/simulation_checks.h"
 #include "engine/simulation/simulation_report.h"
 
 #include "engine/tests/case_name.h"

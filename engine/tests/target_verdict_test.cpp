@@ -1,3 +1,4 @@
+#include "engine/analysis/analysis.h"
 #include "engine/simulation/simulation_targets.h"
 #include "engine/target_verdict.h"
 
