@@ -2,7 +2,7 @@
 
 #include "app/project_session.h"
 
-#include "engine/analysis.h"
+#include "engine/analysis/analysis.h"
 #include "engine/display_text.h"
 #include "engine/target_verdict.h"
 #include "results/load_table_form.h"

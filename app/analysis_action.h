@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/analysis.h"
+#include "engine/refusal.h"
 #include "wizard/navigator.h"
 
 namespace trevalo {

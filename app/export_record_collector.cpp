@@ -1,6 +1,7 @@
 #include "app/export_record_collector.h"
 
 #include "app/project_session.h"
+#include "engine/analysis/analysis.h"
 #include "export/export_records.h"
 #include "results/load_table_form.h"
 #include "results/single_result_form.h"

@@ -3,7 +3,9 @@
 // Trevalo, the elevator traffic calculator, is layered in one direction:
 //   engine/   the project's entries and every rule about them: the checks, the round trip
 //             analysis and load table, the machine-room figures, the sizing search and the
-//             passenger simulation, their tables and their JSON reports (no Qt)
+//             passenger simulation, their tables and their JSON reports (no Qt); the
+//             analysis, the sizing search and the simulation each have a folder of their
+//             own beside the entries, checks and tables they share
 //   project/  the project file and imported passenger lists: entries as typed, in JSON or
 //             CSV (Qt Core, no widget)
 //   wizard/   notices, splash and the three input forms, and the navigator that owns every

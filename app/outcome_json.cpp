@@ -1,9 +1,9 @@
 #include "app/outcome_json.h"
 
+#include "engine/analysis/load_table_text.h"
 #include "engine/json_writer.h"
-#include "engine/load_table_text.h"
-#include "engine/target_verdict.h"
 #include "engine/notice.h"
+#include "engine/target_verdict.h"
 
 #include <span>
 #include <string>

@@ -1,8 +1,10 @@
 #pragma once
 
-#include "engine/analysis.h"
+#include "engine/analysis/analysis_outcome.h"
+#include "engine/analysis_inputs.h"
 #include "engine/design_targets.h"
-#include "engine/sizing_search.h"
+#include "engine/refusal.h"
+#include "engine/sizing/sizing_search.h"
 
 #include <QByteArray>
 

@@ -1,6 +1,7 @@
 #include "app/project_commands.h"
 
 #include "app/project_session.h"
+#include "project/project_file.h"
 
 #include <QDir>
 #include <QFileDialog>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "project/project_file.h"
+#include "project/project_json.h"
 #include "wizard/navigator.h"
 
 #include <QByteArray>

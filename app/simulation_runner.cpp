@@ -1,5 +1,7 @@
 #include "app/simulation_runner.h"
 
+#include "engine/simulation/simulation.h"
+
 #include <QMetaObject>
 #include <QTimer>
 

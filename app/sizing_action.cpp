@@ -5,8 +5,8 @@
 #include "app/project_session.h"
 #include "app/workbook_actions.h"
 #include "engine/display_text.h"
-#include "engine/sizing_minimums.h"
-#include "engine/sizing_search.h"
+#include "engine/sizing/sizing_minimums.h"
+#include "engine/sizing/sizing_search.h"
 #include "results/sizing_form.h"
 #include "wizard/elevator_parameters_form.h"
 

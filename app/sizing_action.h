@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/sizing_search.h"
+#include "engine/sizing/sizing_search.h"
 #include "wizard/navigator.h"
 
 namespace trevalo {

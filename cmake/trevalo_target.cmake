@@ -22,13 +22,18 @@ function(trevalo_add_gtest name)
 endfunction()
 
 # A Qt Test program for a form, run on the offscreen platform with a CJK font available.
+# Each has a home of its own: the settings, the recent projects and the recovery file of one
+# test cannot meet those of another run at the same time, nor the user's own.
 function(trevalo_add_qtest name)
   add_executable(${name} ${ARGN})
   trevalo_configure_target(${name})
   set_target_properties(${name} PROPERTIES AUTOMOC ON)
   target_link_libraries(${name} PRIVATE Qt6::Test)
   add_test(NAME ${name} COMMAND ${name})
-  set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+  set(home "${CMAKE_CURRENT_BINARY_DIR}/${name}_home")
+  file(MAKE_DIRECTORY "${home}")
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT
+    "QT_QPA_PLATFORM=offscreen;HOME=${home};XDG_CONFIG_HOME=${home}/.config;XDG_DATA_HOME=${home}/.local/share;XDG_CACHE_HOME=${home}/.cache")
 endfunction()
 
 # A library's include root holds only its own folder, so "folder/header.h" resolves for the

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "engine/analysis.h"
-#include "engine/population_model.h"
-#include "engine/round_trip.h"
+#include "engine/analysis/population_model.h"
+#include "engine/analysis/round_trip.h"
+#include "engine/analysis_inputs.h"
+#include "engine/refusal.h"
 
 #include <variant>
 

@@ -1,5 +1,6 @@
 #include "engine/display_text.h"
 
+#include "engine/leading_number.h"
 #include "engine/standard_tables.h"
 
 #include <algorithm>

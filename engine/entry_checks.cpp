@@ -1,9 +1,10 @@
 #include "engine/entry_checks.h"
 
+#include "engine/analysis/door_timing.h"
+#include "engine/analysis/population_model.h"
 #include "engine/analysis_checks.h"
 #include "engine/display_text.h"
-#include "engine/door_timing.h"
-#include "engine/population_model.h"
+#include "engine/leading_number.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "engine/analysis.h"
+#include "engine/analysis_inputs.h"
+#include "engine/refusal.h"
 
 #include <cstdint>
 #include <string>

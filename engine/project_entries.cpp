@@ -1,6 +1,6 @@
 #include "engine/project_entries.h"
 
-#include "engine/sizing_minimums.h"
+#include "engine/sizing/sizing_minimums.h"
 #include "engine/standard_tables.h"
 
 namespace trevalo::engine {

@@ -2,7 +2,7 @@
 
 #include "engine/analysis_inputs.h"
 #include "engine/design_targets.h"
-#include "engine/simulation_entries.h"
+#include "engine/simulation/simulation_entries.h"
 
 #include <optional>
 

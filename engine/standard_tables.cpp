@@ -1,6 +1,6 @@
 #include "engine/standard_tables.h"
 
-#include "engine/load_table.h"
+#include "engine/analysis/load_table.h"
 
 namespace trevalo::engine {
 

@@ -1,6 +1,6 @@
 #include "engine/target_verdict.h"
 
-#include "engine/sizing_search.h"
+#include "engine/sizing/sizing_search.h"
 
 namespace trevalo::engine {
 

@@ -1,8 +1,10 @@
+#include "export/calculation_sections.h"
+
+#include "engine/analysis/group_size.h"
+#include "engine/analysis/machine_room.h"
+#include "engine/analysis/waiting_time.h"
 #include "engine/display_text.h"
-#include "engine/group_size.h"
-#include "engine/machine_room.h"
 #include "engine/target_verdict.h"
-#include "engine/waiting_time.h"
 #include "export/calculation_builder.h"
 #include "export/report_blocks.h"
 

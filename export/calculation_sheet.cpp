@@ -1,8 +1,10 @@
 #include "export/calculation_sheet.h"
 
+#include "engine/leading_number.h"
 #include "engine/standard_tables.h"
 #include "export/calculation_builder.h"
-#include "export/workbook_layout.h"
+#include "export/calculation_sections.h"
+#include "export/input_data_block.h"
 
 #include <cmath>
 #include <utility>

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "engine/analysis.h"
+#include "engine/analysis/load_table.h"
+#include "engine/analysis/single_result.h"
 #include "engine/target_verdict.h"
 #include "export/calculation_header.h"
 #include "export/sheet_model.h"

@@ -1,9 +1,12 @@
 #pragma once
 
-#include "engine/analysis.h"
+#include "engine/analysis/load_table.h"
+#include "engine/analysis/single_result.h"
+#include "engine/analysis_inputs.h"
 #include "engine/design_targets.h"
-#include "engine/simulation.h"
-#include "engine/sizing_search.h"
+#include "engine/simulation/simulation_entries.h"
+#include "engine/simulation/simulation_types.h"
+#include "engine/sizing/sizing_search.h"
 #include "engine/target_verdict.h"
 
 #include <array>

@@ -1,8 +1,9 @@
 #include "export/export_records.h"
 
+#include "engine/analysis/load_table_text.h"
+#include "engine/analysis/population_model.h"
 #include "engine/entry_checks.h"
-#include "engine/load_table_text.h"
-#include "engine/population_model.h"
+#include "engine/leading_number.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,6 +1,6 @@
-#include "engine/analysis_inputs.h"
+#include "export/input_data_block.h"
+
 #include "engine/standard_tables.h"
-#include "export/workbook_layout.h"
 
 
 namespace trevalo::workbook {

@@ -1,4 +1,4 @@
-#include "export/workbook_layout.h"
+#include "export/printed_pages.h"
 
 namespace trevalo::workbook {
 

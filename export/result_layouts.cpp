@@ -1,4 +1,6 @@
-#include "export/workbook_layout.h"
+#include "export/result_layouts.h"
+
+#include "export/input_data_block.h"
 
 namespace trevalo::workbook {
 

@@ -1,11 +1,12 @@
-#include "export/workbook_layout.h"
+#include "export/simulation_sheet.h"
 
 #include "engine/display_text.h"
-#include "engine/simulated_figures.h"
-#include "engine/simulation_entry_table.h"
-#include "engine/simulation_report.h"
-#include "engine/simulation_targets.h"
-#include "engine/simulation_traffic.h"
+#include "engine/simulation/simulated_figures.h"
+#include "engine/simulation/simulation_entry_table.h"
+#include "engine/simulation/simulation_report.h"
+#include "engine/simulation/simulation_targets.h"
+#include "engine/simulation/simulation_traffic.h"
+#include "export/result_layouts.h"
 
 #include <algorithm>
 #include <array>

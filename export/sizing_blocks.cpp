@@ -1,9 +1,9 @@
 #include "export/sizing_blocks.h"
 
+#include "engine/analysis/waiting_time.h"
 #include "engine/display_text.h"
-#include "engine/sizing_text.h"
+#include "engine/sizing/sizing_text.h"
 #include "engine/standard_tables.h"
-#include "engine/waiting_time.h"
 #include "export/cell_value.h"
 
 #include <algorithm>

@@ -1,9 +1,10 @@
-#include "export/workbook_layout.h"
+#include "export/sizing_sheet.h"
 
 #include "engine/display_text.h"
-#include "engine/sizing_minimums.h"
-#include "engine/sizing_text.h"
+#include "engine/sizing/sizing_minimums.h"
+#include "engine/sizing/sizing_text.h"
 #include "engine/standard_tables.h"
+#include "export/input_data_block.h"
 #include "export/report_blocks.h"
 #include "export/sizing_blocks.h"
 

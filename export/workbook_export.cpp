@@ -1,8 +1,11 @@
 #include "export/workbook_export.h"
 
-#include "engine/analysis.h"
 #include "export/calculation_sheet.h"
 #include "export/export_destination.h"
+#include "export/printed_pages.h"
+#include "export/result_layouts.h"
+#include "export/simulation_sheet.h"
+#include "export/sizing_sheet.h"
 #include "export/xlsx_writer.h"
 
 #include <QCoreApplication>

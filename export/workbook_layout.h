@@ -1,11 +1,8 @@
 #pragma once
 
 #include "export/sheet_model.h"
-#include "export/export_record.h"
 
-#include <array>
 #include <optional>
-#include <string>
 
 namespace trevalo::workbook {
 
@@ -48,32 +45,6 @@ struct WorkbookLayout {
     std::optional<LoadChart> chart;
     std::optional<SimulationSheet> simulation;
 };
-
-// The header (the project name, the sheet's title) and the footer (page number, page count,
-// export moment) of one printed sheet.
-void setPrintedPage(PageSetup& page, const std::string& projectName, const std::string& title,
-                    const std::string& exportMoment);
-
-// Every sheet of the layout prints with the project name and its title in the page header,
-// and the page number, the page count and the export moment in the footer.
-void setPrintedPages(WorkbookLayout& layout, const std::string& projectName, const std::string& exportMoment);
-
-// "住宅", "办公楼及酒店" or "自用办公楼", as the input-data block names the building type.
-std::string buildingTypeText(engine::BuildingType type);
-
-// The input-data block in columns A and B, and the per-floor list below it.
-void writeInputDataBlock(SheetModel& sheet, const EnteredData& entered, bool includeLoadAndNumber,
-                         int listHeadingRow);
-
-WorkbookLayout singleResultLayout(const SingleResultRecord& record);
-WorkbookLayout loadTableLayout(const LoadTableRecord& record);
-// The sheet "选型": the inputs and the targets with their sources, the recommended
-// configuration with its margins, the configurations that meet the targets (or the closest
-// ones), and the block to sign; then the sheet "全部试算" with every configuration tried.
-WorkbookLayout sizingLayout(const SizingRecord& record);
-// The single result's sheets and the sheet "仿真": the simulation's entries, its figures beside
-// the calculation's, each replication's figures and the waiting times in a table and a chart.
-WorkbookLayout simulationLayout(const SimulationRecord& record);
 
 // Sheet columns of the load table figures the chart plots, and the row keys.
 constexpr int kLoadKeyColumn = 4;        // D

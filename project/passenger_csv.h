@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/simulation_entries.h"
+#include "engine/simulation/simulation_entries.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "project/project_file.h"
+#include "project/project_json.h"
 
 #include "engine/display_text.h"
 #include "engine/entry_ids.h"

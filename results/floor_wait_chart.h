@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/simulation.h"
+#include "engine/simulation/simulation_types.h"
 
 #include <QWidget>
 

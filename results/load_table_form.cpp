@@ -1,7 +1,7 @@
 #include "results/load_table_form.h"
 
-#include "engine/load_table.h"
-#include "engine/load_table_text.h"
+#include "engine/analysis/load_table.h"
+#include "engine/analysis/load_table_text.h"
 #include "results/caption_label.h"
 #include "results/form_style.h"
 #include "wizard/twips.h"

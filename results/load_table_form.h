@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/analysis.h"
+#include "engine/analysis/load_table.h"
 
 #include <QString>
 #include <QWidget>

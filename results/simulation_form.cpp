@@ -1,8 +1,8 @@
 #include "results/simulation_form.h"
 
 #include "engine/display_text.h"
-#include "engine/simulated_figures.h"
-#include "engine/sizing_text.h"
+#include "engine/simulation/simulated_figures.h"
+#include "engine/sizing/sizing_text.h"
 #include "engine/target_verdict.h"
 #include "results/floor_wait_chart.h"
 #include "results/form_style.h"

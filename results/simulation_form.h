@@ -1,8 +1,9 @@
 #pragma once
 
-#include "engine/analysis.h"
-#include "engine/simulation.h"
-#include "engine/simulation_entry_table.h"
+#include "engine/analysis/single_result.h"
+#include "engine/simulation/simulation_entries.h"
+#include "engine/simulation/simulation_entry_table.h"
+#include "engine/simulation/simulation_types.h"
 
 #include <QWidget>
 

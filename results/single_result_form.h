@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/analysis.h"
+#include "engine/analysis/single_result.h"
 #include "engine/target_verdict.h"
 
 #include <QString>

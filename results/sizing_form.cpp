@@ -1,8 +1,9 @@
 #include "results/sizing_form.h"
 
+#include "engine/leading_number.h"
 #include "engine/standard_tables.h"
 
-#include "engine/sizing_text.h"
+#include "engine/sizing/sizing_text.h"
 #include "results/form_style.h"
 #include "results/resizable_window.h"
 #include "results/sizing_table_model.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/sizing_minimums.h"
-#include "engine/sizing_search.h"
+#include "engine/sizing/sizing_minimums.h"
+#include "engine/sizing/sizing_search.h"
 
 #include <QWidget>
 

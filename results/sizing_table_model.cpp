@@ -1,8 +1,8 @@
 #include "results/sizing_table_model.h"
 
+#include "engine/analysis/waiting_time.h"
 #include "engine/display_text.h"
-#include "engine/sizing_text.h"
-#include "engine/waiting_time.h"
+#include "engine/sizing/sizing_text.h"
 
 namespace trevalo {
 

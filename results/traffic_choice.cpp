@@ -1,7 +1,7 @@
 #include "results/traffic_choice.h"
 
 #include "engine/display_text.h"
-#include "engine/simulation_traffic.h"
+#include "engine/simulation/simulation_traffic.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,10 +1,11 @@
 #include "wizard/building_data_form.h"
 
-#include "wizard/navigator.h"
 #include "wizard/clock_captions.h"
 #include "wizard/entry_marks.h"
+#include "wizard/navigator.h"
 
 #include "engine/entry_checks.h"
+#include "engine/leading_number.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "engine/analysis.h"
+#include "engine/entry_ids.h"
+#include "engine/refusal.h"
 #include "wizard/form_id.h"
 
 #include <QString>

@@ -1,6 +1,6 @@
 #include "app/testing/program_driver.h"
 #include "engine/entry_ids.h"
-#include "project/project_file.h"
+#include "project/project_json.h"
 #include "wizard/entry_marks.h"
 
 #include <QCheckBox>

@@ -2,6 +2,7 @@
 #include "app/project_memory.h"
 #include "app/project_session.h"
 #include "app/testing/program_driver.h"
+#include "project/project_file.h"
 
 #include <QApplication>
 #include <QFileDialog>

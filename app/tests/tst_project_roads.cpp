@@ -2,7 +2,9 @@
 #include "app/project_commands.h"
 #include "app/project_session.h"
 #include "app/testing/program_driver.h"
+#include "export/result_layouts.h"
 #include "export/workbook_layout.h"
+#include "project/project_file.h"
 #include "results/load_table_form.h"
 #include "results/single_result_form.h"
 

@@ -1,8 +1,8 @@
 // Times one analysis run: a residential load sweep with an even spread over 30 floors,
 // and a sweep with the population given for each of 129 floors; and the sizing search over
 // those two buildings.
-#include "engine/analysis.h"
-#include "engine/sizing_search.h"
+#include "engine/analysis/analysis.h"
+#include "engine/sizing/sizing_search.h"
 
 #include <benchmark/benchmark.h>
 

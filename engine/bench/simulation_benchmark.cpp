@@ -2,7 +2,8 @@
 // passengers in ten replications) and at lunchtime (about 25,000), 129 floors given one by one
 // over four hours, a hundred replications of an up-peak beyond the group's capacity (about 3.6
 // million passengers), and a lunchtime of 50 floors, a hundred replications (about 470,000).
-#include "engine/simulation.h"
+#include "engine/simulation/simulation.h"
+#include "engine/simulation/simulation_checks.h"
 
 #include <benchmark/benchmark.h>
 

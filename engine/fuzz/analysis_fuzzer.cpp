@@ -2,12 +2,12 @@
 // it must end in exactly one notice or in figures whose every text is a plain number. The
 // rest of the bytes are the sizing form's entries, and the same states run through the
 // sizing search: one notice, or a list of figures that meet the targets exactly when it says so.
-#include "engine/analysis.h"
+#include "engine/analysis/analysis.h"
 #include "engine/display_text.h"
 #include "engine/fuzz/inputs_decoder.h"
 #include "engine/fuzz/require.h"
-#include "engine/sizing_report.h"
-#include "engine/sizing_search.h"
+#include "engine/sizing/sizing_report.h"
+#include "engine/sizing/sizing_search.h"
 
 #include <map>
 #include <optional>

@@ -1,6 +1,6 @@
 // leadingNumber against a second, independent reading of the same rule: a pattern
 // match of the longest leading number, converted by the C library.
-#include "engine/analysis_inputs.h"
+#include "engine/leading_number.h"
 
 #include <cmath>
 #include <cstdio>

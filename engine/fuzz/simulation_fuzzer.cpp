@@ -4,8 +4,10 @@
 // from the same seed.
 #include "engine/fuzz/inputs_decoder.h"
 #include "engine/fuzz/require.h"
-#include "engine/simulation.h"
-#include "engine/simulation_report.h"
+#include "engine/leading_number.h"
+#include "engine/simulation/simulation.h"
+#include "engine/simulation/simulation_checks.h"
+#include "engine/simulation/simulation_report.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "engine/analysis.h"
+#include "engine/analysis/analysis.h"
 
 #include "engine/tests/case_name.h"
 #include "engine/tests/entries.h"

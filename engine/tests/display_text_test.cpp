@@ -1,3 +1,4 @@
+#include "engine/analysis/analysis.h"
 #include "engine/display_text.h"
 #include "engine/tests/case_name.h"
 #include "engine/tests/entries.h"

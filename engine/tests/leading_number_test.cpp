@@ -1,4 +1,4 @@
-#include "engine/analysis_inputs.h"
+#include "engine/leading_number.h"
 #include "engine/tests/case_name.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "engine/population_model.h"
+#include "engine/analysis/population_model.h"
 #include "engine/tests/case_name.h"
 
 #include <gtest/gtest.h>

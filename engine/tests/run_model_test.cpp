@@ -1,4 +1,4 @@
-#include "engine/run_model.h"
+#include "engine/analysis/run_model.h"
 #include "engine/tests/case_name.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "engine/simulation.h"
 
+#include "engine/simulation/simulation_checks.h"
 #include "engine/tests/case_name.h"
 #include "engine/tests/entries.h"
 

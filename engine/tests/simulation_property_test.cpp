@@ -1,6 +1,8 @@
-#include "engine/simulation.h"
-#include "engine/simulation_replication.h"
-#include "engine/simulation_report.h"
+#include "engine/leading_number.h"
+#include "engine/simulation/simulation.h"
+#include "engine/simulation/simulation_checks.h"
+#include "engine/simulation/simulation_replication.h"
+#include "engine/simulation/simulation_report.h"
 
 #include "engine/display_text.h"
 #include "engine/tests/case_name.h"

@@ -1,5 +1,6 @@
-#include "engine/simulation.h"
-#include "engine/simulation_report.h"
+#include "engine/simulation/simulation.h"
+#include "engine/simulation/simulation_checks.h"
+#include "engine/simulation/simulation_report.h"
 
 #include "engine/tests/case_name.h"
 #include "engine/tests/entries.h"

@@ -1,7 +1,7 @@
-#include "engine/sizing_minimums.h"
+#include "engine/sizing/sizing_minimums.h"
 
-#include "engine/sizing_search.h"
-#include "engine/sizing_text.h"
+#include "engine/sizing/sizing_search.h"
+#include "engine/sizing/sizing_text.h"
 #include "engine/tests/case_name.h"
 #include "engine/tests/entries.h"
 

@@ -1,10 +1,12 @@
-#include "engine/sizing_search.h"
+#include "engine/sizing/sizing_search.h"
 
+#include "engine/analysis/analysis.h"
+#include "engine/analysis/load_table.h"
+#include "engine/analysis/run_model.h"
+#include "engine/analysis/waiting_time.h"
 #include "engine/display_text.h"
-#include "engine/load_table.h"
-#include "engine/run_model.h"
+#include "engine/leading_number.h"
 #include "engine/tests/random_building.h"
-#include "engine/waiting_time.h"
 
 #include <gtest/gtest.h>
 

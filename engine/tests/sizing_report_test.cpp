@@ -1,4 +1,4 @@
-#include "engine/sizing_report.h"
+#include "engine/sizing/sizing_report.h"
 
 #include <gtest/gtest.h>
 

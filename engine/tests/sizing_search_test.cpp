@@ -1,5 +1,5 @@
-#include "engine/sizing_search.h"
-#include "engine/sizing_text.h"
+#include "engine/sizing/sizing_search.h"
+#include "engine/sizing/sizing_text.h"
 
 #include "engine/display_text.h"
 #include "engine/tests/case_name.h"

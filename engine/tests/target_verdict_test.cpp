@@ -1,4 +1,5 @@
-#include "engine/simulation_targets.h"
+#include "engine/analysis/analysis.h"
+#include "engine/simulation/simulation_targets.h"
 #include "engine/target_verdict.h"
 
 #include "engine/tests/case_name.h"

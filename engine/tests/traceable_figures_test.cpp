@@ -1,6 +1,6 @@
-#include "engine/analysis.h"
-#include "engine/group_size.h"
-#include "engine/machine_room.h"
+#include "engine/analysis/analysis.h"
+#include "engine/analysis/group_size.h"
+#include "engine/analysis/machine_room.h"
 #include "engine/tests/case_name.h"
 #include "engine/tests/entries.h"
 

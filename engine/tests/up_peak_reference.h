@@ -3,8 +3,8 @@
 // The up-peak alone, as the simulation worked before landing calls were answered: each car
 // loads at the main floor, serves its passengers' floors in ascending order and runs home.
 // With all traffic incoming the group control must give exactly these passages.
-#include "engine/run_model.h"
-#include "engine/simulation_replication.h"
+#include "engine/analysis/run_model.h"
+#include "engine/simulation/simulation_replication.h"
 
 #include <algorithm>
 #include <cmath>

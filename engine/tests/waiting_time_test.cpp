@@ -1,5 +1,5 @@
+#include "engine/analysis/waiting_time.h"
 #include "engine/tests/case_name.h"
-#include "engine/waiting_time.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Time to lay out and write the load table workbook with a 129-floor list.
-#include "export/workbook_layout.h"
+#include "export/result_layouts.h"
 #include "export/xlsx_writer.h"
 
 #include <QDir>

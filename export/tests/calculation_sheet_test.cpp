@@ -1,7 +1,10 @@
+#include "engine/analysis/analysis.h"
+#include "engine/analysis/waiting_time.h"
 #include "engine/tests/case_name.h"
-#include "engine/waiting_time.h"
 #include "export/calculation_sheet.h"
 #include "export/export_records.h"
+#include "export/printed_pages.h"
+#include "export/result_layouts.h"
 #include "export/workbook_layout.h"
 #include "export/xlsx_writer.h"
 

@@ -1,5 +1,6 @@
 #include "engine/tests/case_name.h"
 #include "export/page_breaks.h"
+#include "export/printed_pages.h"
 #include "export/workbook_layout.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 #include "export/cell_value.h"
+#include "export/simulation_sheet.h"
 #include "export/workbook_layout.h"
 
 #include <gtest/gtest.h>

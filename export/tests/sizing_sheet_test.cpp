@@ -1,4 +1,5 @@
 #include "export/column_widths.h"
+#include "export/sizing_sheet.h"
 #include "export/workbook_layout.h"
 
 #include <gtest/gtest.h>

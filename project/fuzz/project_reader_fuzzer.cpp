@@ -1,6 +1,6 @@
 // Any bytes given to the project reader: it refuses them with a reason or reads a project,
 // and a project it reads, written out again, reads back as the same project.
-#include "project/project_file.h"
+#include "project/project_json.h"
 
 #include <algorithm>
 #include <cstdint>

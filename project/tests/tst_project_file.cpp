@@ -1,5 +1,6 @@
 #include "project/passenger_csv.h"
 #include "project/project_file.h"
+#include "project/project_json.h"
 
 #include <QDir>
 #include <QFile>
