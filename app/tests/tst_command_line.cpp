@@ -76,18 +76,6 @@ void CommandLineTest::calculatePrintsWhatTheFormsShow_data()
         << projectFile(longRun) << 0
         << QJsonObject{{"notes", strings({"首层至第一服务层的距离按 18 m 计，请核对行程、层高和层数"})}};
 
-    Entries slow;
-    slow.door = QStringLiteral("2SO");
-    slow.width = QStringLiteral("1000");
-    slow.speed = QStringLiteral("1.5");
-    slow.load = QStringLiteral("1350");
-    slow.finishing = QStringLiteral("0");
-    QTest::newRow("machine room, a speed without pit and headroom")
-        << projectFile(slow) << 0
-        << QJsonObject{{"result", "single"},
-                       {"Label7", QJsonObject{{"0", "133.166"}, {"1", "66.583"}, {"2", "20.275"}, {"3", "40.551"},
-                                              {"4", "4.055"}, {"5", "8.11"}, {"6", "20887.5"}}}};
-
     Entries sweep;
     sweep.fixed = false;
     QJsonArray rows;
@@ -103,26 +91,6 @@ void CommandLineTest::calculatePrintsWhatTheFormsShow_data()
     QTest::newRow("worked sweep") << projectFile(sweep) << 0
                                   << QJsonObject{{"result", "table"}, {"headers", kHeaders}, {"rows", rows},
                                                  {"figures", sweepFigures}, {"verdict", QJsonValue::Null}};
-
-    Entries office;
-    office.type = QStringLiteral("officeAndHotel");
-    office.floors = QStringLiteral("18");
-    office.population = QStringLiteral("1500");
-    office.travel = QStringLiteral("57");
-    office.door = QStringLiteral("2SO");
-    office.width = QStringLiteral("1100");
-    office.up = QStringLiteral("30");
-    office.down = QStringLiteral("45");
-    office.fixed = false;
-    QJsonArray officeRows{QJsonValue::Null, strings({"750/10", "3", "4.5", "142.594", "1.052", "15.779", "2.836", "13.986"})};
-    for (int i = 2; i < 15; ++i)
-        officeRows.append("any row of eight cells");
-    officeRows.append(strings({"1800/24", "7.2", "10.8", "257.169", "1.4", "20.998", "6.073", "16.272"}));
-    QTest::newRow("office, more down than up: relabelled, first row hidden")
-        << projectFile(office) << 0
-        << QJsonObject{{"result", "table"},
-                       {"headers", strings({"载重/人数", "DN", "UP", "RTT(SEC)", "HC(%)", "HC(PERSONS)", "PS(DN)", "HR"})},
-                       {"rows", officeRows}};
 
     Entries noSpread;
     noSpread.spread = QJsonValue::Null;

@@ -29,14 +29,6 @@ void SizeCommandTest::sizePrintsTheSearch_data()
         "   {\"cars\": 2, \"load\": 675, \"persons\": 9, \"speed\": 1.75,\n"
         "    \"rtt\": \"72.641\", \"interval\": \"36.32\", \"hcPercent\": \"7.434\", \"awt\": \"14.528\", "
         "\"figures\": {\"rtt\": 72.64…");
-    e.sizing = sizing("8", "45", "", "2", strings({"1.75"}));
-    QTest::newRow("one configuration meets the project's targets") << projectFile(e) << 0 << QByteArray(
-        "{\"format\": \"trevalo-result\", \"version\": 1, \"met\": true,\n"
-        " \"targets\": {\"hcPercent\": 8, \"interval\": 45, \"awt\": null, \"maxCars\": 2, \"speeds\": [1.75]},\n"
-        " \"candidates\": [\n"
-        "   {\"cars\": 2, \"load\": 900, \"persons\": 12, \"speed\": 1.75,\n"
-        "    \"rtt\": \"88.556\", \"interval\": \"44.278\", \"hcPercent\": \"8.13\", \"awt\": \"17.711\", "
-        "\"figures\": {\"rtt\": 88.55…");
     e.sizing = sizing("20", "20", "", "2", strings({"1.75"}));
     QTest::newRow("nothing meets them: the closest with their margins") << projectFile(e) << 0 << QByteArray(
         "{\"format\": \"trevalo-result\", \"version\": 1, \"met\": false,\n"
@@ -45,22 +37,10 @@ void SizeCommandTest::sizePrintsTheSearch_data()
         "   {\"cars\": 2, \"load\": 675, \"persons\": 9, \"speed\": 1.75,\n"
         "    \"rtt\": \"72.641\", \"interval\": \"36.32\", \"hcPercent\": \"7.434\", \"awt\": \"14.528\", "
         "\"margins\": {\"hcPercent\": \"-12.566\", \"interval\": \"-16.32\"}, \"figures\": {\"rtt\": 72.64…");
-    e.sizing = sizing("8", "45", "20", "2", strings({"2.5", "1.75"}));
-    QTest::newRow("a waiting time target and two speeds") << projectFile(e) << 0 << QByteArray(
-        "{\"format\": \"trevalo-result\", \"version\": 1, \"met\": true,\n"
-        " \"targets\": {\"hcPercent\": 8, \"interval\": 45, \"awt\": 20, \"maxCars\": 2, \"speeds\": [1.75, 2.5]},\n"
-        " \"candidates\": [\n"
-        "   {\"cars\": 2, \"load\": 675, \"persons\": 9, \"speed\": 2.5,\n"
-        "    \"rtt\": \"64.792\", \"interval\": \"32.396\", \"hcPercent\": \"8.334\", \"awt\": \"12.958\", "
-        "\"figures\": {\"rtt\": 64.79…");
     e.sizing = sizing("8", "45", "", "17", strings({"1.75"}));
     QTest::newRow("more than 16 cars") << projectFile(e) << 2
                                        << QByteArray("{\"format\": \"trevalo-result\", \"version\": 1, \"result\": \"notice\", \"notice\": \"输入数据有误！\", "
                                                      "\"entry\": \"sizing.maxCars\", …");
-    Entries noSpread;
-    noSpread.spread = QJsonValue::Null;
-    QTest::newRow("no spread chosen: the building data form's notice") << projectFile(noSpread) << 2
-        << QByteArray("{\"format\": \"trevalo-result\", \"version\": 1, \"result\": \"notice\", \"notice\": \"请完整输入数据\", \"entry\": \"building.spread\", …");
 }
 
 void SizeCommandTest::sizePrintsTheSearch()
