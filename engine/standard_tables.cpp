@@ -21,8 +21,6 @@ const char* doorTypeName(DoorType type)
 
 int firstStandardRow(BuildingType type) { return isOfficeType(type) ? 1 : 0; }
 
-double lowestStandardLoad(BuildingType type) { return tableRowLoad(firstStandardRow(type)); }
-
 const std::vector<std::string>& ratedLoadListTexts()
 {
     static const std::vector<std::string> loads = [] {

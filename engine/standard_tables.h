@@ -17,9 +17,8 @@ bool isOfficeType(BuildingType type);
 // "2CO", "2SO" or "4CO".
 const char* doorTypeName(DoorType type);
 
-// The lightest standard rated load a building type uses (kg): office cars start at 750 kg.
-double lowestStandardLoad(BuildingType type);
-// The load table row of that load.
+// The load table row of the lightest standard rated load a building type uses: office cars
+// start one row up, at 750 kg.
 int firstStandardRow(BuildingType type);
 
 // The rated loads the elevator parameters form's list offers (kg): every standard load from

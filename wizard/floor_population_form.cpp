@@ -247,7 +247,6 @@ void FloorPopulationForm::scrollRowIntoView(int row)
 
 void FloorPopulationForm::setPanelTop(int twips)
 {
-    m_panelTopTwips = twips;
     m_panel->move(0, twipsToPixels(twips));
 }
 

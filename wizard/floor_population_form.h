@@ -28,12 +28,8 @@ public:
 
     explicit FloorPopulationForm(Navigator& navigator, QWidget* parent = nullptr);
 
-    int loadedFloorCount() const { return m_loadedFloors; }
     int panelHeightTwips() const { return m_panelHeightTwips; }
-    int panelTopTwips() const { return m_panelTopTwips; }
     int scrollMaximum() const { return m_scroll->maximum(); }
-    int scrollLargeStep() const { return m_scroll->pageStep(); }
-    int scrollSmallStep() const { return m_scroll->singleStep(); }
     bool scrollBarShown() const { return !m_scroll->isHidden(); }
     int rowTopTwips(int row) const { return m_rowTopTwips.at(static_cast<std::size_t>(row)); }
 
@@ -78,7 +74,6 @@ private:
     std::array<int, kRows> m_rowTopTwips{};
     int m_loadedFloors = 0;
     int m_panelHeightTwips = 100;
-    int m_panelTopTwips = 0;
 };
 
 }  // namespace trevalo

@@ -19,9 +19,6 @@ public:
 
     explicit SplashForm(Navigator& navigator, QWidget* parent = nullptr);
 
-    int tickCount() const { return m_ticks; }
-    bool timerRunning() const { return m_timer.isActive(); }
-
 private:
     void tick();
 

@@ -16,11 +16,4 @@ std::optional<double> simulationAwtTarget(const AnalysisInputs& inputs, const st
     return chosen ? chosen->targets.awt : std::nullopt;
 }
 
-std::optional<bool> simulatedAwtMet(const SimulationSummary& summary, std::optional<double> target)
-{
-    if (!target || !summary.awt)
-        return std::nullopt;
-    return *summary.awt <= *target;
-}
-
 }  // namespace trevalo::engine

@@ -15,8 +15,4 @@ double defaultDemandPercent(const AnalysisInputs& inputs, const std::optional<Si
 // The waiting time target the simulated waits are judged against; empty when none is set.
 std::optional<double> simulationAwtTarget(const AnalysisInputs& inputs, const std::optional<SizingEntries>& sizing);
 
-// The simulated average wait against the target: met when not above it. Empty without a
-// target or without a simulated wait.
-std::optional<bool> simulatedAwtMet(const SimulationSummary& summary, std::optional<double> target);
-
 }  // namespace trevalo::engine

@@ -72,16 +72,5 @@ TEST(Verdicts, NeedABuildingType)
     EXPECT_EQ(simulationAwtTarget(inputs, SizingEntries{"8", "50", "19", "8", {"1.75"}}), std::nullopt);
 }
 
-TEST(Verdicts, SimulatedWaitMeetsATargetItDoesNotExceed)
-{
-    SimulationSummary summary;
-    summary.awt = 20;
-    EXPECT_EQ(simulatedAwtMet(summary, 20.0), true);
-    EXPECT_EQ(simulatedAwtMet(summary, 19.99), false);
-    EXPECT_EQ(simulatedAwtMet(summary, std::nullopt), std::nullopt);
-    summary.awt.reset();
-    EXPECT_EQ(simulatedAwtMet(summary, 20.0), std::nullopt);
-}
-
 }  // namespace
 }  // namespace trevalo::engine
