@@ -1,10 +1,12 @@
 #include "engine/simulation/simulation.h"
 #include "engine/simulation/simulation_checks.h"
+#include "engine/simulation/simulation_replication.h"
 #include "engine/simulation/simulation_report.h"
 
 #include "engine/display_text.h"
 #include "engine/tests/case_name.h"
 #include "engine/tests/random_building.h"
+#include "engine/tests/up_peak_reference.h"
 
 #include <gtest/gtest.h>
 
@@ -22,6 +24,41 @@ std::optional<SimulationSetup> setupOf(const Entries& building, const Simulation
         return std::nullopt;
     }
     return std::get<SimulationSetup>(result);
+}
+
+// With everybody arriving at the main floor there is no landing call: every passage and every
+// departure is the up-peak's, from light traffic to a lobby queue that only grows.
+TEST(GroupControl, GivesTheUpPeakPassagesWhenEverybodyIsIncoming)
+{
+    RandomBuildings random(7031);
+    for (int trial = 0; trial < 60; ++trial) {
+        SCOPED_TRACE(trial);
+        const Entries building = random.building();
+        const auto setup = setupOf(building, {.demandPercent = figureText(random.real(1, 40)), .minutes = "20",
+                                              .loadingLimit = figureText(random.real(20, 100)),
+                                              .dwell = figureText(random.real(0, 20)),
+                                              .seed = std::to_string(trial)});
+        ASSERT_TRUE(setup);
+        const std::vector<Arrival> arrivals = randomArrivals(*setup, 0);
+        const ReplicationRun expected = reference::upPeakReference(*setup, arrivals);
+        const ReplicationRun actual = runReplication(*setup, arrivals, nullptr);
+        ASSERT_EQ(actual.passages.size(), expected.passages.size());
+        // Sums taken in another order differ in their last bits, which grow with the time.
+        const auto near = [](double t) { return 1e-9 * std::max(1.0, t / 1000); };
+        for (std::size_t i = 0; i < expected.passages.size(); ++i) {
+            const Passage& a = actual.passages[i];
+            const Passage& e = expected.passages[i];
+            ASSERT_EQ(a.car, e.car) << "passenger " << i;
+            ASSERT_NEAR(a.boardingStart, e.boardingStart, near(e.boardingStart)) << "passenger " << i;
+            ASSERT_NEAR(a.destinationTime, e.destinationTime, near(e.destinationTime)) << "passenger " << i;
+        }
+        ASSERT_EQ(actual.departures.size(), expected.departures.size());
+        for (std::size_t i = 0; i < expected.departures.size(); ++i) {
+            EXPECT_EQ(actual.departures[i].car, expected.departures[i].car);
+            EXPECT_NEAR(actual.departures[i].leaves, expected.departures[i].leaves, near(expected.departures[i].leaves));
+            EXPECT_EQ(actual.departures[i].passengers, expected.departures[i].passengers);
+        }
+    }
 }
 
 // The most aboard one car at any moment: a passenger is aboard from the start of its boarding
