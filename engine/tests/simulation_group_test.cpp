@@ -144,7 +144,12 @@ INSTANTIATE_TEST_SUITE_P(
                  {{1, 16.46984, 33.88968}, {1, 34.83968, 56.25952}}},
         // Running home from floor 4 (due at 50.83968), the car takes the call from floor 2 made at 40:
         // it stops at the main floor, leaves at 55.33968 and is at floor 2 at 64.30952.
-        CallCase{"runningHomeTakesACall", "1", {{0, 4}, {40, 0, 2}}, {{1, 0, 30.41984}, {1, 64.30952, 78.72936}}}),
+        CallCase{"runningHomeTakesACall", "1", {{0, 4}, {40, 0, 2}}, {{1, 0, 30.41984}, {1, 64.30952, 78.72936}}},
+        // At 20 car 1 runs to floor 2 (due at 24.41984), then stops at 3: each stop on the way costs
+        // 4.5 + 0.95 s, so it would reach floor 4 at 47.25952. The empty loading car 2 would leave at
+        // 24.5 and be there at 39.46984: it takes the call down and is home at 59.88968.
+        CallCase{"aStopOnTheWayCountsAgainstTheCar", "2", {{0, 2}, {0, 3}, {20, 0, 4}},
+                 {{1, 0, 24.41984}, {1, 0.95, 35.83968}, {2, 39.46984, 59.88968}}}),
     CaseName());
 
 struct MixCase {
