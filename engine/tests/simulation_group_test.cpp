@@ -149,7 +149,11 @@ INSTANTIATE_TEST_SUITE_P(
         // 4.5 + 0.95 s, so it would reach floor 4 at 47.25952. The empty loading car 2 would leave at
         // 24.5 and be there at 39.46984: it takes the call down and is home at 59.88968.
         CallCase{"aStopOnTheWayCountsAgainstTheCar", "2", {{0, 2}, {0, 3}, {20, 0, 4}},
-                 {{1, 0, 24.41984}, {1, 0.95, 35.83968}, {2, 39.46984, 59.88968}}}),
+                 {{1, 0, 24.41984}, {1, 0.95, 35.83968}, {2, 39.46984, 59.88968}}},
+        // At 27 car 1's doors are closing at floor 2 until 29.86984, so it would reach floor 1 at
+        // 35.83968; parked car 3 leaves at once and is there at 32.96984, then at floor 3 at 47.38968.
+        CallCase{"doorsClosingElsewhereCountInFull", "3", {{0, 2}, {27, 3, 1}},
+                 {{1, 0, 24.41984}, {3, 32.96984, 47.38968}}}),
     CaseName());
 
 struct MixCase {
