@@ -24,8 +24,10 @@ std::string withoutTrailingZeros(const char* first, const char* last)
     return std::string(first, last);
 }
 
-// Below this the scaled value and its rounding error are exact in doubles.
-constexpr double kExactScaled = 4.0e15;
+// Below this the rounded product fits an integer count. Its rounding error (from fma) is exact,
+// and so is its distance from the whole number below wherever a tie is possible, so a tie is
+// seen as one at any size: from 2^52 on the product is itself whole.
+constexpr double kExactScaled = 0x1p62;
 
 constexpr std::array<double, 7> kScales{1, 10, 100, 1000, 1e4, 1e5, 1e6};
 
@@ -52,8 +54,8 @@ std::string fixedText(double value, int decimals, Ties ties)
     decimals = std::clamp(decimals, 0, static_cast<int>(kScales.size()) - 1);
     const double scale = kScales[static_cast<std::size_t>(decimals)];
     if (!(std::fabs(value) * scale < kExactScaled)) {
-        // to_chars converts the exact binary value and rounds a true tie to even. The
-        // largest double has 309 integer digits.
+        // Whole beyond 2^62 at every scale, so no tie is left to settle. The largest double
+        // has 309 integer digits.
         std::array<char, 330> buffer;
         const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                           std::chars_format::fixed, decimals);

@@ -12,7 +12,6 @@ namespace trevalo::engine {
 
 namespace {
 
-
 std::int64_t whole(const std::optional<double>& value) { return static_cast<std::int64_t>(value.value_or(0)); }
 
 void writeReplication(JsonWriter& json, const ReplicationFigures& replication)

@@ -38,7 +38,6 @@ std::optional<double> share(const std::string& text, double fallback)
     return value >= 0 && value <= 100 ? std::optional(value) : std::nullopt;
 }
 
-
 }  // namespace
 
 std::span<const TrafficTemplate> trafficTemplates() { return kTemplates; }

@@ -54,8 +54,9 @@ TEST_P(FixedText, KeepsItsDecimalsAndSettlesTiesByTheRuleAsked)
     EXPECT_EQ(fixedText(GetParam().value, GetParam().decimals, Ties::AwayFromZero), GetParam().awayFromZero);
 }
 
-// Worked out by hand: 12.25, 0.125 and 2.5 are exact binary ties; 0.35 is stored just below
-// its decimal and 0.0000015 just above.
+// Worked out by hand: 12.25, 0.125 and 2.5 are exact binary ties, and so are 4503599627370494.5
+// (doubles are half units apart there) and 400000000000000.25 (sixteenths); 0.35 is stored just
+// below its decimal and 0.0000015 just above.
 INSTANTIATE_TEST_SUITE_P(
     Engine, FixedText,
     testing::Values(FixedCase{"oneDecimalTie", 12.25, 1, "12.2", "12.3"}, FixedCase{"twoDecimalTie", 0.125, 2, "0.12", "0.13"},
@@ -64,6 +65,8 @@ INSTANTIATE_TEST_SUITE_P(
                     FixedCase{"storedAbove", 0.0000015, 6, "0.000002", "0.000002"},
                     FixedCase{"zerosKept", 7, 2, "7.00", "7.00"}, FixedCase{"leadingZeros", 0.0625, 3, "0.062", "0.063"},
                     FixedCase{"noNegativeZero", -0.004, 2, "0.00", "0.00"}, FixedCase{"carry", 9.96, 1, "10.0", "10.0"},
+                    FixedCase{"wholeTieAtHalfUnits", 4503599627370494.5, 0, "4503599627370494", "4503599627370495"},
+                    FixedCase{"tenthTieOfALargeValue", 400000000000000.25, 1, "400000000000000.2", "400000000000000.3"},
                     FixedCase{"huge", 1e20, 1, "100000000000000000000.0", "100000000000000000000.0"}),
     CaseName());
 
