@@ -1,6 +1,6 @@
 #include "results/floor_wait_chart.h"
 
-#include "engine/display_text.h"
+#include "results/shown_numbers.h"
 
 #include <QPainter>
 #include <QPaintEvent>
@@ -57,7 +57,7 @@ void FloorWaitChart::paintEvent(QPaintEvent*)
     for (const engine::FloorFigures& floor : m_floors)
         longest = std::max(longest, floor.awt.value_or(0));
     const double end = axisEnd(longest);
-    const QString endText = QString::fromStdString(engine::fixedText(end, 0, engine::Ties::AwayFromZero));
+    const QString endText = shownFigure(end, 0);
     const int labelWidth = metrics.horizontalAdvance(QStringLiteral("首层")) + 8;
     const QRect plot(labelWidth, lineHeight + 4, width() - labelWidth - metrics.horizontalAdvance(endText) / 2 - 6,
                      height() - 3 * lineHeight - 10);

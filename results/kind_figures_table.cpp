@@ -1,6 +1,6 @@
 #include "results/kind_figures_table.h"
 
-#include "engine/display_text.h"
+#include "results/shown_numbers.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -11,7 +11,7 @@ namespace {
 
 QString seconds(const std::optional<double>& value)
 {
-    return value ? QString::fromStdString(engine::fixedText(*value, 1, engine::Ties::AwayFromZero)) : QStringLiteral("—");
+    return value ? shownFigure(*value, 1) : QStringLiteral("—");
 }
 
 }  // namespace

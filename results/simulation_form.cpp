@@ -8,6 +8,7 @@
 #include "results/form_style.h"
 #include "results/kind_figures_table.h"
 #include "results/resizable_window.h"
+#include "results/shown_numbers.h"
 #include "results/traffic_choice.h"
 #include "results/wait_histogram.h"
 
@@ -30,7 +31,7 @@ namespace {
 
 QString number(const std::optional<double>& value, int decimals)
 {
-    return value ? QString::fromStdString(engine::fixedText(*value, decimals, engine::Ties::AwayFromZero)) : QStringLiteral("—");
+    return value ? shownFigure(*value, decimals) : QStringLiteral("—");
 }
 
 QPushButton* makeButton(const char* name, const QString& caption, QWidget* parent)
@@ -55,7 +56,7 @@ QString waitVerdict(const QString& caption, double value, double target)
 {
     const double shown = std::round(value * 10) / 10;
     return QStringLiteral("%1 %2 秒，目标 ≤ %3 秒：%4（%5）")
-        .arg(caption, QString::fromStdString(engine::fixedText(shown, 1, engine::Ties::AwayFromZero)), QString::fromStdString(engine::figureText(target)),
+        .arg(caption, shownFigure(shown, 1), QString::fromStdString(engine::figureText(target)),
              QString::fromUtf8(engine::verdictText(value <= target)),
              QString::fromStdString(engine::marginText(std::round((target - shown) * 10) / 10, "秒")));
 }
@@ -102,7 +103,7 @@ SimulationForm::SimulationForm(QWidget* parent) : QWidget(parent)
         const engine::SimulationEntryRow& row = engine::simulationEntryRow(entry);
         QLineEdit* line = m_entries[static_cast<std::size_t>(entry)];
         // The default an empty entry takes; the demand's is the project's, set when known.
-        line->setPlaceholderText(row.fallback ? QString::fromStdString(engine::shortestText(*row.fallback)) : QString());
+        line->setPlaceholderText(row.fallback ? shownNumber(*row.fallback) : QString());
         addRow(QString::fromUtf8(row.caption), line, QString::fromUtf8(row.unit));
     };
     addTableRow(engine::SimulationEntry::Demand);

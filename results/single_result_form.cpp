@@ -1,8 +1,8 @@
 #include "results/single_result_form.h"
 
-#include "engine/display_text.h"
 #include "results/caption_label.h"
 #include "results/form_style.h"
+#include "results/shown_numbers.h"
 #include "wizard/twips.h"
 
 #include <QLabel>
@@ -37,7 +37,7 @@ constexpr std::array<int, 4> kLabel6Line{5, 8, 6, 7};
 
 constexpr int lineTop(int line) { return 360 + 360 * line; }
 
-QString figure(double value) { return QString::fromStdString(engine::fixedText(value, 3, engine::Ties::AwayFromZero)); }
+QString figure(double value) { return shownFigure(value, 3); }
 
 // Each value label's formula with the engine's numbers that went into it; the form only
 // writes them out.
@@ -48,7 +48,7 @@ std::array<QString, SingleResultForm::kValueCount> figureTooltips(const engine::
     const QString rtt = figure(figures.roundTripTime);
     const QString cars = QString::number(figures.cars);
     const QString population = figure(steps.population);
-    const QString speed = QString::fromStdString(engine::shortestText(steps.ratedSpeed));
+    const QString speed = shownNumber(steps.ratedSpeed);
     return {
         QStringLiteral("RTT = 飞行时间 + 开关门时间 + 乘客出入时间 + 损失时间 = %1 + %2 + %3 + %4 = %5 秒")
             .arg(figure(steps.flightTime), figure(steps.doorTimeTotal), figure(steps.transferTime),
@@ -220,10 +220,10 @@ void SingleResultForm::showTargetVerdict(const std::optional<engine::TargetVerdi
     const auto verdictText = [](bool met) { return QString::fromUtf8(engine::verdictText(met)); };
     const std::array<QString, 2> tooltips{
         QStringLiteral("设计目标：HS ≤ %1 秒（%2）\n%3，裕量 %4 秒")
-            .arg(QString::fromStdString(engine::shortestText(verdict->targets.interval)), QString::fromStdString(verdict->sources.interval),
+            .arg(shownNumber(verdict->targets.interval), QString::fromStdString(verdict->sources.interval),
                  verdictText(check.intervalMet), figure(check.intervalMargin)),
         QStringLiteral("设计目标：HC(T)% ≥ %1 %（%2）\n%3，裕量 %4 %")
-            .arg(QString::fromStdString(engine::shortestText(verdict->targets.hcPercent)), QString::fromStdString(verdict->sources.hcPercent),
+            .arg(shownNumber(verdict->targets.hcPercent), QString::fromStdString(verdict->sources.hcPercent),
                  verdictText(check.hcMet), figure(check.hcMargin)),
     };
     const std::array<bool, 2> met{check.intervalMet, check.hcMet};

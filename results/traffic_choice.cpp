@@ -1,7 +1,7 @@
 #include "results/traffic_choice.h"
 
-#include "engine/display_text.h"
 #include "engine/simulation/simulation_traffic.h"
+#include "results/shown_numbers.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -13,14 +13,12 @@ namespace {
 
 const QString kUserSet = QStringLiteral("用户设定");
 
-QString number(double value) { return QString::fromStdString(engine::shortestText(value)); }
-
 // The texts a template puts in the entries, in Entry order.
 std::array<QString, TrafficChoice::kEntries> filled(const engine::TrafficTemplate& t)
 {
-    return {t.demandPercent ? number(*t.demandPercent) : QString(), number(t.incomingPercent),
-            number(t.outgoingPercent), number(t.interfloorPercent),
-            !t.projectAwtTarget && t.awtTarget ? number(*t.awtTarget) : QString()};
+    return {t.demandPercent ? shownNumber(*t.demandPercent) : QString(), shownNumber(t.incomingPercent),
+            shownNumber(t.outgoingPercent), shownNumber(t.interfloorPercent),
+            !t.projectAwtTarget && t.awtTarget ? shownNumber(*t.awtTarget) : QString()};
 }
 
 int customIndex() { return static_cast<int>(engine::trafficTemplates().size()); }
@@ -46,8 +44,8 @@ TrafficChoice::TrafficChoice(QComboBox& combo, QLabel& source, const std::array<
 void TrafficChoice::setProjectTargets(double hcPercent, std::optional<double> awt, const QString& source)
 {
     m_projectSource = source;
-    m_entries[Demand]->setPlaceholderText(number(hcPercent));
-    m_entries[AwtTarget]->setPlaceholderText(awt ? number(*awt) : QString());
+    m_entries[Demand]->setPlaceholderText(shownNumber(hcPercent));
+    m_entries[AwtTarget]->setPlaceholderText(awt ? shownNumber(*awt) : QString());
     showSource();
 }
 

@@ -1,6 +1,6 @@
 #include "results/wait_histogram.h"
 
-#include "engine/display_text.h"
+#include "results/shown_numbers.h"
 
 #include <QPainter>
 #include <QPaintEvent>
@@ -51,7 +51,7 @@ void WaitHistogram::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), palette().base());
     const QFontMetrics metrics = fontMetrics();
     const double top = axisTop(*std::max_element(m_counts.begin(), m_counts.end()));
-    const QString topText = QString::fromStdString(engine::fixedText(top, 0, engine::Ties::AwayFromZero));
+    const QString topText = shownFigure(top, 0);
     const int lineHeight = metrics.height();
     // Room for the passenger labels on the left, the seconds and the axis title below.
     // The axis title on a line of its own above the top label.
@@ -79,7 +79,7 @@ void WaitHistogram::paintEvent(QPaintEvent*)
         if (bin % kLabelEvery == 0 || bin + 1 == m_counts.size()) {
             const bool last = bin + 1 == m_counts.size();
             const QString label = last ? QStringLiteral("≥120")
-                                       : QString::fromStdString(engine::fixedText(static_cast<double>(bin) * engine::kWaitBinWidth, 0, engine::Ties::AwayFromZero));
+                                       : shownFigure(static_cast<double>(bin) * engine::kWaitBinWidth, 0);
             const double centre = last ? left + barWidth / 2 : left;
             const int labelWidth = metrics.horizontalAdvance(label) + 4;
             painter.drawText(QRectF(centre - labelWidth / 2.0, plot.bottom() + 3, labelWidth, lineHeight), Qt::AlignCenter,

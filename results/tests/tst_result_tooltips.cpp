@@ -1,7 +1,7 @@
 #include "results/load_table_form.h"
 #include "results/single_result_form.h"
 
-#include "engine/display_text.h"
+#include "results/shown_numbers.h"
 
 #include <QApplication>
 #include <QColor>
@@ -205,8 +205,7 @@ void tst_ResultTooltips::figuresReadAsQtWritesThem()
     for (int i = 0; i < 20000; ++i) {
         const double value = i % 2 ? any(random) : sixteenths(random) / 16.0;
         const int decimals = i % 4;
-        QCOMPARE(QString::fromStdString(trevalo::engine::fixedText(value, decimals, trevalo::engine::Ties::AwayFromZero)),
-                 QString::number(value, 'f', decimals));
+        QCOMPARE(trevalo::shownFigure(value, decimals), QString::number(value, 'f', decimals));
     }
 }
 
